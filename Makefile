@@ -1,0 +1,47 @@
+# Sentrel: the two commands.
+#   make run    install what is missing, build, start sentrel.exe under Wine
+#   make test   install what is missing, build both configurations, run every suite
+NATIVE_DIR  ?= build/native
+WINDOWS_DIR ?= build/windows
+JOBS        ?= $(shell nproc)
+
+.PHONY: run test deps native windows test-native test-windows screenshots format tidy clean
+
+deps:
+	@./scripts/install-deps
+
+native: deps
+	@cmake --preset native -B $(NATIVE_DIR) >/dev/null
+	@cmake --build $(NATIVE_DIR) -j $(JOBS)
+
+windows: deps
+	@cmake --preset windows -B $(WINDOWS_DIR) >/dev/null
+	@cmake --build $(WINDOWS_DIR) -j $(JOBS)
+
+test-native: native
+	@ctest --test-dir $(NATIVE_DIR) --output-on-failure -j $(JOBS)
+
+test-windows: windows
+	@ctest --test-dir $(WINDOWS_DIR) --output-on-failure -j $(JOBS)
+
+# Both configurations run even when the first fails; the exit status tells either failure.
+test: native windows
+	@status=0; \
+	ctest --test-dir $(NATIVE_DIR) --output-on-failure -j $(JOBS) || status=1; \
+	ctest --test-dir $(WINDOWS_DIR) --output-on-failure -j $(JOBS) || status=1; \
+	exit $$status
+
+run: windows
+	@./scripts/run-sentrel $(WINDOWS_DIR)
+
+screenshots: windows
+	@./scripts/screenshots $(WINDOWS_DIR) docs/screenshots
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+tidy: native
+	@clang-tidy -p $(NATIVE_DIR) --quiet $$(git ls-files 'src/*.cpp' | grep -v '_win32\.cpp$$')
+
+clean:
+	rm -rf build

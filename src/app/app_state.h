@@ -1,0 +1,30 @@
+#pragma once
+// The program-wide state, owned by the main window for the whole run.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "shell/tray_icon.h"
+
+namespace sentrel {
+
+struct SoundPaths {
+    std::string appPath;
+    std::string dataPath;
+    std::string probe;
+    std::string infected;
+    std::string notInfected;
+    std::string disinfected;
+};
+
+struct AppState {
+    std::vector<std::string> ipList;        // every distinct probing address, first seen first
+    std::int64_t probeCount = 0;
+    std::string composedReturnMessage;
+    bool soundEnabled = false;              // latched at start-up
+    SoundPaths sounds;
+    TrayIconData trayIcon;
+    bool wormWarningShown = false;
+};
+
+}  // namespace sentrel

@@ -1,0 +1,69 @@
+// The start-up sequence: everything that happens before the user sees the window.
+#include "app/settings.h"
+#include "app/wmain.h"
+#include "shell/sounds.h"
+#include "ui/format.h"
+
+namespace sentrel {
+
+namespace {
+
+constexpr Colour kFrameCaptionColour = Rgb(0, 69, 214);
+
+std::string TitleText(const VersionRecord& version) {
+    return "Sentrel v1." + FormatPadded(version.minor, 2);
+}
+
+}  // namespace
+
+std::string WMain::MakeLoadedBanner() {
+    const VersionRecord version = services.environment.Version();
+    return TitleText(version) + " build#" + FormatPadded(version.revision, 4) +
+           " loaded and waiting.";
+}
+
+void WMain::Form_Load() {
+    SettingsStore& store = services.settings;
+    AppEnvironment& env = services.environment;
+
+    // 1. Frame caption colours.
+    fraSocket.SetForeColor(kFrameCaptionColour);
+    fraReturnMessage.SetForeColor(kFrameCaptionColour);
+    fraMisc.SetForeColor(kFrameCaptionColour);
+
+    // 2. Sound paths.
+    state.sounds = BuildSoundPaths(env.Path());
+
+    // 3-5. Title, build text, window caption.
+    const VersionRecord version = env.Version();
+    labTitle.SetCaption(TitleText(version));
+    labBuild.SetCaption("build#" + FormatPadded(version.revision, 4));
+    wMain.SetCaption(labTitle.Caption());
+
+    // 6. Settings into controls. Text boxes raise Change (and so store again) when the text
+    // differs; check boxes set from code raise no Click.
+    txtSocketPort.SetText(GetSetting(store, env, kKeySocketPort, DefaultSocketPort));
+    txtReturnMessage.SetText(GetSetting(store, env, kKeyReturnMessage, DefaultReturnMessage()));
+    chkMinimiseToTray.SetValue(CheckBoxValueFromSetting(GetSetting(store, env, kKeyMinimiseToTray, "1")));
+    chkAlwaysOnTop.SetValue(CheckBoxValueFromSetting(GetSetting(store, env, kKeyAlwaysOnTop, "0")));
+    chkPlaySFX.SetValue(CheckBoxValueFromSetting(GetSetting(store, env, kKeyPlaySfx, "1")));
+    chkTaskScanner.SetValue(CheckBoxValueFromSetting(GetSetting(store, env, kKeyTaskScanner, "1")));
+
+    // 7. The task scanner's once-per-run warning has not been shown.
+    state.wormWarningShown = false;
+
+    // 8. Banner.
+    AddLogEntry(MakeLoadedBanner(), false, 0);
+
+    // 9. Show the window.
+    wMain.Show();
+
+    // 14. Once-only hint, stored before the box so that it never shows twice.
+    if (GetSetting(store, env, kKeyStartupNotice, "0") == "0") {
+        SaveSetting(store, env, kKeyStartupNotice, "1");
+        services.dialogs.ShowMessage("Right-click on the log list with your mouse for a context menu.",
+                                     kMsgInformation, "Once only message..");
+    }
+}
+
+}  // namespace sentrel

@@ -1,0 +1,28 @@
+#include "app/settings.h"
+
+#include "app/web_addresses.h"
+#include "ui/format.h"
+
+namespace sentrel {
+
+std::string DefaultReturnMessage() {
+    return std::string("You appear to be infected with the MS.Blast.Worm - please visit ") +
+           kWormInfoUrl + " for further info.";
+}
+
+std::string GetSetting(SettingsStore& store, AppEnvironment& environment, const std::string& key,
+                       const std::string& defaultValue) {
+    auto value = store.Read(environment.ExeName(), kSettingsSection, key);
+    return value ? *value : defaultValue;
+}
+
+void SaveSetting(SettingsStore& store, AppEnvironment& environment, const std::string& key,
+                 const std::string& value) {
+    store.Write(environment.ExeName(), kSettingsSection, key, value);
+}
+
+int CheckBoxValueFromSetting(const std::string& stored) {
+    return RoundToInt(LeadingNumber(stored));
+}
+
+}  // namespace sentrel

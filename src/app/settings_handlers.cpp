@@ -1,0 +1,44 @@
+// The Settings page's handlers: each stores its setting first, then does its further work.
+#include <string>
+
+#include "app/settings.h"
+#include "app/wmain.h"
+
+namespace sentrel {
+
+void WMain::SaveCheckBox(const char* key, const QelCheckBoxXP& box) {
+    SaveSetting(services.settings, services.environment, key, std::to_string(box.Value()));
+}
+
+void WMain::chkMinimiseToTray_Click() {
+    // The resize handler reads the box itself.
+    SaveCheckBox(kKeyMinimiseToTray, chkMinimiseToTray);
+}
+
+void WMain::chkAlwaysOnTop_Click() {
+    SaveCheckBox(kKeyAlwaysOnTop, chkAlwaysOnTop);
+}
+
+void WMain::chkPlaySFX_Click() {
+    // The sound switch was latched at start-up and changes at the next start.
+    SaveCheckBox(kKeyPlaySfx, chkPlaySFX);
+}
+
+void WMain::chkTaskScanner_Click() {
+    SaveCheckBox(kKeyTaskScanner, chkTaskScanner);
+}
+
+void WMain::chkScanAtStartup_Click() {
+    SaveCheckBox(kKeyScanAtStartup, chkScanAtStartup);
+}
+
+void WMain::txtSocketPort_Change() {
+    // The running listener takes the new port when it next starts.
+    SaveSetting(services.settings, services.environment, kKeySocketPort, txtSocketPort.Text());
+}
+
+void WMain::txtReturnMessage_Change() {
+    SaveSetting(services.settings, services.environment, kKeyReturnMessage, txtReturnMessage.Text());
+}
+
+}  // namespace sentrel

@@ -1,0 +1,28 @@
+#include "app/wmain.h"
+
+namespace sentrel {
+
+WMain::WMain(Services& svc) : services(svc) {
+    Layout();
+    Wire();
+}
+
+// Connects every control event to its handler, as the window's control_event names do.
+void WMain::Wire() {
+    tbrMain.ButtonClick = [this](int index) { tbrMain_ButtonClick(index); };
+    stbStatus.PanelClick = [this](int index) { stbStatus_PanelClick(index); };
+
+    lvwLog.MouseUp = [this](MouseButton b, int s, int x, int y) { lvwLog_MouseUp(b, s, x, y); };
+    lvwLog.DblClick = [this] { lvwLog_DblClick(); };
+    mCONTEXT.Find("mCLEARLOG")->Click = [this] { mCLEARLOG_Click(); };
+
+    chkMinimiseToTray.Click = [this] { chkMinimiseToTray_Click(); };
+    chkAlwaysOnTop.Click = [this] { chkAlwaysOnTop_Click(); };
+    chkPlaySFX.Click = [this] { chkPlaySFX_Click(); };
+    chkTaskScanner.Click = [this] { chkTaskScanner_Click(); };
+    chkScanAtStartup.Click = [this] { chkScanAtStartup_Click(); };
+    txtSocketPort.Change = [this] { txtSocketPort_Change(); };
+    txtReturnMessage.Change = [this] { txtReturnMessage_Change(); };
+}
+
+}  // namespace sentrel

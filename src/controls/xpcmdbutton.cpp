@@ -1,0 +1,10 @@
+#include "controls/xpcmdbutton.h"
+
+namespace sentrel {
+
+void xpcmdbutton::SetCaption(const std::string& caption) {
+    caption_ = caption;
+    Changed();
+}
+
+}  // namespace sentrel

@@ -1,0 +1,67 @@
+#include "log/event_log.h"
+
+#include "ui/format.h"
+
+namespace sentrel {
+
+namespace {
+
+constexpr const char* kTimeTip = "Time of the event..";
+constexpr const char* kHitCountTip = "Total connection attempts from this IP..";
+constexpr const char* kNoHitCountTip = "[this column does not apply to this event]";
+
+// The hit count as written, read back as a number: digit-group separators are skipped.
+std::int64_t ParseHitCount(const std::string& text) {
+    std::int64_t n = 0;
+    for (char c : text) {
+        if (c >= '0' && c <= '9') {
+            n = n * 10 + (c - '0');
+        }
+    }
+    return n;
+}
+
+}  // namespace
+
+void EventLog::AddLogEntry(const std::string& text, bool mergeRepeats, long colour) {
+    std::size_t target = 0;
+    auto found = mergeRepeats ? firstByTag_.find(text) : firstByTag_.end();
+    if (found != firstByTag_.end()) {
+        target = found->second;
+        ListCell& hits = list_.MutableItem(target).subItems.at(1);
+        hits.text = FormatGrouped(ParseHitCount(hits.text) + 1, locale_.ThousandsSeparator());
+        list_.ItemChanged(target);
+    } else {
+        ListItem item;
+        item.cell.text = FormatTime(clock_.Now(), locale_.TimeSeparator());
+        item.cell.toolTip = kTimeTip;
+        item.smallIcon = "_info";
+        item.subItems.push_back({text, text, {}});
+        item.subItems.push_back(
+            {mergeRepeats ? "1" : "-", mergeRepeats ? kHitCountTip : kNoHitCountTip, {}});
+        item.tag = text;
+        target = list_.Add(std::move(item));
+        firstByTag_.try_emplace(text, target);
+        list_.EnsureVisible(target);
+    }
+    if (colour >= 1) {
+        SetLogEntryColour(target, static_cast<Colour>(colour));
+    }
+}
+
+void EventLog::SetLogEntryColour(std::size_t index, Colour colour) {
+    ListItem& item = list_.MutableItem(index);
+    item.cell.foreColour = colour;
+    for (ListCell& sub : item.subItems) {
+        sub.foreColour = colour;
+    }
+    list_.ItemChanged(index);
+    list_.Refresh();
+}
+
+void EventLog::Clear() {
+    list_.Clear();
+    firstByTag_.clear();
+}
+
+}  // namespace sentrel

@@ -1,0 +1,57 @@
+#pragma once
+// A scripted user: records every box and answers questions, file dialogs and menus.
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/dialogs.h"
+
+namespace sentrel::test {
+
+struct ShownMessage {
+    std::string prompt;
+    int style = 0;
+    std::string title;
+};
+
+class FakeDialogs : public Dialogs {
+public:
+    void ShowMessage(const std::string& prompt, int style, const std::string& title) override {
+        messages.push_back({prompt, style, title});
+        // What happens while the box is open: a real box runs a message loop, so timer ticks
+        // and other events can run inside it.
+        if (whileOpen) {
+            auto action = whileOpen;
+            action();
+        }
+    }
+    bool AskYesNo(const std::string& prompt, const std::string& title) override {
+        questions.push_back({prompt, kMsgQuestion, title});
+        return answerYes;
+    }
+    std::string ShowFileDialog(const FileDialogRequest& request) override {
+        fileRequests.push_back(request);
+        if (filePaths.empty()) {
+            return {};
+        }
+        std::string path = filePaths.front();
+        filePaths.pop_front();
+        return path;
+    }
+    std::string PopupMenu(const MenuItem& menu) override {
+        menusShown.push_back(menu.name);
+        return menuChoice;
+    }
+
+    std::vector<ShownMessage> messages;
+    std::vector<ShownMessage> questions;
+    std::function<void()> whileOpen;
+    bool answerYes = true;
+    std::vector<FileDialogRequest> fileRequests;
+    std::deque<std::string> filePaths;  // answers of the file dialog, "" = cancel
+    std::vector<std::string> menusShown;
+    std::string menuChoice;
+};
+
+}  // namespace sentrel::test

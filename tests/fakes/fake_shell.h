@@ -1,0 +1,39 @@
+#pragma once
+// Fakes of the shell services: sounds, shell open, tray icon.
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/shell_opener.h"
+#include "shell/sound_player.h"
+#include "shell/tray_icon.h"
+
+namespace sentrel::test {
+
+class FakeSoundPlayer : public SoundPlayer {
+public:
+    void Play(const std::string& path) override { played.push_back(path); }
+    std::vector<std::string> played;
+};
+
+class FakeShellOpener : public ShellOpener {
+public:
+    bool Open(const ShellOpenRequest& request) override {
+        opened.push_back(request);
+        return succeed;
+    }
+    std::vector<ShellOpenRequest> opened;
+    bool succeed = true;
+};
+
+class FakeTrayIcon : public TrayIcon {
+public:
+    bool Notify(TrayMessage message, const TrayIconData& data) override {
+        calls.emplace_back(message, data);
+        return succeed;
+    }
+    std::vector<std::pair<TrayMessage, TrayIconData>> calls;
+    bool succeed = true;
+};
+
+}  // namespace sentrel::test

@@ -1,0 +1,50 @@
+#pragma once
+// The main window on fakes: every service a fake that a test can script and read.
+#include <memory>
+
+#include "app/settings.h"
+#include "app/wmain.h"
+#include "fakes/fake_app.h"
+#include "fakes/fake_dialogs.h"
+#include "fakes/fake_listener.h"
+#include "fakes/fake_shell.h"
+#include "fakes/fake_worm.h"
+
+namespace sentrel::test {
+
+struct Rig {
+    FakeSettingsStore settings;
+    FakeEnvironment environment;
+    FakeDialogs dialogs;
+    FakeClock clock;
+    FakeLocale locale;
+    FakeProbeSocket socket;
+    FakeLauncher launcher;
+    FakeSoundPlayer sound;
+    FakeShellOpener shell;
+    FakeTrayIcon tray;
+    FakeProcessTable processes;
+    FakeFileSystem files;
+    FakeRegistry registry;
+    Services services{settings, environment, dialogs, clock, locale, socket, launcher,
+                      sound, shell, tray, processes, files, registry};
+    std::unique_ptr<WMain> window = std::make_unique<WMain>(services);
+
+    WMain& w() { return *window; }
+    // The settings stored for the test's executable name.
+    std::map<std::string, std::string> Stored() const { return settings.SectionOf(environment.exeName); }
+    void Store(const std::string& key, const std::string& value) {
+        settings.values[{environment.exeName, "Settings", key}] = value;
+    }
+    // Texts of the log's event column, in order.
+    std::vector<std::string> LogTexts() const {
+        std::vector<std::string> out;
+        for (std::size_t i = 0; i < window->lvwLog.Count(); ++i) {
+            out.push_back(window->lvwLog.Item(i).subItems.at(0).text);
+        }
+        return out;
+    }
+    std::string Status() const { return window->stbStatus.Panel("_general").text; }
+};
+
+}  // namespace sentrel::test

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include "fakes/rig.h"
+
+namespace sentrel::test {
+namespace {
+
+TEST(Startup, FirstRunStoresOnlyThePortAndTheNotice) {
+    Rig rig;
+    rig.w().Form_Load();
+    std::map<std::string, std::string> expected{{"Socket Port", "10000"}, {"Startup Notice", "1"}};
+    EXPECT_EQ(rig.Stored(), expected);
+}
+
+TEST(Startup, FirstRunLoadsEveryDefault) {
+    Rig rig;
+    rig.w().Form_Load();
+    WMain& w = rig.w();
+    EXPECT_EQ(w.txtSocketPort.Text(), "10000");
+    EXPECT_EQ(w.txtReturnMessage.Text(), DefaultReturnMessage());
+    EXPECT_EQ(w.chkMinimiseToTray.Value(), 1);
+    EXPECT_EQ(w.chkAlwaysOnTop.Value(), 0);
+    EXPECT_EQ(w.chkPlaySFX.Value(), 1);
+    EXPECT_EQ(w.chkTaskScanner.Value(), 1);
+}
+
+TEST(Startup, FirstRunShowsTheHintOnceAfterStoringIt) {
+    Rig rig;
+    bool storedBeforeBox = false;
+    rig.dialogs.whileOpen = [&] { storedBeforeBox = rig.Stored().count("Startup Notice") == 1; };
+    rig.w().Form_Load();
+    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
+    EXPECT_EQ(rig.dialogs.messages[0].prompt,
+              "Right-click on the log list with your mouse for a context menu.");
+    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgInformation);
+    EXPECT_EQ(rig.dialogs.messages[0].title, "Once only message..");
+    EXPECT_TRUE(storedBeforeBox);
+    EXPECT_TRUE(rig.w().wMain.Visible());
+}
+
+TEST(Startup, SecondRunShowsNoHint) {
+    Rig first;
+    first.w().Form_Load();
+    Rig second;
+    second.settings.values = first.settings.values;
+    second.w().Form_Load();
+    EXPECT_TRUE(second.dialogs.messages.empty());
+}
+
+TEST(Startup, HintComparesTheStoredTextExactly) {
+    for (const char* stored : {"00", " 0", "1"}) {
+        Rig rig;
+        rig.Store("Startup Notice", stored);
+        rig.w().Form_Load();
+        EXPECT_TRUE(rig.dialogs.messages.empty()) << stored;
+        EXPECT_EQ(rig.Stored()["Startup Notice"], stored);
+    }
+}
+
+TEST(Startup, CheckBoxValuesAreReadAsRoundedNumbersAndClamped) {
+    const std::pair<const char*, int> cases[] = {{"1.6", 1}, {"-3", 0}, {"abc", 0}, {"", 0},
+                                                 {"0.4", 0}, {"1", 1}};
+    for (const auto& [stored, expected] : cases) {
+        Rig rig;
+        rig.Store("Always On Top", stored);
+        rig.Store("Minimise To Tray", stored);
+        rig.w().Form_Load();
+        EXPECT_EQ(rig.w().chkAlwaysOnTop.Value(), expected) << stored;
+        EXPECT_EQ(rig.w().chkMinimiseToTray.Value(), expected) << stored;
+    }
+}
+
+TEST(Startup, LoadingCheckBoxesStoresNothingForThem) {
+    Rig rig;
+    rig.Store("Play SFX", "1.6");
+    rig.w().Form_Load();
+    EXPECT_EQ(rig.Stored()["Play SFX"], "1.6");
+}
+
+TEST(Startup, AStoredMessageOtherThanTheDefaultIsStoredAgain) {
+    Rig rig;
+    rig.Store("Return Message", "Hello|World");
+    rig.w().Form_Load();
+    ASSERT_FALSE(rig.settings.writes.empty());
+    EXPECT_EQ(rig.w().txtReturnMessage.Text(), "Hello|World");
+    int messageWrites = 0;
+    for (const auto& [key, value] : rig.settings.writes) {
+        messageWrites += key == "Return Message" ? 1 : 0;
+    }
+    EXPECT_EQ(messageWrites, 1);
+}
+
+TEST(Startup, AnEmptyStoredMessageStaysEmpty) {
+    Rig rig;
+    rig.Store("Return Message", "");
+    rig.w().Form_Load();
+    EXPECT_EQ(rig.w().txtReturnMessage.Text(), "");
+}
+
+TEST(Startup, TitleBuildCaptionAndBannerComeFromTheVersionRecord) {
+    Rig rig;
+    rig.environment.version = {1, 5, 7};
+    rig.w().Form_Load();
+    EXPECT_EQ(rig.w().labTitle.Caption(), "Sentrel v1.05");
+    EXPECT_EQ(rig.w().labBuild.Caption(), "build#0007");
+    EXPECT_EQ(rig.w().wMain.Caption(), "Sentrel v1.05");
+    ASSERT_GE(rig.w().lvwLog.Count(), 1U);
+    EXPECT_EQ(rig.LogTexts()[0], "Sentrel v1.05 build#0007 loaded and waiting.");
+}
+
+TEST(Startup, FramesOfTheSettingsPageGetTheirCaptionColour) {
+    Rig rig;
+    rig.w().Form_Load();
+    EXPECT_EQ(rig.w().fraSocket.ForeColor(), Rgb(0, 69, 214));
+    EXPECT_EQ(rig.w().fraReturnMessage.ForeColor(), Rgb(0, 69, 214));
+    EXPECT_EQ(rig.w().fraMisc.ForeColor(), Rgb(0, 69, 214));
+}
+
+TEST(Startup, SettingsLiveUnderTheExecutablesName) {
+    Rig rig;
+    rig.environment.exeName = "renamed";
+    rig.w().Form_Load();
+    EXPECT_EQ(rig.settings.SectionOf("renamed").count("Socket Port"), 1U);
+    EXPECT_TRUE(rig.settings.SectionOf("sentrel").empty());
+}
+
+}  // namespace
+}  // namespace sentrel::test

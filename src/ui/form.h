@@ -27,6 +27,10 @@ public:
     void Hide() { SetVisible(false); }
 
     std::function<void()> Resize;
+    // The notification icon's callback: the mouse message (WM_LBUTTONUP, ...) of a click on it.
+    std::function<void(int mouseMessage)> TrayCallback;
+    // The shell (taskbar) was restarted: icons must be added again.
+    std::function<void()> TaskbarCreated;
     // The host reports a change of window state made by the user or the system.
     void WindowStateChangedByUser(WindowState state);
 

@@ -1,0 +1,45 @@
+#pragma once
+// The contract between the main window's Win32 host and the hosts of its controls: each control
+// model gets one host that owns its real window, mirrors the model onto it, and turns the
+// window's messages into the model's inputs.
+#include <windows.h>
+
+#include <memory>
+
+#include "ui/control.h"
+
+namespace sentrel {
+
+struct HostContext {
+    HWND parent = nullptr;   // the real window of the model's Parent()
+    int controlId = 0;       // stable identifier of the control's window
+    HFONT font = nullptr;    // the window's font (Tahoma 8.25 pt at the window's DPI)
+    int dpi = 96;
+    HINSTANCE instance = nullptr;
+};
+
+inline int TwipsToPixels(int twips, int dpi) {
+    return MulDiv(twips, dpi, 1440);
+}
+
+class ControlHost {
+public:
+    virtual ~ControlHost() = default;
+    ControlHost() = default;
+    ControlHost(const ControlHost&) = delete;
+    ControlHost& operator=(const ControlHost&) = delete;
+
+    virtual HWND Window() const = 0;
+    // The model changed: bring the real window in line with it.
+    virtual void Mirror() = 0;
+    // Messages that the parent reflects to the control whose window sent them. Return true
+    // when handled (and set result where the message has one).
+    virtual bool OnCommand(WORD /*notifyCode*/) { return false; }
+    virtual bool OnNotify(NMHDR* /*header*/, LRESULT& /*result*/) { return false; }
+    virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
+};
+
+// Makes the host for one model; the factory picks the kind of window by the model's type.
+std::unique_ptr<ControlHost> CreateHost(Control& model, const HostContext& context);
+
+}  // namespace sentrel

@@ -2,7 +2,7 @@
 
 namespace sentrel {
 
-WMain::WMain(Services& svc) : services(svc) {
+WMain::WMain(Services& osServices) : services(osServices) {
     Layout();
     Wire();
 }

@@ -26,7 +26,7 @@ enum PageIndex : std::size_t { kPageLogging = 0, kPageSettings = 1, kPageAbout =
 
 class WMain {
 public:
-    explicit WMain(Services& services);
+    explicit WMain(Services& osServices);
     WMain(const WMain&) = delete;
     WMain& operator=(const WMain&) = delete;
 

@@ -8,9 +8,6 @@ namespace sentrel {
 namespace {
 
 constexpr Colour kRed = Rgb(255, 0, 0);
-constexpr Font kHeadingFont{"Tahoma", 12, true, false};
-constexpr Font kTitleFont{"Tahoma", 14, true, false};
-constexpr Font kBoldFont{"Tahoma", 8.25, true, false};
 
 constexpr const char* kProduct = "Sentrel";
 
@@ -24,6 +21,10 @@ void WMain::Adopt(Control& parent, std::initializer_list<Control*> children) {
 }
 
 void WMain::Layout() {
+    const Font kHeadingFont{"Tahoma", 12, true, false};
+    const Font kTitleFont{"Tahoma", 14, true, false};
+    const Font kBoldFont{"Tahoma", 8.25, true, false};
+
     wMain.SetCaption(kProduct);
     wMain.SetBounds({0, 0, 6675, 4440});  // client area
     wMain.SetVisible(false);

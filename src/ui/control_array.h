@@ -11,7 +11,7 @@ public:
     template <class... Names>
     explicit ControlArray(Names&&... names) : items_{T(std::forward<Names>(names))...} {}
 
-    static constexpr std::size_t Count() { return N; }
+    constexpr std::size_t Count() const { return N; }
     T& operator[](std::size_t index) { return items_.at(index); }
     const T& operator[](std::size_t index) const { return items_.at(index); }
     auto begin() { return items_.begin(); }

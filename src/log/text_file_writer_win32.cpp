@@ -3,6 +3,8 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
+#include <string_view>
 #include <utility>
 
 #include "ui/handles_win32.h"
@@ -84,30 +86,33 @@ DWORD WriteAndFlush(const wchar_t* path, const std::string& bytes) {
     return ERROR_SUCCESS;
 }
 
-std::string WideToAnsi(const std::wstring& wide, DWORD flags) {
+// Nothing when the system refuses the conversion, with the reason in GetLastError.
+std::optional<std::string> WideToAnsi(const std::wstring& wide, DWORD flags) {
+    if (wide.empty()) {
+        return std::string();
+    }
     const int n = WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(wide.size()),
                                       nullptr, 0, nullptr, nullptr);
+    if (n == 0) {
+        return std::nullopt;
+    }
     std::string out(static_cast<std::size_t>(n), '\0');
     WideCharToMultiByte(CP_ACP, flags, wide.data(), static_cast<int>(wide.size()), out.data(), n,
                         nullptr, nullptr);
     return out;
 }
 
-}  // namespace
-
-std::string ToAnsiCodePage(std::string_view utf8Text) {
+// The text in the ANSI code page. No look-alikes: what the code page cannot hold is written as
+// its default character. A UTF-8 system code page holds everything and refuses the flag.
+std::optional<std::string> ToAnsiCodePage(std::string_view utf8Text) {
     const std::wstring wide = Utf8ToWide(utf8Text);
-    if (wide.empty()) {
-        return {};
+    if (auto ansi = WideToAnsi(wide, WC_NO_BEST_FIT_CHARS)) {
+        return ansi;
     }
-    // No look-alikes: what the code page cannot hold shows as its default character. A UTF-8
-    // system code page holds everything and refuses the flag.
-    std::string ansi = WideToAnsi(wide, WC_NO_BEST_FIT_CHARS);
-    if (ansi.empty() && GetLastError() == ERROR_INVALID_FLAGS) {
-        ansi = WideToAnsi(wide, 0);
-    }
-    return ansi;
+    return WideToAnsi(wide, 0);
 }
+
+}  // namespace
 
 // The new content goes to a temporary file beside the target, which replaces the target only
 // once it is whole on the disk: a failure leaves the old file as it was.
@@ -117,12 +122,16 @@ FileWriteResult Win32TextFileWriter::WriteWholeFile(const std::string& path,
     if (const DWORD error = TargetWritable(target)) {
         return Failure(error);
     }
+    const std::optional<std::string> bytes = ToAnsiCodePage(utf8Text);
+    if (!bytes) {
+        return Failure(GetLastError());
+    }
     wchar_t temporaryName[MAX_PATH] = {};
     if (GetTempFileNameW(FolderOf(target).c_str(), L"snt", 0, temporaryName) == 0) {
         return Failure(GetLastError());
     }
     TemporaryFile temporary(temporaryName);
-    if (const DWORD error = WriteAndFlush(temporary.Path(), ToAnsiCodePage(utf8Text))) {
+    if (const DWORD error = WriteAndFlush(temporary.Path(), *bytes)) {
         return Failure(error);
     }
     if (!MoveFileExW(temporary.Path(), target.c_str(),

@@ -1,7 +1,6 @@
 #pragma once
 // Text files written in the system's ANSI code page, replaced whole or not at all.
 #include <string>
-#include <string_view>
 
 #include "log/text_file_writer.h"
 
@@ -12,9 +11,5 @@ class Win32TextFileWriter : public TextFileWriter {
     FileWriteResult WriteWholeFile(const std::string& path, const std::string& utf8Text) override;
     bool FileExists(const std::string& path) override;
 };
-
-// The text in the ANSI code page; a character the code page cannot hold becomes its default
-// character rather than a look-alike.
-std::string ToAnsiCodePage(std::string_view utf8Text);
 
 }  // namespace sentrel

@@ -1,8 +1,6 @@
 #include <gtest/gtest.h>
 
 #include "fakes/rig.h"
-#include "log/event_log.h"
-#include "log/log_export.h"
 
 namespace sentrel::test {
 namespace {
@@ -12,10 +10,13 @@ constexpr const char* kNotSaved = "Logging has not been saved.";
 struct LogExport : ::testing::Test {
     Rig rig;
 
-    void SetUp() override { rig.w().eventLog.Clear(); }
+    void SetUp() override {
+        rig.w().eventLog.Clear();
+        rig.w().SetStatusText("Listening.");
+    }
     void Log(LocalTime at, const std::string& text, bool merge = false) {
         rig.clock.now = at;
-        rig.w().AddLogEntry(text, merge, merge ? static_cast<long>(kLogProbeColour) : 0);
+        rig.w().AddLogEntry(text, merge, 0);
     }
 };
 
@@ -28,10 +29,13 @@ TEST_F(LogExport, WritesTimeDashEventPerEntryWithCrLfAndNothingElse) {
 
     rig.w().mLOG_Click();
 
+    EXPECT_EQ(rig.dialogs.fileRequests.at(0).title, "Enter filename for log..");
     EXPECT_EQ(rig.textFiles.files.at("C:\\out\\log.txt"),
               "14:03:27 - Sentrel v1.20 build#0125 loaded and waiting.\r\n"
               "14:05:01 - Probed by 10.0.0.5; replying with message.\r\n"
               "09:00:00 - a|b \"quoted\" r\xC3\xA9sum\xC3\xA9\r\n");
+    EXPECT_EQ(rig.Status(), "Listening.");
+    EXPECT_TRUE(rig.dialogs.messages.empty());
 }
 
 TEST_F(LogExport, AnEmptyLogGivesAnEmptyFile) {
@@ -39,20 +43,6 @@ TEST_F(LogExport, AnEmptyLogGivesAnEmptyFile) {
     rig.w().mLOG_Click();
     ASSERT_EQ(rig.textFiles.files.count("C:\\out\\empty.txt"), 1u);
     EXPECT_EQ(rig.textFiles.files.at("C:\\out\\empty.txt"), "");
-}
-
-TEST_F(LogExport, AsksWithTheLogsTitle) {
-    rig.w().mLOG_Click();
-    ASSERT_EQ(rig.dialogs.fileRequests.size(), 1u);
-    EXPECT_EQ(rig.dialogs.fileRequests[0].title, "Enter filename for log..");
-}
-
-TEST_F(LogExport, SuccessLeavesTheStatusTextAsItWas) {
-    rig.w().SetStatusText("Listening.");
-    rig.dialogs.filePaths = {"C:\\out\\log.txt"};
-    rig.w().mLOG_Click();
-    EXPECT_EQ(rig.Status(), "Listening.");
-    EXPECT_TRUE(rig.dialogs.messages.empty());
 }
 
 TEST_F(LogExport, CancelWritesNothingAndSaysSoInTheStatusBar) {
@@ -73,7 +63,6 @@ TEST_F(LogExport, DecliningToReplaceTheTxtNamedFileSaysNotSaved) {
 
 TEST_F(LogExport, AFailedWriteShowsTheLogfileErrorAndKeepsTheLog) {
     Log({14, 3, 27}, "one");
-    rig.w().SetStatusText("Listening.");
     rig.dialogs.filePaths = {"C:\\out\\log.txt"};
     rig.textFiles.failure = "The system cannot find the path specified";
     rig.w().mLOG_Click();

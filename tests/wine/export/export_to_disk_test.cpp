@@ -33,18 +33,6 @@ TEST_F(ExportToDisk, TheIpListFileHasItsFiveLines) {
                   std::string(74, '-') + "\r\n\r\n10.0.0.5\r\n10.0.0.7\r\n");
 }
 
-TEST_F(ExportToDisk, TheLogFileHasOneLinePerEntry) {
-    window.AddLogEntry("one", false, 0);
-    window.AddLogEntry("Probed by 10.0.0.5; replying with message.", true, 0);
-    window.AddLogEntry("Probed by 10.0.0.5; replying with message.", true, 0);
-    rig.dialogs.filePaths = {folder.File("log.TXT")};
-
-    window.mLOG_Click();
-
-    EXPECT_EQ(ReadBytes(folder.File("log.TXT")),
-              "14:03:27 - one\r\n14:03:27 - Probed by 10.0.0.5; replying with message.\r\n");
-}
-
 TEST_F(ExportToDisk, AReadOnlyFileGivesTheBoxWithTheSystemsDescriptionAndStaysAsItWas) {
     const std::string path = folder.File("ips.txt");
     WriteBytes(path, "old\r\n");

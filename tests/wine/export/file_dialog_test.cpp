@@ -47,26 +47,19 @@ TEST(FileDialogRecord, SaveAndOpenModesHaveTheirFlags) {
     EXPECT_EQ(open.Record().Flags, 0x1804u);
 }
 
-TEST(FileDialogRecord, BuffersHoldTheInitialNameAndNulsToTheirCapacity) {
-    FileDialogRecord dialog(SaveRequest(), nullptr);
-    const OPENFILENAMEW& record = dialog.Record();
-    EXPECT_EQ(record.lStructSize, sizeof(OPENFILENAMEW));
-    ASSERT_EQ(record.nMaxFile, 250u);
-    EXPECT_EQ(std::wstring(record.lpstrFile), L"report");
-    EXPECT_TRUE(std::all_of(record.lpstrFile + 6, record.lpstrFile + 250,
-                            [](wchar_t c) { return c == L'\0'; }));
-    ASSERT_EQ(record.nMaxFileTitle, 255u);
-    EXPECT_TRUE(std::all_of(record.lpstrFileTitle, record.lpstrFileTitle + 255,
-                            [](wchar_t c) { return c == L'\0'; }));
-    EXPECT_EQ(dialog.ChosenPath(), "report");
-}
-
-TEST(FileDialogRecord, TextsArePassedAsWideStrings) {
+TEST(FileDialogRecord, CarriesTheRequestWithBuffersFullOfNulsToTheirCapacity) {
     FileDialogRequest request = SaveRequest();
     request.title = "Journal \xC3\xA9t\xC3\xA9";
     FileDialogRecord dialog(request, reinterpret_cast<HWND>(0x1234));
     const OPENFILENAMEW& record = dialog.Record();
+    const auto nul = [](wchar_t c) { return c == L'\0'; };
+    EXPECT_EQ(record.lStructSize, sizeof(OPENFILENAMEW));
     EXPECT_EQ(record.hwndOwner, reinterpret_cast<HWND>(0x1234));
+    ASSERT_EQ(record.nMaxFile, 250u);
+    EXPECT_EQ(std::wstring(record.lpstrFile), L"report");
+    EXPECT_TRUE(std::all_of(record.lpstrFile + 6, record.lpstrFile + 250, nul));
+    ASSERT_EQ(record.nMaxFileTitle, 255u);
+    EXPECT_TRUE(std::all_of(record.lpstrFileTitle, record.lpstrFileTitle + 255, nul));
     EXPECT_EQ(std::wstring(record.lpstrTitle), L"Journal \u00e9t\u00e9");
     EXPECT_EQ(std::wstring(record.lpstrInitialDir), L"C:\\logs");
     EXPECT_EQ(std::wstring(record.lpstrDefExt), L"txt");

@@ -4,6 +4,7 @@
 #include "app/settings_store.h"
 #include "listener/launcher.h"
 #include "listener/probe_socket.h"
+#include "log/text_file_writer.h"
 #include "shell/shell_opener.h"
 #include "shell/sound_player.h"
 #include "shell/tray_icon.h"
@@ -29,6 +30,7 @@ struct Services {
     ProcessTable& processes;
     FileSystem& files;
     Registry& registry;
+    TextFileWriter& textFiles;
 };
 
 }  // namespace sentrel

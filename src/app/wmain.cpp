@@ -23,6 +23,9 @@ void WMain::Wire() {
     chkScanAtStartup.Click = [this] { chkScanAtStartup_Click(); };
     txtSocketPort.Change = [this] { txtSocketPort_Change(); };
     txtReturnMessage.Change = [this] { txtReturnMessage_Change(); };
+
+    mCONTEXT.Find("mLOG")->Click = [this] { mLOG_Click(); };
+    mCONTEXT.Find("mIPs")->Click = [this] { mIPs_Click(); };
 }
 
 }  // namespace sentrel

@@ -106,6 +106,10 @@ public:
     void lvwLog_DblClick();
     void mCLEARLOG_Click();
 
+    // Saving the event log and the IP list.
+    void mLOG_Click();
+    void mIPs_Click();
+
     // Settings handlers: each stores first, then does its further work.
     void chkMinimiseToTray_Click();
     void chkAlwaysOnTop_Click();

@@ -7,6 +7,7 @@
 #include "fakes/fake_app.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_listener.h"
+#include "fakes/fake_log.h"
 #include "fakes/fake_shell.h"
 #include "fakes/fake_worm.h"
 
@@ -26,8 +27,9 @@ struct Rig {
     FakeProcessTable processes;
     FakeFileSystem files;
     FakeRegistry registry;
+    FakeTextFileWriter textFiles;
     Services services{settings, environment, dialogs, clock, locale, socket, launcher,
-                      sound, shell, tray, processes, files, registry};
+                      sound, shell, tray, processes, files, registry, textFiles};
     std::unique_ptr<WMain> window = std::make_unique<WMain>(services);
 
     WMain& w() { return *window; }

@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include "fakes/rig.h"
+
+namespace sentrel::test {
+namespace {
+
+constexpr const char* kNotSaved = "Logging has not been saved.";
+
+struct LogExport : ::testing::Test {
+    Rig rig;
+
+    void SetUp() override {
+        rig.w().eventLog.Clear();
+        rig.w().SetStatusText("Listening.");
+    }
+    void Log(LocalTime at, const std::string& text, bool merge = false) {
+        rig.clock.now = at;
+        rig.w().AddLogEntry(text, merge, 0);
+    }
+};
+
+TEST_F(LogExport, WritesTimeDashEventPerEntryWithCrLfAndNothingElse) {
+    Log({14, 3, 27}, "Sentrel v1.20 build#0125 loaded and waiting.");
+    Log({14, 5, 1}, "Probed by 10.0.0.5; replying with message.", true);
+    Log({14, 6, 9}, "Probed by 10.0.0.5; replying with message.", true);
+    Log({9, 0, 0}, "a|b \"quoted\" r\xC3\xA9sum\xC3\xA9");
+    rig.dialogs.filePaths = {"C:\\out\\log"};
+
+    rig.w().mLOG_Click();
+
+    EXPECT_EQ(rig.dialogs.fileRequests.at(0).title, "Enter filename for log..");
+    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\log.txt"),
+              "14:03:27 - Sentrel v1.20 build#0125 loaded and waiting.\r\n"
+              "14:05:01 - Probed by 10.0.0.5; replying with message.\r\n"
+              "09:00:00 - a|b \"quoted\" r\xC3\xA9sum\xC3\xA9\r\n");
+    EXPECT_EQ(rig.Status(), "Listening.");
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+}
+
+TEST_F(LogExport, AnEmptyLogGivesAnEmptyFile) {
+    rig.dialogs.filePaths = {"C:\\out\\empty.txt"};
+    rig.w().mLOG_Click();
+    ASSERT_EQ(rig.textFiles.files.count("C:\\out\\empty.txt"), 1u);
+    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\empty.txt"), "");
+}
+
+TEST_F(LogExport, CancelWritesNothingAndSaysSoInTheStatusBar) {
+    rig.w().mLOG_Click();
+    EXPECT_TRUE(rig.textFiles.attempts.empty());
+    EXPECT_EQ(rig.Status(), kNotSaved);
+}
+
+TEST_F(LogExport, DecliningToReplaceTheTxtNamedFileSaysNotSaved) {
+    rig.textFiles.files["C:\\out\\log.txt"] = "old";
+    rig.dialogs.filePaths = {"C:\\out\\log"};
+    rig.dialogs.answerYes = false;
+    rig.w().mLOG_Click();
+    EXPECT_EQ(rig.dialogs.questions.size(), 1u);
+    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\log.txt"), "old");
+    EXPECT_EQ(rig.Status(), kNotSaved);
+}
+
+TEST_F(LogExport, AFailedWriteShowsTheLogfileErrorAndKeepsTheLog) {
+    Log({14, 3, 27}, "one");
+    rig.dialogs.filePaths = {"C:\\out\\log.txt"};
+    rig.textFiles.failure = "The system cannot find the path specified";
+    rig.w().mLOG_Click();
+    ASSERT_EQ(rig.dialogs.messages.size(), 1u);
+    EXPECT_EQ(rig.dialogs.messages[0].prompt,
+              "There was an error while saving the logfile: "
+              "The system cannot find the path specified");
+    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgExclamation);
+    EXPECT_EQ(rig.dialogs.messages[0].title, "");
+    EXPECT_EQ(rig.Status(), "Listening.");
+    EXPECT_EQ(rig.LogTexts(), std::vector<std::string>{"one"});
+}
+
+TEST_F(LogExport, TheMenusLogItemSavesTheLog) {
+    Log({14, 3, 27}, "one");
+    rig.dialogs.menuChoice = "mLOG";
+    rig.dialogs.filePaths = {"C:\\out\\log.txt"};
+    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 10, 10);
+    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\log.txt"), "14:03:27 - one\r\n");
+}
+
+// The dialog runs a message loop, so events can be logged while the user picks a name.
+struct LoggingDialogs : FakeDialogs {
+    std::function<void()> whileFileDialogOpen;
+    std::string ShowFileDialog(const FileDialogRequest& request) override {
+        whileFileDialogOpen();
+        return FakeDialogs::ShowFileDialog(request);
+    }
+};
+
+TEST(LogExportTiming, EntriesLoggedWhileTheDialogIsOpenAreSaved) {
+    Rig rig;
+    LoggingDialogs dialogs;
+    Services services{rig.settings,  rig.environment, dialogs,      rig.clock,    rig.locale,
+                      rig.socket,    rig.launcher,    rig.sound,    rig.shell,    rig.tray,
+                      rig.processes, rig.files,       rig.registry, rig.textFiles};
+    WMain window(services);
+    window.AddLogEntry("before", false, 0);
+    dialogs.whileFileDialogOpen = [&] { window.AddLogEntry("during", false, 0); };
+    dialogs.filePaths = {"C:\\out\\log.txt"};
+
+    window.mLOG_Click();
+
+    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\log.txt"),
+              "14:03:27 - before\r\n14:03:27 - during\r\n");
+}
+
+}  // namespace
+}  // namespace sentrel::test

@@ -23,6 +23,11 @@ void WMain::Wire() {
     chkScanAtStartup.Click = [this] { chkScanAtStartup_Click(); };
     txtSocketPort.Change = [this] { txtSocketPort_Change(); };
     txtReturnMessage.Change = [this] { txtReturnMessage_Change(); };
+
+    cmdScan.Click = [this] { cmdScan_Click(); };
+    cmdCleanSystem.Click = [this] { cmdCleanSystem_Click(); };
+    cmdPreventShutdown.Click = [this] { cmdPreventShutdown_Click(); };
+    tmrMSBlastScan.Tick = [this] { tmrMSBlastScan_Timer(); };
 }
 
 }  // namespace sentrel

@@ -172,13 +172,5 @@ TEST(CleanSystem, AFailedAttributeChangeEndsTheCleanBeforeItsLogLine) {
     EXPECT_TRUE(rig.files.HasFile(System32("msblast.exe")));
 }
 
-TEST(DeleteRegistryValue, DeletesInTheNativeViewThenThe32BitView) {
-    FakeRegistry registry;
-    DeleteRegistryValue(registry, "K", "V");
-    const std::vector<DeletedValue> expected{{RegistryView::Bits64, "K", "V"},
-                                             {RegistryView::Bits32, "K", "V"}};
-    EXPECT_EQ(registry.deleted, expected);
-}
-
 }  // namespace
 }  // namespace sentrel::test

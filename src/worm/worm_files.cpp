@@ -18,11 +18,8 @@ std::vector<std::string> WormFileLocations(FileSystem& files, const std::string&
         found.push_back(native);
     }
     const std::string wow = SystemFolderPath(files, "SysWOW64");
-    if (files.FolderExists(wow)) {
-        const std::string wowFile = SystemFolderPath(files, "SysWOW64") + "\\" + fileName;
-        if (files.NormalFileExists(wowFile)) {
-            found.push_back(wowFile);
-        }
+    if (files.FolderExists(wow) && files.NormalFileExists(wow + "\\" + fileName)) {
+        found.push_back(wow + "\\" + fileName);
     }
     return found;
 }

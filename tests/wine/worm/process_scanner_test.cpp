@@ -62,7 +62,7 @@ class StandInProcess {
         PROCESS_INFORMATION info{};
         std::wstring commandLine = L"\"" + exe + L"\"";
         if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE,
-                           CREATE_NO_WINDOW, nullptr, nullptr, &startup, &info)) {
+                           DETACHED_PROCESS, nullptr, nullptr, &startup, &info)) {
             process_.Reset(info.hProcess);
             UniqueHandle thread(info.hThread);
         }

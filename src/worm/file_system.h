@@ -19,7 +19,7 @@ struct FileResult {
 };
 
 class FileSystem {
-  public:
+public:
     virtual ~FileSystem() = default;
     // The Windows directory without a trailing backslash (but for a root); "" when unknown.
     virtual std::string WindowsFolder() = 0;

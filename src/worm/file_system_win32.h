@@ -5,7 +5,7 @@
 namespace sentrel {
 
 class Win32FileSystem : public FileSystem {
-  public:
+public:
     std::string WindowsFolder() override;
     bool NormalFileExists(const std::string& path) override;
     bool FolderExists(const std::string& path) override;

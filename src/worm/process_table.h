@@ -12,7 +12,7 @@ struct ProcessEntry {
 };
 
 class ProcessTable {
-  public:
+public:
     virtual ~ProcessTable() = default;
     virtual std::vector<ProcessEntry> Snapshot() = 0;
     // Ends the process; false when it could not be opened or ended.

@@ -5,7 +5,7 @@
 namespace sentrel {
 
 class Win32ProcessTable : public ProcessTable {
-  public:
+public:
     std::vector<ProcessEntry> Snapshot() override;
     bool Terminate(std::uint32_t id, std::uint32_t exitCode) override;
 };

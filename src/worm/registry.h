@@ -8,7 +8,7 @@ enum class RegistryView { Bits64, Bits32 };
 
 // The machine-wide registry, as far as the clean needs it.
 class Registry {
-  public:
+public:
     virtual ~Registry() = default;
     // Deletes one value under HKEY_LOCAL_MACHINE in the given view; silent when the key or the
     // value is missing or access is denied.

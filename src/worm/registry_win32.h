@@ -5,7 +5,7 @@
 namespace sentrel {
 
 class Win32Registry : public Registry {
-  public:
+public:
     void DeleteMachineValue(RegistryView view, const std::string& subKey,
                             const std::string& valueName) override;
 };

@@ -15,7 +15,7 @@
 namespace sentrel::test {
 
 class FakeProcessTable : public ProcessTable {
-  public:
+public:
     std::vector<ProcessEntry> Snapshot() override {
         ++snapshots;
         return processes;
@@ -47,7 +47,7 @@ struct FakeFile {
 
 // A file system of full paths that compare without case, as Windows compares them.
 class FakeFileSystem : public FileSystem {
-  public:
+public:
     std::string WindowsFolder() override { return windowsFolder; }
     bool NormalFileExists(const std::string& path) override {
         auto it = files.find(Key(path));
@@ -100,7 +100,7 @@ class FakeFileSystem : public FileSystem {
     std::map<std::string, FileResult> removeFailures;
     std::vector<std::string> operations;  // "attributes <path>" / "delete <path>", in order
 
-  private:
+private:
     static std::string Key(const std::string& path) { return ToLowerAscii(path); }
 };
 
@@ -112,7 +112,7 @@ struct DeletedValue {
 };
 
 class FakeRegistry : public Registry {
-  public:
+public:
     void DeleteMachineValue(RegistryView view, const std::string& subKey,
                             const std::string& valueName) override {
         deleted.push_back({view, subKey, valueName});

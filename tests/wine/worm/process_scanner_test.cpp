@@ -21,7 +21,7 @@ std::wstring OwnFolder() {
 
 // A temporary folder with copies of the stand-in under worm names; removed with its copies.
 class StandInFolder {
-  public:
+public:
     StandInFolder() {
         wchar_t temp[MAX_PATH] = {};
         GetTempPathW(MAX_PATH, temp);
@@ -48,14 +48,14 @@ class StandInFolder {
         return target;
     }
 
-  private:
+private:
     std::wstring folder_;
     std::vector<std::wstring> copies_;
 };
 
 // A started stand-in; ended at the end of the test if the scanner has not ended it.
 class StandInProcess {
-  public:
+public:
     explicit StandInProcess(const std::wstring& exe) {
         STARTUPINFOW startup{};
         startup.cb = sizeof(startup);
@@ -85,7 +85,7 @@ class StandInProcess {
         return Started() && WaitForSingleObject(process_.Get(), ms) == WAIT_OBJECT_0;
     }
 
-  private:
+private:
     UniqueHandle process_;
 };
 

@@ -31,7 +31,7 @@ std::optional<std::vector<BYTE>> ReadValue(REGSAM view) {
 
 // The worm's auto-start value in one view, put back as it was at the end of the test.
 class WormRunValue {
-  public:
+public:
     explicit WormRunValue(REGSAM view) : view_(view), before_(ReadValue(view)) {
         DWORD disposition = 0;
         if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRun, 0, nullptr, 0, KEY_SET_VALUE | view, nullptr,
@@ -64,7 +64,7 @@ class WormRunValue {
 
     bool written = false;
 
-  private:
+private:
     REGSAM view_;
     std::optional<std::vector<BYTE>> before_;
     UniqueHkey key_;

@@ -12,7 +12,7 @@ namespace {
 
 // Counts the snapshots and the processes they walk.
 class CountingProcessTable : public ProcessTable {
-  public:
+public:
     std::vector<ProcessEntry> Snapshot() override {
         std::vector<ProcessEntry> entries = real.Snapshot();
         ++snapshots;

@@ -52,7 +52,7 @@ bool PathExists(const std::wstring& path);
 
 // A file created for one test; whatever is left of it is removed at the end.
 class TestFile {
-  public:
+public:
     explicit TestFile(std::wstring path, DWORD attributes = FILE_ATTRIBUTE_NORMAL);
     ~TestFile();
     TestFile(const TestFile&) = delete;
@@ -61,7 +61,7 @@ class TestFile {
     bool Exists() const { return PathExists(path_); }
     bool created = false;
 
-  private:
+private:
     std::wstring path_;
 };
 

@@ -28,6 +28,11 @@ TEST(Win32Scan, HiddenOrSystemFilesAndFoldersCountAsAbsent) {
     TestFile msblast(system32 + L"msblast.exe", FILE_ATTRIBUTE_HIDDEN);
     TestFile penis32(system32 + L"penis32.exe", FILE_ATTRIBUTE_SYSTEM);
     ASSERT_TRUE(msblast.created && penis32.created);
+    // Wine keeps DOS attributes in extended attributes, which not every file system stores.
+    if ((GetFileAttributesW(msblast.Path().c_str()) & FILE_ATTRIBUTE_HIDDEN) == 0 ||
+        (GetFileAttributesW(penis32.Path().c_str()) & FILE_ATTRIBUTE_SYSTEM) == 0) {
+        GTEST_SKIP() << "this file system keeps no hidden or system attribute";
+    }
     ASSERT_TRUE(CreateDirectoryW((system32 + L"teekids.exe").c_str(), nullptr));
     Win32WormRig rig;
     ScanSystem(rig.w, true);

@@ -3,6 +3,8 @@
 #include "app/wmain.h"
 #include "shell/sounds.h"
 #include "ui/format.h"
+#include "worm/system_scan.h"
+#include "worm/task_scanner.h"
 
 namespace sentrel {
 
@@ -64,6 +66,27 @@ void WMain::Form_Load() {
         services.dialogs.ShowMessage("Right-click on the log list with your mouse for a context menu.",
                                      kMsgInformation, "Once only message..");
     }
+
+    // 15. Task scanner state.
+    if (chkTaskScanner.Value() == 1) {
+        tmrMSBlastScan.SetEnabled(true);
+        AddLogEntry("Background msblast worm scanner running.", false, 0);
+    } else {
+        AddLogEntry("Background msblast worm scanner is disabled.", false, 0);
+    }
+
+    // 16. Start-up scan; the scan sets the status text itself.
+    chkScanAtStartup.SetValue(
+        CheckBoxValueFromSetting(GetSetting(store, env, kKeyScanAtStartup, "1")));
+    if (chkScanAtStartup.Value() == 1) {
+        ScanSystem(*this, true);
+        AddLogEntry("System scan performed.", false, 0);
+    } else {
+        AddLogEntry("System scan disabled.", false, 0);
+    }
+
+    // 18. One immediate worm check, whatever the scanner's setting.
+    TaskScannerTick(*this);
 }
 
 }  // namespace sentrel

@@ -3,6 +3,7 @@
 
 #include "app/settings.h"
 #include "app/wmain.h"
+#include "worm/task_scanner.h"
 
 namespace sentrel {
 
@@ -26,6 +27,7 @@ void WMain::chkPlaySFX_Click() {
 
 void WMain::chkTaskScanner_Click() {
     SaveCheckBox(kKeyTaskScanner, chkTaskScanner);
+    SwitchTaskScanner(*this);
 }
 
 void WMain::chkScanAtStartup_Click() {

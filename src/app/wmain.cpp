@@ -26,6 +26,11 @@ void WMain::Wire() {
 
     mCONTEXT.Find("mLOG")->Click = [this] { mLOG_Click(); };
     mCONTEXT.Find("mIPs")->Click = [this] { mIPs_Click(); };
+
+    cmdScan.Click = [this] { cmdScan_Click(); };
+    cmdCleanSystem.Click = [this] { cmdCleanSystem_Click(); };
+    cmdPreventShutdown.Click = [this] { cmdPreventShutdown_Click(); };
+    tmrMSBlastScan.Tick = [this] { tmrMSBlastScan_Timer(); };
 }
 
 }  // namespace sentrel

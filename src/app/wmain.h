@@ -119,6 +119,12 @@ public:
     void txtSocketPort_Change();
     void txtReturnMessage_Change();
 
+    // Worm detection and removal: the Detect page's buttons and the task scanner's timer.
+    void cmdScan_Click();
+    void cmdCleanSystem_Click();
+    void cmdPreventShutdown_Click();
+    void tmrMSBlastScan_Timer();
+
 private:
     void Layout();
     void Wire();

@@ -1,10 +1,13 @@
 #pragma once
 // Fakes of the worm subsystem's services: processes, files, registry.
 #include <cstdint>
+#include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
+#include "ui/format.h"
 #include "worm/file_system.h"
 #include "worm/process_table.h"
 #include "worm/registry.h"
@@ -18,6 +21,9 @@ public:
         return processes;
     }
     bool Terminate(std::uint32_t id, std::uint32_t /*exitCode*/) override {
+        if (unkillable.count(id) != 0) {
+            return false;
+        }
         for (auto it = processes.begin(); it != processes.end(); ++it) {
             if (it->id == id) {
                 processes.erase(it);
@@ -29,21 +35,89 @@ public:
     }
     std::vector<ProcessEntry> processes;
     std::vector<std::uint32_t> terminated;
+    std::set<std::uint32_t> unkillable;  // identifiers that cannot be opened
     int snapshots = 0;
 };
 
+struct FakeFile {
+    bool readOnly = false;
+    bool hidden = false;
+    bool system = false;
+};
+
+// A file system of full paths that compare without case, as Windows compares them.
 class FakeFileSystem : public FileSystem {
 public:
     std::string WindowsFolder() override { return windowsFolder; }
+    bool NormalFileExists(const std::string& path) override {
+        auto it = files.find(Key(path));
+        return it != files.end() && !it->second.hidden && !it->second.system;
+    }
+    bool FolderExists(const std::string& path) override { return folders.count(Key(path)) != 0; }
+    FileResult SetNormalAttributes(const std::string& path) override {
+        operations.push_back("attributes " + path);
+        if (auto failure = attributeFailures.find(Key(path)); failure != attributeFailures.end()) {
+            return failure->second;
+        }
+        auto it = files.find(Key(path));
+        if (it == files.end()) {
+            return {FileError::NotFound, "File not found"};
+        }
+        it->second = FakeFile{};
+        return {};
+    }
+    FileResult RemoveFile(const std::string& path) override {
+        operations.push_back("delete " + path);
+        if (auto failure = removeFailures.find(Key(path)); failure != removeFailures.end()) {
+            return failure->second;
+        }
+        auto it = files.find(Key(path));
+        if (it == files.end()) {
+            return {FileError::NotFound, "File not found"};
+        }
+        // As on Windows, a read-only file cannot be deleted.
+        if (it->second.readOnly) {
+            return {FileError::AccessDenied, "Access is denied"};
+        }
+        files.erase(it);
+        return {};
+    }
+
+    void AddFile(const std::string& path, FakeFile file = {}) { files[Key(path)] = file; }
+    bool HasFile(const std::string& path) const { return files.count(Key(path)) != 0; }
+    void AddFolder(const std::string& path) { folders.insert(Key(path)); }
+    void FailAttributes(const std::string& path, FileResult result) {
+        attributeFailures[Key(path)] = std::move(result);
+    }
+    void FailRemove(const std::string& path, FileResult result) {
+        removeFailures[Key(path)] = std::move(result);
+    }
+
     std::string windowsFolder = "C:\\WINDOWS";
+    std::map<std::string, FakeFile> files;  // by lower-cased path
+    std::set<std::string> folders;          // lower-cased
+    std::map<std::string, FileResult> attributeFailures;
+    std::map<std::string, FileResult> removeFailures;
+    std::vector<std::string> operations;  // "attributes <path>" / "delete <path>", in order
+
+private:
+    static std::string Key(const std::string& path) { return ToLowerAscii(path); }
+};
+
+struct DeletedValue {
+    RegistryView view;
+    std::string subKey;
+    std::string valueName;
+    bool operator==(const DeletedValue&) const = default;
 };
 
 class FakeRegistry : public Registry {
 public:
-    void DeleteMachineValue(const std::string& subKey, const std::string& valueName) override {
-        deleted.emplace_back(subKey, valueName);
+    void DeleteMachineValue(RegistryView view, const std::string& subKey,
+                            const std::string& valueName) override {
+        deleted.push_back({view, subKey, valueName});
     }
-    std::vector<std::pair<std::string, std::string>> deleted;
+    std::vector<DeletedValue> deleted;
 };
 
 }  // namespace sentrel::test

@@ -1,0 +1,42 @@
+#include "worm/process_scanner.h"
+
+#include "ui/format.h"
+
+namespace sentrel {
+
+std::string ProcessName(const std::string& exeFile) {
+    return ToLowerAscii(exeFile.substr(0, exeFile.find('\0')));
+}
+
+bool ProcessNameMatches(const std::string& exeFile, const std::string& target) {
+    const std::string name = ProcessName(exeFile);
+    const std::string wanted = ToLowerAscii(target);
+    // A name shorter than the target can never equal it.
+    return name.size() >= wanted.size() &&
+           name.compare(name.size() - wanted.size(), wanted.size(), wanted) == 0;
+}
+
+bool IsProcessRunning(ProcessTable& processes, const std::string& target) {
+    if (target.empty()) {
+        return false;
+    }
+    for (const ProcessEntry& entry : processes.Snapshot()) {
+        if (ProcessNameMatches(entry.exeFile, target)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void KillProcess(ProcessTable& processes, const std::string& target) {
+    if (target.empty()) {
+        return;
+    }
+    for (const ProcessEntry& entry : processes.Snapshot()) {
+        if (ProcessNameMatches(entry.exeFile, target)) {
+            processes.Terminate(entry.id, 0);
+        }
+    }
+}
+
+}  // namespace sentrel

@@ -1,0 +1,23 @@
+#pragma once
+// Finding and ending processes by executable name.
+#include <string>
+
+#include "worm/process_table.h"
+
+namespace sentrel {
+
+// The snapshot's executable name as compared: cut at its first NUL, lower-cased.
+std::string ProcessName(const std::string& exeFile);
+
+// True when the process name ends with the target, both lower-cased. A bare name and a full
+// path both match; so does "xmsblast.exe" for "msblast.exe".
+bool ProcessNameMatches(const std::string& exeFile, const std::string& target);
+
+// False at once for an empty target, without taking a snapshot.
+bool IsProcessRunning(ProcessTable& processes, const std::string& target);
+
+// Ends every matching process with exit code 0; failures are skipped silently.
+// Does nothing for an empty target.
+void KillProcess(ProcessTable& processes, const std::string& target);
+
+}  // namespace sentrel

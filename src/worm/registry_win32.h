@@ -1,0 +1,13 @@
+#pragma once
+// The machine-wide registry, in either view.
+#include "worm/registry.h"
+
+namespace sentrel {
+
+class Win32Registry : public Registry {
+public:
+    void DeleteMachineValue(RegistryView view, const std::string& subKey,
+                            const std::string& valueName) override;
+};
+
+}  // namespace sentrel

@@ -1,0 +1,103 @@
+#include "worm/system_clean.h"
+
+#include <vector>
+
+#include "app/wmain.h"
+#include "shell/sounds.h"
+#include "worm/process_scanner.h"
+#include "worm/system_scan.h"
+#include "worm/worm_files.h"
+
+namespace sentrel {
+
+namespace {
+
+void LogStep(WMain& w, const std::string& text) {
+    w.AddLogEntry(text, false, kLogCleanColour);
+}
+
+// Clears and deletes one worm file wherever it is present; the first failure is returned.
+FileResult RemoveWormFile(WMain& w, const WormFile& file) {
+    FileSystem& files = w.services.files;
+    const std::vector<std::string> locations = WormFileLocations(files, file.fileName);
+    const std::string step = std::string("     deleting ") + file.fileName + "..";
+    if (locations.empty()) {
+        LogStep(w, step + " not found.");
+        return {};
+    }
+    for (const std::string& path : locations) {
+        if (FileResult cleared = files.SetNormalAttributes(path); !cleared.Ok()) {
+            return cleared;
+        }
+    }
+    LogStep(w, step + " found.");
+    for (const std::string& path : locations) {
+        if (FileResult removed = files.RemoveFile(path); !removed.Ok()) {
+            return removed;
+        }
+    }
+    return {};
+}
+
+// The boxes name MSBLAST.EXE whichever file failed.
+void ReportCleanFailure(Dialogs& dialogs, const FileResult& failure) {
+    switch (failure.error) {
+        case FileError::NotFound:
+            dialogs.ShowMessage("Error deleting the MSBLAST.EXE file. It doesn't appear to exist!",
+                                kMsgCritical, "");
+            break;
+        case FileError::AccessDenied:
+            dialogs.ShowMessage(
+                "I was unable to delete the MSBLAST.EXE file. Please make sure that you have \r\n"
+                "terminated the MSBLAST.EXE process as outlined in the given instructions \r\n"
+                "before clicking on the Clean System button.",
+                kMsgCritical, "");
+            break;
+        case FileError::None:
+        case FileError::Other:
+            dialogs.ShowMessage("Error cleaning system: " + failure.description, kMsgCritical,
+                                "CleanSystem()");
+            break;
+    }
+}
+
+}  // namespace
+
+void DeleteRegistryValue(Registry& registry, const std::string& subKey,
+                         const std::string& valueName) {
+    registry.DeleteMachineValue(RegistryView::Bits64, subKey, valueName);
+    registry.DeleteMachineValue(RegistryView::Bits32, subKey, valueName);
+}
+
+void CleanSystem(WMain& w) {
+    LogStep(w, "Cleaning system...");
+    LogStep(w, "     deleting registry key..");
+    DeleteRegistryValue(w.services.registry, kRunKey, kWormRunValue);
+
+    // The files go before the processes: a running worm's file cannot be deleted, and the
+    // access box then tells the user to end the process by hand first.
+    LogStep(w, "     removing Read Only flag on file(s)..");
+    for (const WormFile& file : kWormFiles) {
+        if (const FileResult result = RemoveWormFile(w, file); !result.Ok()) {
+            ReportCleanFailure(w.services.dialogs, result);
+            return;
+        }
+    }
+
+    LogStep(w, "     attempting to kill msblast.exe (or variant) process..");
+    for (const WormFile& file : kWormFiles) {
+        KillProcess(w.services.processes, file.fileName);
+    }
+
+    LogStep(w, "System was cleaned successfully.");
+    w.SetStatusText("System was cleaned successfully.");
+    if (w.state.soundEnabled) {
+        PlaySoundFile(w.services.sound, w.state.sounds.disinfected);
+    }
+    w.cmdCleanSystem.SetEnabled(false);
+    ScanSystem(w, false);
+    w.services.dialogs.ShowMessage("Your system was cleaned successfully.", kMsgInformation,
+                                   "Cleanse Result..");
+}
+
+}  // namespace sentrel

@@ -1,0 +1,176 @@
+#include <gtest/gtest.h>
+
+#include "worm/system_clean.h"
+#include "worm_rig.h"
+
+namespace sentrel::test {
+namespace {
+
+const std::string kAccessBox =
+    "I was unable to delete the MSBLAST.EXE file. Please make sure that you have \r\n"
+    "terminated the MSBLAST.EXE process as outlined in the given instructions \r\n"
+    "before clicking on the Clean System button.";
+const std::string kNotFoundBox = "Error deleting the MSBLAST.EXE file. It doesn't appear to exist!";
+
+// The main window after a scan that found the given file, ready to clean.
+struct CleanRig : WormRig {
+    explicit CleanRig(std::vector<std::string> infected = {"msblast.exe"}) {
+        for (const std::string& name : infected) {
+            Infect(name);
+        }
+        w().cmdScan.UserClick();
+        lvwStart = w().lvwLog.Count();
+    }
+    std::vector<std::string> CleanLog() const {
+        std::vector<std::string> all = LogTexts();
+        return {all.begin() + static_cast<std::ptrdiff_t>(lvwStart), all.end()};
+    }
+    std::size_t lvwStart = 0;
+};
+
+TEST(CleanSystem, LogsEveryStepInBlueThenRescansAndConfirms) {
+    CleanRig rig({"msblast.exe", "teekids.exe"});
+    rig.processes.processes = {
+        {10, "msblast.exe"}, {11, "explorer.exe"}, {12, "penis32.exe"}, {13, "TEEKIDS.EXE"}};
+    rig.w().cmdCleanSystem.UserClick();
+    const std::vector<std::string> expected{
+        "Cleaning system...",
+        "     deleting registry key..",
+        "     removing Read Only flag on file(s)..",
+        "     deleting msblast.exe.. found.",
+        "     deleting penis32.exe.. not found.",
+        "     deleting teekids.exe.. found.",
+        "     attempting to kill msblast.exe (or variant) process..",
+        "System was cleaned successfully.",
+        "System was scanned, and no worm was found.",
+    };
+    EXPECT_EQ(rig.CleanLog(), expected);
+    for (std::size_t i = rig.lvwStart; i + 1 < rig.w().lvwLog.Count(); ++i) {
+        EXPECT_EQ(rig.LogColour(i), Rgb(0, 0, 255)) << i;
+    }
+    EXPECT_EQ(rig.processes.terminated, (std::vector<std::uint32_t>{10, 12, 13}));
+    EXPECT_TRUE(rig.files.files.empty());
+    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
+    EXPECT_EQ(rig.dialogs.messages[0].prompt, "Your system was cleaned successfully.");
+    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgInformation);
+    EXPECT_EQ(rig.dialogs.messages[0].title, "Cleanse Result..");
+    // The rescan's status replaces the clean's own.
+    EXPECT_EQ(rig.Status(), "System scanned at 14:03:27; no worm found.");
+    EXPECT_FALSE(rig.w().cmdCleanSystem.Enabled());
+}
+
+TEST(CleanSystem, DeletesTheRunValueInBothRegistryViews) {
+    CleanRig rig;
+    rig.w().cmdCleanSystem.UserClick();
+    const std::string key = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+    const std::vector<DeletedValue> expected{{RegistryView::Bits64, key, "windows auto update"},
+                                             {RegistryView::Bits32, key, "windows auto update"}};
+    EXPECT_EQ(rig.registry.deleted, expected);
+}
+
+TEST(CleanSystem, ClearsAttributesBeforeDeletingSoReadOnlyFilesGo) {
+    CleanRig rig;
+    rig.files.AddFile(System32("msblast.exe"), kReadOnly);
+    rig.w().cmdCleanSystem.UserClick();
+    EXPECT_FALSE(rig.files.HasFile(System32("msblast.exe")));
+    const std::vector<std::string> expected{"attributes " + System32("msblast.exe"),
+                                            "delete " + System32("msblast.exe")};
+    EXPECT_EQ(rig.files.operations, expected);
+}
+
+TEST(CleanSystem, LeavesAHiddenWormFileAlone) {
+    CleanRig rig;
+    rig.Infect("penis32.exe", kHidden);
+    rig.w().cmdCleanSystem.UserClick();
+    EXPECT_TRUE(rig.files.HasFile(System32("penis32.exe")));
+    EXPECT_EQ(rig.CleanLog().at(4), "     deleting penis32.exe.. not found.");
+}
+
+TEST(CleanSystem, CleansTheFileInSystem32AndSysWow64UnderOneLogLine) {
+    CleanRig rig;
+    rig.files.AddFolder("C:\\WINDOWS\\SysWOW64");
+    rig.files.AddFile(SysWow64("msblast.exe"), kReadOnly);
+    rig.files.AddFile(SysWow64("teekids.exe"));
+    rig.w().cmdCleanSystem.UserClick();
+    EXPECT_TRUE(rig.files.files.empty());
+    EXPECT_EQ(rig.CleanLog().at(3), "     deleting msblast.exe.. found.");
+    EXPECT_EQ(rig.CleanLog().at(5), "     deleting teekids.exe.. found.");
+    EXPECT_EQ(rig.CleanLog().size(), 9U);
+}
+
+TEST(CleanSystem, WithNoFileLeftItStillEndsProcessesAndReportsSuccess) {
+    CleanRig rig;
+    rig.files.files.clear();
+    rig.processes.processes = {{7, "penis32.exe"}};
+    rig.w().cmdCleanSystem.UserClick();
+    EXPECT_EQ(rig.CleanLog().at(3), "     deleting msblast.exe.. not found.");
+    EXPECT_EQ(rig.processes.terminated, std::vector<std::uint32_t>{7});
+    EXPECT_EQ(rig.dialogs.messages.back().prompt, "Your system was cleaned successfully.");
+}
+
+TEST(CleanSystem, PlaysOnlyTheDisinfectedSound) {
+    CleanRig rig;
+    rig.state().soundEnabled = true;
+    rig.w().cmdCleanSystem.UserClick();
+    EXPECT_EQ(rig.Played(), std::vector<std::string>{"Disinfected.wav"});
+}
+
+TEST(CleanSystem, AFileThatStaysBringsBackTheInfectedVerdict) {
+    CleanRig rig;
+    rig.state().soundEnabled = true;
+    // Created again by the worm the moment it is deleted: the rescan finds it.
+    rig.processes.processes = {};
+    rig.files.FailRemove(System32("msblast.exe"), {});
+    rig.w().cmdCleanSystem.UserClick();
+    EXPECT_TRUE(rig.w().cmdCleanSystem.Enabled());
+    EXPECT_EQ(rig.CleanLog().back(), "System was scanned, and W32.Blaster.Worm found!");
+    EXPECT_EQ(rig.Played(), (std::vector<std::string>{"Disinfected.wav", "Infected.wav"}));
+}
+
+struct FailureCase {
+    FileError error;
+    std::string prompt;
+    std::string title;
+};
+
+// Each failure ends the clean with its one box: nothing after it is logged, shown or played.
+TEST(CleanSystem, EachFailureShowsItsBoxAndNothingAfterIt) {
+    const FailureCase cases[] = {
+        {FileError::NotFound, kNotFoundBox, ""},
+        {FileError::AccessDenied, kAccessBox, ""},
+        {FileError::Other, "Error cleaning system: The disk is full", "CleanSystem()"},
+    };
+    for (const FailureCase& failure : cases) {
+        CleanRig rig({"msblast.exe", "penis32.exe", "teekids.exe"});
+        rig.state().soundEnabled = true;
+        rig.processes.processes = {{5, "msblast.exe"}};
+        const std::string statusBefore = rig.Status();
+        rig.files.FailRemove(System32("penis32.exe"), {failure.error, "The disk is full"});
+        rig.w().cmdCleanSystem.UserClick();
+
+        ASSERT_EQ(rig.dialogs.messages.size(), 1U) << failure.prompt;
+        EXPECT_EQ(rig.dialogs.messages[0].prompt, failure.prompt);
+        EXPECT_EQ(rig.dialogs.messages[0].style, kMsgCritical);
+        EXPECT_EQ(rig.dialogs.messages[0].title, failure.title);
+        EXPECT_EQ(rig.CleanLog().back(), "     deleting penis32.exe.. found.");
+        EXPECT_TRUE(rig.files.HasFile(System32("teekids.exe")));
+        EXPECT_FALSE(rig.files.HasFile(System32("msblast.exe")));
+        EXPECT_TRUE(rig.processes.terminated.empty());
+        EXPECT_TRUE(rig.Played().empty());
+        EXPECT_EQ(rig.Status(), statusBefore);
+        EXPECT_TRUE(rig.w().cmdCleanSystem.Enabled());
+    }
+}
+
+TEST(CleanSystem, AFailedAttributeChangeEndsTheCleanBeforeItsLogLine) {
+    CleanRig rig;
+    rig.files.FailAttributes(System32("msblast.exe"),
+                             {FileError::AccessDenied, "Access is denied"});
+    rig.w().cmdCleanSystem.UserClick();
+    EXPECT_EQ(rig.CleanLog().back(), "     removing Read Only flag on file(s)..");
+    EXPECT_EQ(rig.dialogs.messages.at(0).prompt, kAccessBox);
+    EXPECT_TRUE(rig.files.HasFile(System32("msblast.exe")));
+}
+
+}  // namespace
+}  // namespace sentrel::test

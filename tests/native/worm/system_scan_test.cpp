@@ -1,0 +1,156 @@
+#include <gtest/gtest.h>
+
+#include "worm/system_scan.h"
+#include "worm_rig.h"
+
+namespace sentrel::test {
+namespace {
+
+struct ScanRow {
+    bool present[3];  // msblast.exe, penis32.exe, teekids.exe
+    const char* names;
+};
+
+// Every row of the decision table with the worm name list it gives.
+const ScanRow kInfectedRows[] = {
+    {{true, false, false}, "W32.Blaster.Worm"},
+    {{false, true, false}, " + W32.Blaster.Worm.B"},
+    {{false, false, true}, " + W32.Blaster.Worm.C"},
+    {{true, true, false}, "W32.Blaster.Worm + W32.Blaster.Worm.B"},
+    {{true, false, true}, "W32.Blaster.Worm + W32.Blaster.Worm.C"},
+    {{false, true, true}, " + W32.Blaster.Worm.B + W32.Blaster.Worm.C"},
+    {{true, true, true}, "W32.Blaster.Worm + W32.Blaster.Worm.B + W32.Blaster.Worm.C"},
+};
+
+TEST(ScanSystem, EveryInfectedRowPutsItsNameListIntoTheThreeTexts) {
+    for (const ScanRow& row : kInfectedRows) {
+        WormRig rig;
+        const char* files[] = {"msblast.exe", "penis32.exe", "teekids.exe"};
+        for (int i = 0; i < 3; ++i) {
+            if (row.present[i]) {
+                rig.Infect(files[i]);
+            }
+        }
+        ScanSystem(rig.w(), true);
+        const std::string names = row.names;
+        EXPECT_EQ(rig.w().labScanInfo.Caption(), InfectedExplanation(names)) << names;
+        EXPECT_EQ(rig.LogTexts().back(), "System was scanned, and " + names + " found!");
+        EXPECT_EQ(rig.Status(), "System scanned; " + names + " WAS FOUND ON YOUR PC!");
+    }
+}
+
+TEST(ScanSystem, TheExplanationNamesTheWormsAndTellsToEndTheProcessesFirst) {
+    EXPECT_EQ(InfectedExplanation(" + W32.Blaster.Worm.C"),
+              "Your system seems to have the  + W32.Blaster.Worm.C worm(s) present. It is "
+              "suggested that you immediately cleanse your system by clicking on the Clean "
+              "System! button below.\r\n\r\nBUT FIRST you will need to kill the required "
+              "process(es). Press CTRL+ALT+DEL and select the Process tab in the Task Manager, "
+              "find the msblast.exe / penis32.exe / teekids.exe process(es) and End Process any "
+              "of them you find. This is very important!\r\n\r\nThen click on the Cleanse "
+              "button below.");
+}
+
+TEST(ScanSystem, AnInfectedVerdictFillsTheDetectPageAndBringsItToTheFront) {
+    WormRig rig;
+    rig.Infect("teekids.exe");
+    ScanSystem(rig.w(), false);
+    WMain& w = rig.w();
+    EXPECT_EQ(w.labScanTitle.Caption(), "Your system appears to be infected!");
+    EXPECT_EQ(w.labScanTitle.ForeColor(), Rgb(255, 0, 0));
+    EXPECT_EQ(w.imgScan.FrontIndex(), 0U);
+    EXPECT_TRUE(w.imgScan[0].Visible());
+    EXPECT_FALSE(w.imgScan[1].Visible());
+    EXPECT_TRUE(w.cmdCleanSystem.Enabled());
+    EXPECT_EQ(w.fraContainer[w.fraContainer.FrontIndex()].Tag(), "_detect");
+    EXPECT_TRUE(w.tbrMain.Button(2).pressed);
+    EXPECT_EQ(rig.LogColour(0), Rgb(255, 0, 0));
+}
+
+TEST(ScanSystem, ACleanVerdictShowsTheCleanPageWithTheTimeInTheStatus) {
+    WormRig rig;
+    WMain& w = rig.w();
+    w.cmdCleanSystem.SetEnabled(true);
+    const std::size_t frontBefore = w.fraContainer.FrontIndex();
+    rig.clock.now = {9, 5, 3};
+    ScanSystem(w, true);
+    EXPECT_EQ(w.labScanTitle.Caption(), "Your system appears to be clean!");
+    EXPECT_EQ(w.labScanTitle.ForeColor(), Rgb(0, 150, 0));
+    EXPECT_EQ(w.imgScan.FrontIndex(), 1U);
+    EXPECT_TRUE(w.imgScan[1].Visible());
+    EXPECT_FALSE(w.imgScan[0].Visible());
+    EXPECT_EQ(w.labScanInfo.Caption(),
+              "Your system has been scanned and it seems that the MSBlast worm and its variants "
+              "are not present. Everything is okay.");
+    EXPECT_FALSE(w.cmdCleanSystem.Enabled());
+    EXPECT_EQ(w.fraContainer.FrontIndex(), frontBefore);
+    EXPECT_EQ(rig.LogTexts(),
+              std::vector<std::string>{"System was scanned, and no worm was found."});
+    EXPECT_FALSE(rig.LogColour(0).has_value());
+    EXPECT_EQ(rig.Status(), "System scanned at 09:05:03; no worm found.");
+}
+
+TEST(ScanSystem, HiddenOrSystemFilesAndFoldersCountAsAbsent) {
+    WormRig rig;
+    rig.Infect("msblast.exe", kHidden);
+    rig.Infect("penis32.exe", kSystem);
+    rig.files.AddFolder(System32("teekids.exe"));
+    ScanSystem(rig.w(), true);
+    EXPECT_EQ(rig.w().labScanTitle.Caption(), "Your system appears to be clean!");
+}
+
+TEST(ScanSystem, ReadOnlyFilesAndOtherCasesOfTheNameArePresent) {
+    WormRig rig;
+    rig.files.AddFile("c:\\windows\\SYSTEM32\\MSBLAST.EXE", kReadOnly);
+    ScanSystem(rig.w(), true);
+    EXPECT_EQ(rig.Status(), "System scanned; W32.Blaster.Worm WAS FOUND ON YOUR PC!");
+}
+
+TEST(ScanSystem, AFileInSysWow64CountsWhereThatFolderExists) {
+    WormRig rig;
+    rig.files.AddFile(SysWow64("penis32.exe"));
+    ScanSystem(rig.w(), true);
+    EXPECT_EQ(rig.w().labScanTitle.Caption(), "Your system appears to be clean!");
+
+    rig.files.AddFolder("C:\\WINDOWS\\SysWOW64");
+    ScanSystem(rig.w(), true);
+    EXPECT_EQ(rig.Status(), "System scanned;  + W32.Blaster.Worm.B WAS FOUND ON YOUR PC!");
+}
+
+TEST(ScanSystem, TheInfectedSoundPlaysWhateverTheArgument) {
+    for (bool allClear : {true, false}) {
+        WormRig rig;
+        rig.state().soundEnabled = true;
+        rig.Infect("msblast.exe");
+        ScanSystem(rig.w(), allClear);
+        EXPECT_EQ(rig.Played(), std::vector<std::string>{"Infected.wav"}) << allClear;
+    }
+}
+
+TEST(ScanSystem, TheAllClearSoundPlaysOnlyWhenAskedFor) {
+    WormRig rig;
+    rig.state().soundEnabled = true;
+    ScanSystem(rig.w(), false);
+    EXPECT_TRUE(rig.Played().empty());
+    ScanSystem(rig.w(), true);
+    EXPECT_EQ(rig.Played(), std::vector<std::string>{"NotInfected.wav"});
+}
+
+TEST(ScanSystem, NoSoundWhenSoundsAreOff) {
+    WormRig rig;
+    ScanSystem(rig.w(), true);
+    rig.Infect("msblast.exe");
+    ScanSystem(rig.w(), true);
+    EXPECT_TRUE(rig.Played().empty());
+}
+
+TEST(ScanSystem, TheRescanButtonScansWithTheAllClearSound) {
+    WormRig rig;
+    rig.state().soundEnabled = true;
+    rig.w().cmdScan.UserClick();
+    EXPECT_EQ(rig.LogTexts(),
+              std::vector<std::string>{"System was scanned, and no worm was found."});
+    EXPECT_EQ(rig.Played(), std::vector<std::string>{"NotInfected.wav"});
+}
+
+}  // namespace
+}  // namespace sentrel::test

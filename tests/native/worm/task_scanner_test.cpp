@@ -1,0 +1,223 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "worm/task_scanner.h"
+#include "worm_rig.h"
+
+namespace sentrel::test {
+namespace {
+
+const std::string kLine1 = "THE MSBLAST WORM (or variant) IS CURRENTLY RUNNING ON YOUR SYSTEM!";
+const std::string kLine2 = "SELECT THE DETECT TAB FOR REMOVAL INSTRUCTIONS!";
+const std::string kRunningStatus =
+    "THE msblast (or variant) WORM IS CURRENTLY RUNNING ON YOUR SYSTEM!";
+const std::string kWarning =
+    "THE MSBLAST WORM (or variant) IS CURRENTLY RUNNING ON YOUR SYSTEM.\r\n"
+    "CLICK ON THE DETECT TAB FOR REMOVAL INSTRUCTIONS.";
+
+struct TickRig : WormRig {
+    void WormRuns(bool runs) {
+        processes.processes.clear();
+        processes.processes.push_back({1, "explorer.exe"});
+        if (runs) {
+            processes.processes.push_back({66, "C:\\WINDOWS\\system32\\PENIS32.EXE"});
+        }
+    }
+    void Tick() { w().tmrMSBlastScan.RaiseTick(); }
+    int Count(const std::string& line) const {
+        const auto texts = LogTexts();
+        return static_cast<int>(std::count(texts.begin(), texts.end(), line));
+    }
+};
+
+TEST(TaskScannerTick, ChecksAllThreeNamesOnEveryTick) {
+    TickRig rig;
+    rig.WormRuns(true);
+    rig.state().wormWarningShown = true;
+    rig.Tick();
+    EXPECT_EQ(rig.processes.snapshots, 3);
+    rig.WormRuns(false);
+    rig.Tick();
+    EXPECT_EQ(rig.processes.snapshots, 6);
+}
+
+TEST(TaskScannerTick, TheFirstSightingWarnsWithScanBoxAndSound) {
+    TickRig rig;
+    rig.state().soundEnabled = true;
+    rig.Infect("msblast.exe");
+    rig.WormRuns(true);
+    std::vector<std::string> playedWhileOpen;
+    rig.dialogs.whileOpen = [&] { playedWhileOpen = rig.Played(); };
+    rig.Tick();
+
+    EXPECT_TRUE(rig.w().labWormRunning.Visible());
+    const std::vector<std::string> log{kLine1, kLine2,
+                                       "System was scanned, and W32.Blaster.Worm found!"};
+    EXPECT_EQ(rig.LogTexts(), log);
+    EXPECT_EQ(rig.LogColour(0), Rgb(255, 0, 0));
+    EXPECT_EQ(rig.LogColour(1), Rgb(255, 0, 0));
+    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
+    EXPECT_EQ(rig.dialogs.messages[0].prompt, kWarning);
+    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgCritical);
+    EXPECT_EQ(rig.dialogs.messages[0].title, "MSBLAST WARNING!");
+    EXPECT_TRUE(rig.state().wormWarningShown);
+    // The scan's own sound while the box is open, the warning's sound after it is closed.
+    EXPECT_EQ(playedWhileOpen, std::vector<std::string>{"Infected.wav"});
+    EXPECT_EQ(rig.Played(), (std::vector<std::string>{"Infected.wav", "Infected.wav"}));
+    // The scan's status is overwritten by nothing after it within this tick.
+    EXPECT_EQ(rig.Status(), "System scanned; W32.Blaster.Worm WAS FOUND ON YOUR PC!");
+}
+
+TEST(TaskScannerTick, AWormWithoutFilesGetsTheCleanScanAndStillTheBox) {
+    TickRig rig;
+    rig.state().soundEnabled = true;
+    rig.WormRuns(true);
+    rig.Tick();
+    EXPECT_EQ(rig.LogTexts().back(), "System was scanned, and no worm was found.");
+    EXPECT_EQ(rig.dialogs.messages.size(), 1U);
+    EXPECT_EQ(rig.Played(), (std::vector<std::string>{"NotInfected.wav", "Infected.wav"}));
+}
+
+TEST(TaskScannerTick, ALongEpisodeWarnsOnceAndSetsTheStatusOnEveryTick) {
+    TickRig rig;
+    rig.WormRuns(true);
+    for (int i = 0; i < 12; ++i) {
+        rig.w().SetStatusText("something else");
+        rig.Tick();
+        // On the first tick the scan that follows the status text puts its own there.
+        if (i > 0) {
+            EXPECT_EQ(rig.Status(), kRunningStatus) << i;
+        }
+    }
+    EXPECT_EQ(rig.dialogs.messages.size(), 1U);
+    EXPECT_EQ(rig.Count(kLine1), 1);
+    EXPECT_EQ(rig.Count(kLine2), 1);
+    EXPECT_EQ(rig.Count("System was scanned, and no worm was found."), 1);
+}
+
+TEST(TaskScannerTick, ANewEpisodeLogsAgainButShowsNoSecondBox) {
+    TickRig rig;
+    rig.WormRuns(true);
+    rig.Tick();
+    rig.WormRuns(false);
+    rig.w().SetStatusText("quiet");
+    rig.Tick();
+    EXPECT_FALSE(rig.w().labWormRunning.Visible());
+    EXPECT_EQ(rig.Status(), "quiet");
+    const std::size_t logged = rig.w().lvwLog.Count();
+    rig.Tick();
+    EXPECT_EQ(rig.w().lvwLog.Count(), logged);
+
+    rig.WormRuns(true);
+    rig.Tick();
+    EXPECT_TRUE(rig.w().labWormRunning.Visible());
+    EXPECT_EQ(rig.Count(kLine1), 2);
+    EXPECT_EQ(rig.Count(kLine2), 2);
+    EXPECT_EQ(rig.dialogs.messages.size(), 1U);
+}
+
+TEST(TaskScannerTick, TicksWhileTheWarningIsOpenShowNoSecondBoxAndNoSecondScan) {
+    TickRig rig;
+    rig.WormRuns(true);
+    int nested = 0;
+    rig.dialogs.whileOpen = [&] {
+        // The box's message loop delivers three more ticks; the worm ends during the second.
+        for (nested = 1; nested <= 3; ++nested) {
+            rig.WormRuns(nested < 2);
+            rig.w().SetStatusText("other");
+            rig.Tick();
+            if (nested == 1) {
+                EXPECT_EQ(rig.Status(), kRunningStatus);
+                EXPECT_TRUE(rig.w().labWormRunning.Visible());
+            } else {
+                EXPECT_FALSE(rig.w().labWormRunning.Visible());
+            }
+        }
+    };
+    rig.Tick();
+    EXPECT_EQ(nested, 4);
+    EXPECT_EQ(rig.dialogs.messages.size(), 1U);
+    EXPECT_EQ(rig.Count("System was scanned, and no worm was found."), 1);
+    EXPECT_EQ(rig.Count(kLine1), 1);
+}
+
+TEST(TaskScannerTick, ATickInsideAnotherBoxWarnsInside) {
+    TickRig rig;
+    rig.WormRuns(true);
+    rig.w().chkTaskScanner.SetValue(0);
+    rig.dialogs.whileOpen = [&] {
+        if (rig.dialogs.messages.size() == 1) {
+            rig.Tick();
+        }
+    };
+    rig.w().chkTaskScanner.UserClick();
+    ASSERT_EQ(rig.dialogs.messages.size(), 2U);
+    EXPECT_EQ(rig.dialogs.messages[1].title, "MSBLAST WARNING!");
+    const std::vector<std::string> log{kLine1, kLine2, "System was scanned, and no worm was found.",
+                                       "Background task scanner running."};
+    EXPECT_EQ(rig.LogTexts(), log);
+    EXPECT_EQ(rig.Status(), "Background task scanner running.");
+}
+
+TEST(TaskScannerSwitch, SwitchingOnStoresStartsTheTimerAndInformsBeforeLogging) {
+    TickRig rig;
+    WMain& w = rig.w();
+    w.chkTaskScanner.SetValue(0);
+    std::size_t logCountWhileOpen = 99;
+    std::string storedWhileOpen;
+    rig.dialogs.whileOpen = [&] {
+        logCountWhileOpen = w.lvwLog.Count();
+        storedWhileOpen = rig.Stored()["Task Scanner"];
+    };
+    w.chkTaskScanner.UserClick();
+    EXPECT_EQ(storedWhileOpen, "1");
+    EXPECT_EQ(logCountWhileOpen, 0U);
+    EXPECT_TRUE(w.tmrMSBlastScan.Enabled());
+    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
+    EXPECT_EQ(rig.dialogs.messages[0].prompt,
+              "Sentrel will now regulary scan the system processes for any signs of MSBLAST "
+              "running.");
+    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgInformation);
+    EXPECT_EQ(rig.dialogs.messages[0].title, "");
+    EXPECT_EQ(rig.LogTexts(), std::vector<std::string>{"Background task scanner running."});
+    EXPECT_FALSE(rig.LogColour(0).has_value());
+    EXPECT_EQ(rig.Status(), "Background task scanner running.");
+    // No check runs until the timer's first tick.
+    EXPECT_EQ(rig.processes.snapshots, 0);
+}
+
+TEST(TaskScannerSwitch, SwitchingOffStopsTheTimerAndKeepsTheLabel) {
+    TickRig rig;
+    WMain& w = rig.w();
+    w.chkTaskScanner.SetValue(1);
+    w.tmrMSBlastScan.SetEnabled(true);
+    w.labWormRunning.SetVisible(true);
+    w.chkTaskScanner.UserClick();
+    EXPECT_EQ(rig.Stored()["Task Scanner"], "0");
+    EXPECT_FALSE(w.tmrMSBlastScan.Enabled());
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+    EXPECT_EQ(rig.LogTexts(), std::vector<std::string>{"Background task scanner is disabled."});
+    EXPECT_EQ(rig.Status(), "Background task scanner is disabled.");
+    EXPECT_TRUE(w.labWormRunning.Visible());
+}
+
+TEST(PreventShutdown, StartsTheAbortHiddenAndSaysSo) {
+    TickRig rig;
+    rig.w().cmdPreventShutdown.UserClick();
+    EXPECT_EQ(rig.launcher.commandLines, std::vector<std::string>{"shutdown /a"});
+    EXPECT_EQ(rig.Status(), "The emergency shutdown should now be prevented.");
+    EXPECT_EQ(rig.w().lvwLog.Count(), 0U);
+}
+
+TEST(PreventShutdown, ACommandThatCannotStartIsReported) {
+    TickRig rig;
+    rig.launcher.result = {false, "The system cannot find the file specified"};
+    rig.w().cmdPreventShutdown.UserClick();
+    EXPECT_EQ(rig.Status(),
+              "The emergency shutdown could not be prevented: The system cannot find the file "
+              "specified");
+}
+
+}  // namespace
+}  // namespace sentrel::test

@@ -1,0 +1,36 @@
+#pragma once
+// The main window on fakes, with helpers for the worm's files and processes.
+#include <string>
+
+#include "fakes/rig.h"
+
+namespace sentrel::test {
+
+inline constexpr FakeFile kReadOnly{true, false, false};
+inline constexpr FakeFile kHidden{false, true, false};
+inline constexpr FakeFile kSystem{false, false, true};
+
+inline std::string System32(const std::string& name) {
+    return "C:\\WINDOWS\\System32\\" + name;
+}
+inline std::string SysWow64(const std::string& name) {
+    return "C:\\WINDOWS\\SysWOW64\\" + name;
+}
+
+struct WormRig : Rig {
+    WormRig() {
+        state().sounds.infected = "Infected.wav";
+        state().sounds.notInfected = "NotInfected.wav";
+        state().sounds.disinfected = "Disinfected.wav";
+    }
+    AppState& state() { return w().state; }
+    void Infect(const std::string& name, FakeFile file = {}) {
+        files.AddFile(System32(name), file);
+    }
+    std::vector<std::string> Played() const { return sound.played; }
+    std::optional<Colour> LogColour(std::size_t i) const {
+        return window->lvwLog.Item(i).subItems.at(0).foreColour;
+    }
+};
+
+}  // namespace sentrel::test

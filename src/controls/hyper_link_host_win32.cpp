@@ -16,7 +16,8 @@ constexpr UINT_PTR kMouseOutTimerId = 1;
 
 HyperLinkHost::HyperLinkHost(HyperLink& model, const HostContext& context)
     : XpHostBase(model, context), link_(model), pointer_(nullptr) {
-    CreateOwnWindow(kClassName, 0, LoadCursorW(nullptr, IDC_HAND),
+    // Double clicks are their own message, so a double click opens the address once.
+    CreateOwnWindow(kClassName, CS_DBLCLKS, LoadCursorW(nullptr, IDC_HAND),
                     WS_TABSTOP | WS_CLIPSIBLINGS | (model.Visible() ? WS_VISIBLE : 0), 0);
     pointer_ = WindowPointerSource(Window());
     link_.SetPointerSource(&pointer_);

@@ -103,6 +103,11 @@ LRESULT QelCheckBoxXPHost::OnButtonDown(int button, LPARAM lParam, bool doubleCl
         SetFocus(Window());
         clickPending_ = !doubleClick;
     }
+    if (doubleClick) {
+        // The second press of a double click is the double click itself: no MouseDown, and
+        // its release toggles nothing.
+        return 0;
+    }
     box_.HandleMouseDown(button, ShiftState(), static_cast<float>(GET_X_LPARAM(lParam)),
                          static_cast<float>(GET_Y_LPARAM(lParam)));
     return 0;

@@ -78,6 +78,16 @@ TEST(CheckBoxHost, ClickingTheCaptionTogglesToo) {
     EXPECT_EQ(rig.clicks, 1);
 }
 
+TEST(CheckBoxHost, ADoubleClickTogglesOnce) {
+    CheckBoxRig rig;
+    TestWindow::MoveMouseTo(rig.Hwnd(), 6, 6);
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        TestWindow::PostButton(rig.Hwnd(), message, 6, 6);
+    }
+    EXPECT_EQ(rig.box.Value(), 1);
+    EXPECT_EQ(rig.clicks, 1);
+}
+
 TEST(CheckBoxHost, LeavingRaisesMouseOutOnceByItsTimer) {
     CheckBoxRig rig;
     TestWindow::MoveMouseTo(rig.Hwnd(), 6, 6);

@@ -59,6 +59,14 @@ TEST(HyperLinkHost, AClickOpensTheAddressWithTheProgramsFolder) {
     EXPECT_EQ(rig.site.calls, (std::vector<std::string>{"open C:\\Tools\\Readme.txt"}));
 }
 
+TEST(HyperLinkHost, ADoubleClickOpensOnce) {
+    LinkRig rig;
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        TestWindow::PostButton(rig.Hwnd(), message, 10, 6);
+    }
+    EXPECT_EQ(rig.site.calls.size(), 1U);
+}
+
 TEST(HyperLinkHost, HugsItsLabel) {
     LinkRig rig;
     RECT r{};

@@ -60,11 +60,10 @@ void QelCheckBoxXPHost::Mirror() {
     InvalidateRect(Window(), nullptr, FALSE);
 }
 
-RECT QelCheckBoxXPHost::CaptionRect(HDC dc) {
+RECT QelCheckBoxXPHost::CaptionRect() {
     RECT client{};
     GetClientRect(Window(), &client);
     const TextExtent size = Measure(box_.Caption(), box_.GetFont());
-    (void)dc;
     const int left = MulDiv(QelCheckBoxXP::kLabelLeft, Dpi(), 96);
     const int top = (client.bottom - size.height) / 2;
     return {left, top, left + size.width, top + size.height};
@@ -85,7 +84,7 @@ void QelCheckBoxXPHost::OnPaint(HDC target) {
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(
         dc, box_.CaptionGreyed() ? GetSysColor(COLOR_GRAYTEXT) : ToColorRef(box_.CaptionColour()));
-    RECT caption = CaptionRect(dc);
+    RECT caption = CaptionRect();
     const std::wstring text = Utf8ToWide(box_.Caption());
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption,
               DT_LEFT | DT_SINGLELINE | DT_NOCLIP);

@@ -20,7 +20,7 @@ class QelCheckBoxXPHost : public XpHostBase {
     void OnPaint(HDC dc);
     LRESULT OnButtonDown(int button, LPARAM lParam, bool doubleClick);
     LRESULT OnButtonUp(int button, LPARAM lParam);
-    RECT CaptionRect(HDC dc);
+    RECT CaptionRect();
 
     QelCheckBoxXP& box_;
     WindowPointerSource pointer_;

@@ -5,9 +5,8 @@
 // back buffer for painting.
 #include <windows.h>
 
-#include <map>
-#include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "controls/control_events.h"

@@ -118,6 +118,11 @@ TEST(CheckBoxHost, DisabledShowsTheGreyPicture) {
     EXPECT_FALSE(IsWindowEnabled(rig.Hwnd()));
     EXPECT_EQ(rig.Shown(0, 0), PicturePixel(kPicCheckedDisabled, 0, 0));
     EXPECT_EQ(rig.Shown(5, 8), PicturePixel(kPicCheckedDisabled, 5, 8));
+    EXPECT_GT(TestWindow::CountPrintedPixels(rig.Hwnd(), GetSysColor(COLOR_GRAYTEXT)), 0);
+    EXPECT_EQ(TestWindow::CountPrintedPixels(rig.Hwnd(), RGB(0, 0, 0)), 0);
+    rig.box.SetEnabled(true);
+    EXPECT_EQ(rig.Shown(5, 8), PicturePixel(kPicChecked, 5, 8));
+    EXPECT_GT(TestWindow::CountPrintedPixels(rig.Hwnd(), RGB(0, 0, 0)), 0);
 }
 
 }  // namespace

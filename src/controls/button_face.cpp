@@ -17,12 +17,18 @@ std::array<SlicePiece, 9> NineSlicePieces(int w, int h) {
 }
 
 Point ButtonCaptionPosition(int width, int height, TextExtent label,
-                            std::optional<int> pictureWidth) {
+                            std::optional<int> pictureWidth, bool captionEmpty) {
     const int top = (height - label.height) / 2;
     if (pictureWidth) {
-        return {(width - label.width) / 2 + *pictureWidth / 2 + 4, top};
+        // Painting the picture places the caption last, shifted by k.
+        const int k = captionEmpty ? -2 : 1;
+        return {(width - label.width) / 2 + *pictureWidth / 2 - k + 4, top};
     }
     return {(width - label.width) / 2 + 1, top};
+}
+
+Point ButtonPicturePosition(Point caption, int pictureWidth) {
+    return {caption.x - pictureWidth - 3, caption.y / 2};
 }
 
 namespace {

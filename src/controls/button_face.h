@@ -41,9 +41,12 @@ struct SlicePiece {
 std::array<SlicePiece, 9> NineSlicePieces(int width, int height);
 
 // Where the caption label goes on a button of width x height pixels. With a picture, its width
-// in pixels moves the caption right.
+// in pixels moves the caption right (by less when the caption is empty).
 Point ButtonCaptionPosition(int width, int height, TextExtent label,
-                            std::optional<int> pictureWidth = std::nullopt);
+                            std::optional<int> pictureWidth = std::nullopt,
+                            bool captionEmpty = false);
+// The top-left corner of the 16 x 16 picture, left of the caption.
+Point ButtonPicturePosition(Point caption, int pictureWidth);
 
 // The face strip drawn from the theme's colours: 90 x 21 pixels, row by row. The program's
 // bitmap resource is made from it; the host also paints from it when the resource is missing.

@@ -12,6 +12,7 @@ namespace {
 
 constexpr const wchar_t* kClassName = L"SentrelXpButton";
 constexpr UINT_PTR kHoverTimerId = 1;
+constexpr int kPictureSize = 16;
 
 BITMAPINFO TopDown32(int width, int height) {
     BITMAPINFO info{};
@@ -116,6 +117,29 @@ void XpCmdButtonHost::PaintFace(HDC dc, int width, int height) {
     }
 }
 
+void XpCmdButtonHost::PaintPicture(HDC dc, Point at) {
+    const std::string& name = button_.PictureNormal()->resource;
+    if (name != pictureName_) {
+        pictureName_ = name;
+        const std::wstring wide = Utf8ToWide(name);
+        pictureIcon_.Reset(static_cast<HICON>(
+            LoadImageW(Instance(), wide.c_str(), IMAGE_ICON, kPictureSize, kPictureSize, 0)));
+        pictureBitmap_.Reset(
+            pictureIcon_ ? nullptr : LoadImageW(Instance(), wide.c_str(), IMAGE_BITMAP, 0, 0, 0));
+    }
+    if (pictureIcon_) {
+        DrawIconEx(dc, at.x, at.y, pictureIcon_.Get(), kPictureSize, kPictureSize, 0, nullptr,
+                   DI_NORMAL);
+    } else if (pictureBitmap_) {
+        BITMAP info{};
+        GetObjectW(pictureBitmap_.Get(), sizeof info, &info);
+        UniqueMemoryDc source(CreateCompatibleDC(dc));
+        ScopedSelectObject select(source.Get(), pictureBitmap_.Get());
+        StretchBlt(dc, at.x, at.y, kPictureSize, kPictureSize, source.Get(), 0, 0, info.bmWidth,
+                   info.bmHeight, SRCCOPY);
+    }
+}
+
 void XpCmdButtonHost::OnPaint(HDC target) {
     RECT client{};
     GetClientRect(Window(), &client);
@@ -131,7 +155,11 @@ void XpCmdButtonHost::OnPaint(HDC target) {
     if (button_.PictureNormal()) {
         pictureWidth = button_.PictureNormal()->widthPixels;
     }
-    const Point at = ButtonCaptionPosition(client.right, client.bottom, size, pictureWidth);
+    const Point at =
+        ButtonCaptionPosition(client.right, client.bottom, size, pictureWidth, caption.empty());
+    if (pictureWidth) {
+        PaintPicture(dc, ButtonPicturePosition(at, *pictureWidth));
+    }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(button_.CaptionColour()));
     RECT text{at.x, at.y, at.x + size.width, at.y + size.height};

@@ -2,6 +2,7 @@
 // The XP button's window: the face the model names, cut from the face strip and stretched by
 // the nine-slice copies, with the centred caption on top.
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "controls/xp_host_base_win32.h"
@@ -35,6 +36,8 @@ class XpCmdButtonHost : public XpHostBase {
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint(HDC dc);
     void PaintFace(HDC dc, int width, int height);
+    // The optional picture, from an icon or bitmap resource, scaled to 16 x 16.
+    void PaintPicture(HDC dc, Point at);
     LRESULT OnButtonDown(int button, LPARAM lParam);
     LRESULT OnButtonUp(int button, LPARAM lParam);
 
@@ -42,6 +45,9 @@ class XpCmdButtonHost : public XpHostBase {
     WindowPointerSource pointer_;
     std::unique_ptr<WindowTimer> hoverTimer_;
     FaceStrip strip_;
+    std::string pictureName_;
+    UniqueIcon pictureIcon_;
+    UniqueGdiObject pictureBitmap_;
 };
 
 }  // namespace sentrel

@@ -148,7 +148,13 @@ TEST(ButtonFaceGeometry, NineSlicePiecesOfA123By23Button) {
 TEST(ButtonFaceGeometry, CaptionIsCentredOnePixelRight) {
     // "Test" 22 pixels wide on a 64 x 22 button: the exact centre would put it at 21.
     EXPECT_EQ(ButtonCaptionPosition(64, 22, {22, 13}), (Point{22, 4}));
-    EXPECT_EQ(ButtonCaptionPosition(64, 22, {22, 13}, 16), (Point{33, 4}));
+}
+
+TEST(ButtonFaceGeometry, APictureMovesTheCaptionRightAndSitsLeftOfIt) {
+    const Point caption = ButtonCaptionPosition(64, 22, {22, 13}, 16);
+    EXPECT_EQ(caption, (Point{32, 4}));
+    EXPECT_EQ(ButtonPicturePosition(caption, 16), (Point{13, 2}));
+    EXPECT_EQ(ButtonCaptionPosition(64, 22, {0, 13}, 16, true), (Point{46, 4}));
 }
 
 TEST(ButtonFaceStrip, CellsCarryTheThemeColours) {

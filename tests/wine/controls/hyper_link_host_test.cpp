@@ -67,6 +67,14 @@ TEST(HyperLinkHost, ADoubleClickOpensOnce) {
     EXPECT_EQ(rig.site.calls.size(), 1U);
 }
 
+TEST(HyperLinkHost, EnterOpensTheFocusedLink) {
+    LinkRig rig;
+    SetFocus(rig.Hwnd());
+    MSG enter{rig.Hwnd(), WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    EXPECT_TRUE(IsDialogMessageW(rig.window.Get(), &enter));
+    EXPECT_EQ(rig.site.calls.size(), 1U);
+}
+
 TEST(HyperLinkHost, HugsItsLabel) {
     LinkRig rig;
     RECT r{};

@@ -100,6 +100,16 @@ void QelTextBoxXPHost::MirrorEdit() {
         SetWindowLongPtrW(edit, GWL_STYLE, aligned);
         InvalidateRect(edit, nullptr, TRUE);
     }
+    // Appearance 1 gives the inner box the sunken edge of a three-dimensional edit box.
+    const LONG_PTR exStyle = GetWindowLongPtrW(edit, GWL_EXSTYLE);
+    const LONG_PTR wantedExStyle = box_.Appearance() == 1
+                                       ? (exStyle | WS_EX_CLIENTEDGE)
+                                       : (exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
+    if (wantedExStyle != exStyle) {
+        SetWindowLongPtrW(edit, GWL_EXSTYLE, wantedExStyle);
+        SetWindowPos(edit, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
     if ((IsWindowEnabled(edit) != FALSE) != box_.Enabled()) {
         EnableWindow(edit, box_.Enabled() ? TRUE : FALSE);
     }

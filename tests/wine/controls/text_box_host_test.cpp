@@ -20,6 +20,7 @@ struct PortBoxRig {
         box.ReadProperties({}, {"txtSocketPort", Font{}, {}});
         box.SetInputType(1);
         box.SetAlignment(Alignment::Centre);
+        box.SetAppearance(0);
         box.InvalidKeyPressed = [this](long&, int&) { ++invalidKeys; };
         box.Change = [this] { ++changes; };
         host = std::make_unique<QelTextBoxXPHost>(box, window.Context());
@@ -60,6 +61,14 @@ TEST(TextBoxHost, PaintsTheThinOutlineOnWhiteAroundTheInnerBox) {
     EXPECT_EQ(inner.top, 3);
     EXPECT_EQ(inner.right - inner.left, 269 - 9 - 1);  // (4035 - 145) twips
     EXPECT_EQ(inner.bottom - inner.top, 12);           // (300 - 120) twips
+}
+
+TEST(TextBoxHost, AppearanceOneGivesTheInnerBoxASunkenEdge) {
+    PortBoxRig rig;
+    rig.box.SetAppearance(0);
+    EXPECT_EQ(GetWindowLongPtrW(rig.Edit(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, 0);
+    rig.box.SetAppearance(1);
+    EXPECT_EQ(GetWindowLongPtrW(rig.Edit(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE, WS_EX_CLIENTEDGE);
 }
 
 TEST(TextBoxHost, FocusSelectsTheWholeTextWhenHighlighting) {

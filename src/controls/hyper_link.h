@@ -51,6 +51,9 @@ class HyperLink : public Control {
     static constexpr int kLabelLeftTwips = 30;
     static constexpr int kLabelTopTwips = -15;
 
+    // Repaints the control.
+    void Refresh() { Changed(); }
+
     // Inputs from the host.
     void HandleLabelMouseMove();
     void HandleClick();

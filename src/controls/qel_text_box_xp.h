@@ -2,6 +2,7 @@
 // The program's XP-styled single-line text box: a standard edit box inside a thin blue-grey
 // outline on white. It can admit digits only (InputType 1), select its whole text when it gets
 // the focus, and hand the focus to another control after every key press.
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -79,6 +80,12 @@ class QelTextBoxXP : public Control {
     // Grows whenever the selection above is set; the host then selects it in the edit box.
     unsigned SelectionRevision() const { return selectionRevision_; }
 
+    // The inner edit box's window handle, which the host hands over once it has made it.
+    std::uintptr_t hWnd() const { return innerWindow_; }  // NOLINT(readability-identifier-naming)
+    void SetInnerWindow(std::uintptr_t handle) { innerWindow_ = handle; }
+    // Repaints the control at once.
+    void Refresh() { Changed(); }
+
     // The edit box's place inside the control, in twips.
     const Bounds& InnerBox() const { return innerBox_; }
     // The layout step of every resize.
@@ -147,6 +154,7 @@ class QelTextBoxXP : public Control {
     Colour outlineColour_ = kTextBoxBorderColour;
     Bounds innerBox_ = kTextBoxDesignInnerBox;
     unsigned selectionRevision_ = 0;
+    std::uintptr_t innerWindow_ = 0;
 };
 
 // The number of characters of a UTF-8 text, as the edit box counts positions.

@@ -59,6 +59,7 @@ QelTextBoxXPHost::QelTextBoxXPHost(QelTextBoxXP& model, const HostContext& conte
         TwipsToPixels(inner.left, Dpi()), TwipsToPixels(inner.top, Dpi()),
         TwipsToPixels(inner.width, Dpi()), TwipsToPixels(inner.height, Dpi()), Window(), nullptr,
         Instance(), nullptr));
+    box_.SetInnerWindow(reinterpret_cast<std::uintptr_t>(edit_.Get()));
     SetWindowSubclass(edit_.Get(), &QelTextBoxXPHost::EditProcedure, kSubclassId,
                       reinterpret_cast<DWORD_PTR>(this));
     box_.FocusControl = [this](Control& target) { FocusControlWindow(Window(), target); };
@@ -67,6 +68,7 @@ QelTextBoxXPHost::QelTextBoxXPHost(QelTextBoxXP& model, const HostContext& conte
 
 QelTextBoxXPHost::~QelTextBoxXPHost() {
     box_.FocusControl = nullptr;
+    box_.SetInnerWindow(0);
     if (edit_) {
         RemoveWindowSubclass(edit_.Get(), &QelTextBoxXPHost::EditProcedure, kSubclassId);
         edit_.Reset();

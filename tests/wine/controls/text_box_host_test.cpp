@@ -47,6 +47,7 @@ TEST(TextBoxHost, TextSetOnTheModelReachesTheEditBox) {
     EXPECT_EQ(WindowText(rig.Edit()), "10000");
     EXPECT_EQ(rig.changes, 1);
     EXPECT_EQ(GetWindowLongPtrW(rig.Edit(), GWL_STYLE) & ES_CENTER, ES_CENTER);
+    EXPECT_EQ(rig.box.hWnd(), reinterpret_cast<std::uintptr_t>(rig.Edit()));
 }
 
 TEST(TextBoxHost, PaintsTheThinOutlineOnWhiteAroundTheInnerBox) {

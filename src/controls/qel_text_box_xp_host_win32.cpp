@@ -129,7 +129,12 @@ void QelTextBoxXPHost::MirrorEdit() {
         SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(box_.SelStart()),
                      static_cast<LPARAM>(box_.SelStart() + box_.SelLength()));
     }
-    InvalidateRect(edit, nullptr, FALSE);
+    // New colours show at the edit box's next paint; ask for it only when they change.
+    const std::pair<Colour, Colour> colours{box_.InnerBackColor(), box_.InnerForeColor()};
+    if (colours != paintedColours_) {
+        paintedColours_ = colours;
+        InvalidateRect(edit, nullptr, TRUE);
+    }
 }
 
 void QelTextBoxXPHost::OnPaint(HDC target) {

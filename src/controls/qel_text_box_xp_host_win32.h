@@ -3,6 +3,8 @@
 // inside whose keys pass through the model's filter.
 #include <windows.h>
 
+#include <utility>
+
 #include "controls/qel_text_box_xp.h"
 #include "controls/xp_host_base_win32.h"
 
@@ -32,6 +34,7 @@ class QelTextBoxXPHost : public XpHostBase {
     UniqueGdiObject editBrush_;
     Colour editBrushColour_ = 0;
     unsigned appliedSelection_ = 0;
+    std::pair<Colour, Colour> paintedColours_{Rgb(255, 255, 255), 0};
 };
 
 }  // namespace sentrel

@@ -2,21 +2,168 @@
 
 namespace sentrel {
 
+namespace {
+
+constexpr int kBoxTwips = 13 * kTwipsPerPixel;
+
+}  // namespace
+
+Size CheckBoxSizeTwips(bool captionEmpty, int labelWidthPixels) {
+    if (captionEmpty) {
+        return {kBoxTwips, kBoxTwips};
+    }
+    return {(QelCheckBoxXP::kLabelLeft + labelWidthPixels) * kTwipsPerPixel, kBoxTwips};
+}
+
+QelCheckBoxXP::QelCheckBoxXP(std::string name) : Control(std::move(name)) {
+    // Creation. The surface starts in the button-face colour rather than black, so that an
+    // instance shows sensibly even before its properties are applied.
+    backColour_ = kSystemButtonFace;
+    tmrHover.Tick = [this] { OnHoverTick(); };
+    DrawNormal();
+    ApplyResizeRule();
+}
+
 void QelCheckBoxXP::SetValue(int value) {
     value_ = value < 0 ? 0 : (value > 1 ? 1 : value);
+    DrawNormal();
     Changed();
 }
 
 void QelCheckBoxXP::SetCaption(const std::string& caption) {
     caption_ = caption;
+    ApplyResizeRule();
     Changed();
 }
 
-void QelCheckBoxXP::UserClick() {
-    SetValue(value_ == 1 ? 0 : 1);
-    if (Click) {
-        Click();
+void QelCheckBoxXP::SetEnabled(bool enabled) {
+    Control::SetEnabled(enabled);
+    if (enabled) {
+        DrawNormal();
+    } else {
+        DrawDisabled();
     }
+    Changed();
+}
+
+void QelCheckBoxXP::SetFont(const Font& font) {
+    font_ = font;
+    ApplyResizeRule();
+    Changed();
+}
+
+void QelCheckBoxXP::SetBackColor(Colour colour) {
+    backColour_ = colour;
+    Changed();
+}
+
+void QelCheckBoxXP::SetForeColor(Colour colour) {
+    foreColour_ = colour;
+    // A disabled caption keeps its colour until enabled and set again.
+    if (Enabled()) {
+        labelColour_ = colour;
+    }
+    Changed();
+}
+
+void QelCheckBoxXP::SetTextMeasure(TextMeasure measure) {
+    measure_ = measure ? std::move(measure) : TextMeasure(EstimateTextExtent);
+    ApplyResizeRule();
+}
+
+void QelCheckBoxXP::ApplyResizeRule() {
+    const int labelWidth = caption_.empty() ? 0 : measure_(caption_, font_).width;
+    const Size size = CheckBoxSizeTwips(caption_.empty(), labelWidth);
+    Bounds bounds = GetBounds();
+    bounds.width = size.width;
+    bounds.height = size.height;
+    SetBounds(bounds);
+}
+
+void QelCheckBoxXP::Show(int picture) {
+    if (picture_ != picture) {
+        picture_ = picture;
+        Changed();
+    }
+}
+
+void QelCheckBoxXP::DrawNormal() {
+    if (!Enabled()) {
+        DrawDisabled();
+        return;
+    }
+    Show(Value() == 1 ? kPicChecked : kPicUnchecked);
+}
+
+void QelCheckBoxXP::DrawDisabled() {
+    Show(Value() == 1 ? kPicCheckedDisabled : kPicUncheckedDisabled);
+}
+
+bool QelCheckBoxXP::CursorStrictlyInside() {
+    return pointer_ != nullptr && pointer_->WindowRect().StrictlyContains(pointer_->CursorPos());
+}
+
+void QelCheckBoxXP::HandleMouseDown(int button, int shift, float x, float y) {
+    if (button != 1) {
+        return;
+    }
+    if (Enabled()) {
+        Show(Value() == 1 ? kPicCheckedPressed : kPicUncheckedPressed);
+    }
+    Raise(MouseDown, button, shift, x, y);
+}
+
+void QelCheckBoxXP::HandleMouseMove(int button, int shift, float x, float y) {
+    if (!CursorStrictlyInside()) {
+        return;
+    }
+    if (!tmrHover.Enabled()) {
+        tmrHover.SetEnabled(true);
+    }
+    Raise(MouseMove, button, shift, x, y);
+    if (!Enabled()) {
+        return;
+    }
+    if (button == 1) {
+        Show(Value() == 1 ? kPicCheckedPressed : kPicUncheckedPressed);
+    } else {
+        Show(Value() == 1 ? kPicCheckedHover : kPicUncheckedHover);
+    }
+}
+
+void QelCheckBoxXP::HandleMouseUp(int button, int shift, float x, float y) {
+    Raise(MouseUp, button, shift, x, y);
+}
+
+void QelCheckBoxXP::HandleKeyDown(int keyCode, int shift) {
+    Raise(KeyDown, keyCode, shift);
+}
+
+int QelCheckBoxXP::HandleKeyPress(int keyAscii) {
+    Raise(KeyPress, keyAscii);
+    return keyAscii;
+}
+
+void QelCheckBoxXP::HandleKeyUp(int keyCode, int shift) {
+    Raise(KeyUp, keyCode, shift);
+}
+
+void QelCheckBoxXP::UserClick() {
+    if (!Enabled()) {
+        return;
+    }
+    SetValue(Value() == 1 ? 0 : 1);
+    DrawNormal();
+    Raise(Click);
+}
+
+void QelCheckBoxXP::OnHoverTick() {
+    if (CursorStrictlyInside()) {
+        return;
+    }
+    tmrHover.SetEnabled(false);
+    DrawNormal();
+    Raise(MouseOut);
 }
 
 }  // namespace sentrel

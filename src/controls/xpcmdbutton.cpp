@@ -2,9 +2,148 @@
 
 namespace sentrel {
 
+xpcmdbutton::xpcmdbutton(std::string name) : Control(std::move(name)) {
+    Timer1.Tick = [this] { OnTimer(); };
+    RefreshFace();
+}
+
+void xpcmdbutton::SetState(int state) {
+    state_ = state;
+    RefreshFace();
+    Changed();
+}
+
 void xpcmdbutton::SetCaption(const std::string& caption) {
     caption_ = caption;
+    RefreshFace();
     Changed();
+}
+
+void xpcmdbutton::SetEnabled(bool enabled) {
+    Control::SetEnabled(enabled);
+    RefreshFace();
+    Changed();
+}
+
+void xpcmdbutton::SetFont(const Font& font) {
+    font_ = font;
+    RefreshFace();
+    Changed();
+}
+
+void xpcmdbutton::SetPictureNormal(const std::optional<ButtonPicture>& picture) {
+    picture_ = picture;
+    RefreshFace();
+    // The picture is painted over the idle face even on a disabled button.
+    Paint(idleFace_);
+    Changed();
+}
+
+char xpcmdbutton::AccessKey() const {
+    for (std::size_t i = 0; i + 1 < caption_.size(); ++i) {
+        if (caption_[i] == '&') {
+            if (caption_[i + 1] != '&') {
+                return caption_[i + 1];
+            }
+            ++i;
+        }
+    }
+    return 0;
+}
+
+void xpcmdbutton::RefreshFace() {
+    if (state_ == 1) {
+        idleFace_ = kFaceHighlighted;
+    } else if (state_ == 0) {
+        idleFace_ = kFaceNormal;
+    }
+    Paint(Enabled() ? idleFace_ : kFaceDisabled);
+}
+
+void xpcmdbutton::Paint(int face) {
+    if (face_ != face) {
+        face_ = face;
+        Changed();
+    }
+}
+
+bool xpcmdbutton::CursorOnButton() {
+    if (pointer_ == nullptr) {
+        return false;
+    }
+    const Point p = CursorInClient(*pointer_);
+    const Size size = ClientSize();
+    return p.x >= 0 && p.y >= 0 && p.x <= size.width && p.y <= size.height;
+}
+
+Size xpcmdbutton::ClientSize() const {
+    if (pointer_ != nullptr) {
+        const Rect window = pointer_->WindowRect();
+        return {window.Width(), window.Height()};
+    }
+    return {GetBounds().width / kTwipsPerPixel, GetBounds().height / kTwipsPerPixel};
+}
+
+void xpcmdbutton::HandleMouseDown(int button, int shift, float x, float y) {
+    Raise(MouseDown, button, shift, x, y);
+    if (button == 1) {
+        Paint(kFacePressed);
+    }
+}
+
+void xpcmdbutton::HandleMouseMove(int button, int shift, float x, float y) {
+    Timer1.SetEnabled(true);
+    const Size size = ClientSize();
+    const bool inside = x >= 0 && y >= 0 && x <= static_cast<float>(size.width) &&
+                        y <= static_cast<float>(size.height);
+    if (!inside) {
+        return;
+    }
+    Raise(MouseMove, button, shift, x, y);
+    Paint(button == 1 ? kFacePressed : kFaceHover);
+}
+
+void xpcmdbutton::HandleMouseUp(int button, int shift, float x, float y) {
+    const bool inside = CursorOnButton();
+    RefreshFace();
+    Raise(MouseUp, button, shift, x, y);
+    if (inside && button == 1) {
+        Raise(Click);
+    }
+}
+
+void xpcmdbutton::HandleKeyDown(int keyCode, int shift) {
+    Raise(KeyDown, keyCode, shift);
+}
+
+int xpcmdbutton::HandleKeyPress(int keyAscii) {
+    Raise(KeyPress, keyAscii);
+    return keyAscii;
+}
+
+void xpcmdbutton::HandleKeyUp(int keyCode, int shift) {
+    Raise(KeyUp, keyCode, shift);
+}
+
+void xpcmdbutton::HandleAccessKey() {
+    if (Enabled()) {
+        Raise(Click);
+    }
+}
+
+void xpcmdbutton::UserClick() {
+    if (Enabled()) {
+        Raise(Click);
+    }
+}
+
+void xpcmdbutton::OnTimer() {
+    if (CursorOnButton()) {
+        return;
+    }
+    Timer1.SetEnabled(false);
+    Raise(MouseOut);
+    RefreshFace();
 }
 
 }  // namespace sentrel

@@ -1,28 +1,111 @@
 #pragma once
-// The program's XP-styled push button.
-#include <functional>
+// The program's XP-styled push button: a face painted from the five-cell face strip (normal,
+// pressed, disabled, hover, highlighted), a centred caption, and a 10 ms timer that notices
+// the mouse leaving.
+#include <optional>
 #include <string>
 
+#include "controls/button_face.h"
+#include "controls/control_events.h"
+#include "controls/pointer_source.h"
+#include "controls/property_bag.h"
 #include "ui/control.h"
+#include "ui/widgets.h"
 
 namespace sentrel {
 
-class xpcmdbutton : public Control {  // NOLINT(readability-identifier-naming): the control's own name
-public:
-    using Control::Control;
+constexpr Colour kButtonCaptionColour = 0;
+constexpr Colour kButtonDisabledCaptionColour = Rgb(161, 161, 146);
+
+// An optional picture left of the caption: a resource name and its width in pixels.
+struct ButtonPicture {
+    std::string resource;
+    int widthPixels = 16;
+    friend bool operator==(const ButtonPicture&, const ButtonPicture&) = default;
+};
+
+class xpcmdbutton
+    : public Control {  // NOLINT(readability-identifier-naming): the control's own name
+  public:
+    explicit xpcmdbutton(std::string name);
+
+    // 0: the idle face is the normal face; 1: the blue-framed highlighted face.
+    int State() const { return state_; }
+    void SetState(int state);
 
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& caption);
 
-    std::function<void()> Click;
-    void UserClick() {
-        if (Enabled() && Click) {
-            Click();
-        }
-    }
+    void SetEnabled(bool enabled) override;
 
-private:
+    const Font& GetFont() const { return font_; }
+    void SetFont(const Font& font);
+
+    // Stored and saved only.
+    int MousePointer() const { return mousePointer_; }
+    void SetMousePointer(int pointer) { mousePointer_ = pointer; }
+
+    const std::optional<ButtonPicture>& PictureNormal() const { return picture_; }
+    void SetPictureNormal(const std::optional<ButtonPicture>& picture);
+
+    // What the host paints.
+    int IdleFace() const { return idleFace_; }
+    int Face() const { return face_; }
+    Colour CaptionColour() const {
+        return Enabled() ? kButtonCaptionColour : kButtonDisabledCaptionColour;
+    }
+    // The caption's access key (the character after a single '&'), or 0.
+    char AccessKey() const;
+
+    // Events, in their declared order.
+    PlainEvent Click;
+    KeyCodeEvent KeyDown;
+    KeyAsciiEvent KeyPress;
+    KeyCodeEvent KeyUp;
+    PlainEvent MouseOut;
+    MouseEvent MouseDown;
+    MouseEvent MouseMove;
+    MouseEvent MouseUp;
+
+    // Inputs from the host; x and y in the button's client pixels.
+    void HandleMouseDown(int button, int shift, float x, float y);
+    void HandleMouseMove(int button, int shift, float x, float y);
+    void HandleMouseUp(int button, int shift, float x, float y);
+    void HandleKeyDown(int keyCode, int shift);
+    int HandleKeyPress(int keyAscii);
+    void HandleKeyUp(int keyCode, int shift);
+    void HandleAccessKey();
+    // A complete click by the user.
+    void UserClick();
+
+    // The hover timer; the host runs it as a window timer.
+    Timer Timer1{"Timer1", 10};
+    // Also gives the button's size in pixels (its window rectangle).
+    void SetPointerSource(PointerSource* pointer) { pointer_ = pointer; }
+
+    // Face refresh: the idle face follows State; a disabled button shows face 2.
+    void RefreshFace();
+
+    void InitProperties(const AmbientProperties& ambient);
+    void ReadProperties(const PropertyBag& bag, const AmbientProperties& ambient);
+    void WriteProperties(PropertyBag& bag, const AmbientProperties& ambient) const;
+
+  private:
+    void Paint(int face);
+    void OnTimer();
+    // The cursor in client pixels and whether it lies on the button, edges included.
+    bool CursorOnButton();
+    // The button's size in pixels: its window's, or its bounds' before it has a window.
+    Size ClientSize() const;
+
+    int state_ = 0;
+    Font font_;
+    int mousePointer_ = 0;
+    std::optional<ButtonPicture> picture_;
     std::string caption_;
+    int idleFace_ = kFaceNormal;
+    int face_ = kFaceNormal;
+    PointerSource* pointer_ = nullptr;
 };
 
 }  // namespace sentrel

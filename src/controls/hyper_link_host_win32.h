@@ -1,0 +1,32 @@
+#pragma once
+// The hyperlink's window: the label text in the link or highlight colour, the hand cursor,
+// mouse-out polling on a window timer, and the click.
+#include <memory>
+
+#include "controls/hyper_link.h"
+#include "controls/hyper_link_site_win32.h"
+#include "controls/xp_host_base_win32.h"
+
+namespace sentrel {
+
+class HyperLinkHost : public XpHostBase {
+  public:
+    HyperLinkHost(HyperLink& model, const HostContext& context);
+    ~HyperLinkHost() override;
+
+    void Mirror() override;
+
+  private:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnPaint(HDC dc);
+    HBRUSH ParentBackground(HDC dc);
+    void Click();
+
+    HyperLink& link_;
+    WindowPointerSource pointer_;
+    std::unique_ptr<Win32HyperLinkSite> site_;
+    std::unique_ptr<WindowTimer> mouseOutTimer_;
+    bool pressed_ = false;
+};
+
+}  // namespace sentrel

@@ -1,0 +1,195 @@
+#include "controls/qel_check_box_xp_host_win32.h"
+
+#include <windowsx.h>
+
+#include "controls/check_box_pictures.h"
+#include "controls/xp_hosts_win32.h"
+#include "ui/text_win32.h"
+
+namespace sentrel {
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"SentrelXpCheckBox";
+constexpr UINT_PTR kHoverTimerId = 1;
+
+void DrawPicture(HDC dc, int index, int x, int y) {
+    const CheckBoxPixels pixels = CheckBoxPicture(index);
+    DWORD bits[kCheckBoxPictureSize * kCheckBoxPictureSize];
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const Colour c = pixels[i];
+        bits[i] = static_cast<DWORD>(RedOf(c) << 16 | GreenOf(c) << 8 | BlueOf(c));
+    }
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = kCheckBoxPictureSize;
+    info.bmiHeader.biHeight = -kCheckBoxPictureSize;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc, x, y, kCheckBoxPictureSize, kCheckBoxPictureSize, 0, 0, 0,
+                      kCheckBoxPictureSize, bits, &info, DIB_RGB_COLORS);
+}
+
+}  // namespace
+
+QelCheckBoxXPHost::QelCheckBoxXPHost(QelCheckBoxXP& model, const HostContext& context)
+    : XpHostBase(model, context), box_(model), pointer_(nullptr) {
+    CreateOwnWindow(kClassName, CS_DBLCLKS, nullptr,
+                    WS_TABSTOP | WS_CLIPSIBLINGS | (model.Visible() ? WS_VISIBLE : 0), 0);
+    pointer_ = WindowPointerSource(Window());
+    box_.SetPointerSource(&pointer_);
+    box_.SetTextMeasure(MeasureFunction());
+    hoverTimer_ = std::make_unique<WindowTimer>(box_.tmrHover, Window(), kHoverTimerId);
+    Mirror();
+}
+
+QelCheckBoxXPHost::~QelCheckBoxXPHost() {
+    hoverTimer_.reset();
+    box_.SetPointerSource(nullptr);
+    box_.SetTextMeasure(nullptr);
+}
+
+void QelCheckBoxXPHost::Mirror() {
+    if (!window_) {
+        return;
+    }
+    box_.ApplyResizeRule();
+    MirrorPlacement();
+    MirrorWindowText(box_.Caption());
+    InvalidateRect(Window(), nullptr, FALSE);
+}
+
+RECT QelCheckBoxXPHost::CaptionRect() {
+    RECT client{};
+    GetClientRect(Window(), &client);
+    const TextExtent size = Measure(box_.Caption(), box_.GetFont());
+    const int left = MulDiv(QelCheckBoxXP::kLabelLeft, Dpi(), 96);
+    const int top = (client.bottom - size.height) / 2;
+    return {left, top, left + size.width, top + size.height};
+}
+
+void QelCheckBoxXPHost::OnPaint(HDC target) {
+    RECT client{};
+    GetClientRect(Window(), &client);
+    BackBuffer buffer(target, client);
+    HDC dc = buffer.Dc();
+    UniqueGdiObject background(CreateSolidBrush(ToColorRef(box_.BackColor())));
+    FillRect(dc, &client, static_cast<HBRUSH>(background.Get()));
+    DrawPicture(dc, box_.Picture(), 0, (client.bottom - kCheckBoxPictureSize) / 2);
+    if (box_.Caption().empty()) {
+        return;
+    }
+    ScopedSelectObject font(dc, FontFor(box_.GetFont()));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(
+        dc, box_.CaptionGreyed() ? GetSysColor(COLOR_GRAYTEXT) : ToColorRef(box_.CaptionColour()));
+    RECT caption = CaptionRect();
+    const std::wstring text = Utf8ToWide(box_.Caption());
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption,
+              DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
+    if (GetFocus() == Window()) {
+        RECT focus = caption;
+        InflateRect(&focus, 1, 0);
+        focus.bottom = focus.bottom > client.bottom ? client.bottom : focus.bottom;
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+LRESULT QelCheckBoxXPHost::OnButtonDown(int button, LPARAM lParam, bool doubleClick) {
+    SetCapture(Window());
+    if (button == 1) {
+        SetFocus(Window());
+        clickPending_ = !doubleClick;
+    }
+    if (doubleClick) {
+        // The second press of a double click is the double click itself: no MouseDown, and
+        // its release toggles nothing.
+        return 0;
+    }
+    box_.HandleMouseDown(button, ShiftState(), static_cast<float>(GET_X_LPARAM(lParam)),
+                         static_cast<float>(GET_Y_LPARAM(lParam)));
+    return 0;
+}
+
+LRESULT QelCheckBoxXPHost::OnButtonUp(int button, LPARAM lParam) {
+    if (GetCapture() == Window()) {
+        ReleaseCapture();
+    }
+    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    box_.HandleMouseUp(button, ShiftState(), static_cast<float>(at.x), static_cast<float>(at.y));
+    RECT client{};
+    GetClientRect(Window(), &client);
+    if (button == 1 && clickPending_) {
+        clickPending_ = false;
+        if (PtInRect(&client, at)) {
+            box_.UserClick();
+        } else {
+            // Released elsewhere: no click, back to the normal picture.
+            box_.SetValue(box_.Value());
+        }
+    }
+    return 0;
+}
+
+LRESULT QelCheckBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps{};
+            HDC dc = BeginPaint(Window(), &ps);
+            OnPaint(dc);
+            EndPaint(Window(), &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            OnPaint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_MOUSEMOVE:
+            box_.HandleMouseMove(MouseButtonsOf(wParam), ShiftState(),
+                                 static_cast<float>(GET_X_LPARAM(lParam)),
+                                 static_cast<float>(GET_Y_LPARAM(lParam)));
+            return 0;
+        case WM_LBUTTONDOWN:
+            return OnButtonDown(1, lParam, false);
+        case WM_LBUTTONDBLCLK:
+            return OnButtonDown(1, lParam, true);
+        case WM_RBUTTONDOWN:
+        case WM_RBUTTONDBLCLK:
+            return OnButtonDown(2, lParam, false);
+        case WM_LBUTTONUP:
+            return OnButtonUp(1, lParam);
+        case WM_RBUTTONUP:
+            return OnButtonUp(2, lParam);
+        case WM_TIMER:
+            if (hoverTimer_ && hoverTimer_->Owns(wParam)) {
+                hoverTimer_->Tick();
+            }
+            return 0;
+        case WM_KEYDOWN:
+            box_.HandleKeyDown(static_cast<int>(wParam), ShiftState());
+            return 0;
+        case WM_KEYUP:
+            box_.HandleKeyUp(static_cast<int>(wParam), ShiftState());
+            return 0;
+        case WM_CHAR:
+            box_.HandleKeyPress(static_cast<int>(wParam));
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_WANTCHARS;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(Window(), nullptr, FALSE);
+            return 0;
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+std::unique_ptr<ControlHost> CreateQelCheckBoxXPHost(QelCheckBoxXP& model,
+                                                     const HostContext& context) {
+    return std::make_unique<QelCheckBoxXPHost>(model, context);
+}
+
+}  // namespace sentrel

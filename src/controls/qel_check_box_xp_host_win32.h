@@ -1,0 +1,32 @@
+#pragma once
+// The check box's window: the state picture and the caption painted from the model, the mouse
+// and keys turned into its inputs, the hover timer run as a window timer.
+#include <memory>
+
+#include "controls/qel_check_box_xp.h"
+#include "controls/xp_host_base_win32.h"
+
+namespace sentrel {
+
+class QelCheckBoxXPHost : public XpHostBase {
+  public:
+    QelCheckBoxXPHost(QelCheckBoxXP& model, const HostContext& context);
+    ~QelCheckBoxXPHost() override;
+
+    void Mirror() override;
+
+  private:
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void OnPaint(HDC dc);
+    LRESULT OnButtonDown(int button, LPARAM lParam, bool doubleClick);
+    LRESULT OnButtonUp(int button, LPARAM lParam);
+    RECT CaptionRect();
+
+    QelCheckBoxXP& box_;
+    WindowPointerSource pointer_;
+    std::unique_ptr<WindowTimer> hoverTimer_;
+    // The left button went down on the box with a single click (not a double click's second).
+    bool clickPending_ = false;
+};
+
+}  // namespace sentrel

@@ -1,0 +1,282 @@
+#include "controls/qel_text_box_xp_host_win32.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include "controls/xp_hosts_win32.h"
+#include "ui/text_win32.h"
+
+namespace sentrel {
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"SentrelXpTextBox";
+constexpr UINT_PTR kSubclassId = 1;
+
+DWORD AlignmentStyle(Alignment alignment) {
+    switch (alignment) {
+        case Alignment::Right:
+            return ES_RIGHT;
+        case Alignment::Centre:
+            return ES_CENTER;
+        case Alignment::Left:
+            break;
+    }
+    return ES_LEFT;
+}
+
+int PenStyleOf(long borderStyle) {
+    switch (borderStyle) {
+        case 0:
+            return PS_NULL;
+        case 2:
+            return PS_DASH;
+        case 3:
+            return PS_DOT;
+        case 4:
+            return PS_DASHDOT;
+        case 5:
+            return PS_DASHDOTDOT;
+        case 6:
+            return PS_INSIDEFRAME;
+        default:
+            return PS_SOLID;
+    }
+}
+
+}  // namespace
+
+QelTextBoxXPHost::QelTextBoxXPHost(QelTextBoxXP& model, const HostContext& context)
+    : XpHostBase(model, context), box_(model) {
+    // The edit box inside takes part in the window's Tab order.
+    CreateOwnWindow(kClassName, 0, nullptr,
+                    WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (model.Visible() ? WS_VISIBLE : 0),
+                    WS_EX_CONTROLPARENT);
+    const Bounds inner = box_.InnerBox();
+    edit_.Reset(CreateWindowExW(
+        0, L"EDIT", Utf8ToWide(box_.Text()).c_str(),
+        WS_CHILD | WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | AlignmentStyle(box_.GetAlignment()),
+        TwipsToPixels(inner.left, Dpi()), TwipsToPixels(inner.top, Dpi()),
+        TwipsToPixels(inner.width, Dpi()), TwipsToPixels(inner.height, Dpi()), Window(), nullptr,
+        Instance(), nullptr));
+    box_.SetInnerWindow(reinterpret_cast<std::uintptr_t>(edit_.Get()));
+    SetWindowSubclass(edit_.Get(), &QelTextBoxXPHost::EditProcedure, kSubclassId,
+                      reinterpret_cast<DWORD_PTR>(this));
+    box_.FocusControl = [this](Control& target) { FocusControlWindow(Window(), target); };
+    Mirror();
+}
+
+QelTextBoxXPHost::~QelTextBoxXPHost() {
+    box_.FocusControl = nullptr;
+    box_.SetInnerWindow(0);
+    if (edit_) {
+        RemoveWindowSubclass(edit_.Get(), &QelTextBoxXPHost::EditProcedure, kSubclassId);
+        edit_.Reset();
+    }
+}
+
+void QelTextBoxXPHost::Mirror() {
+    if (!window_) {
+        return;
+    }
+    box_.ApplyLayout();
+    MirrorPlacement();
+    MirrorWindowText(box_.Text());
+    MirrorEdit();
+    InvalidateRect(Window(), nullptr, FALSE);
+}
+
+void QelTextBoxXPHost::MirrorEdit() {
+    HWND edit = edit_.Get();
+    const Bounds inner = box_.InnerBox();
+    SetWindowPos(edit, nullptr, TwipsToPixels(inner.left, Dpi()), TwipsToPixels(inner.top, Dpi()),
+                 TwipsToPixels(inner.width, Dpi()), TwipsToPixels(inner.height, Dpi()),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    if (WindowText(edit) != box_.Text()) {
+        SetWindowTextW(edit, Utf8ToWide(box_.Text()).c_str());
+    }
+    const LONG_PTR style = GetWindowLongPtrW(edit, GWL_STYLE);
+    const LONG_PTR aligned = (style & ~static_cast<LONG_PTR>(ES_LEFT | ES_CENTER | ES_RIGHT)) |
+                             AlignmentStyle(box_.GetAlignment());
+    if (aligned != style) {
+        SetWindowLongPtrW(edit, GWL_STYLE, aligned);
+        InvalidateRect(edit, nullptr, TRUE);
+    }
+    // Appearance 1 gives the inner box the sunken edge of a three-dimensional edit box.
+    const LONG_PTR exStyle = GetWindowLongPtrW(edit, GWL_EXSTYLE);
+    const LONG_PTR wantedExStyle = box_.Appearance() == 1
+                                       ? (exStyle | WS_EX_CLIENTEDGE)
+                                       : (exStyle & ~static_cast<LONG_PTR>(WS_EX_CLIENTEDGE));
+    if (wantedExStyle != exStyle) {
+        SetWindowLongPtrW(edit, GWL_EXSTYLE, wantedExStyle);
+        SetWindowPos(edit, nullptr, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    }
+    if ((IsWindowEnabled(edit) != FALSE) != box_.Enabled()) {
+        EnableWindow(edit, box_.Enabled() ? TRUE : FALSE);
+    }
+    SendMessageW(edit, EM_SETREADONLY, box_.Locked() ? TRUE : FALSE, 0);
+    SendMessageW(edit, EM_SETLIMITTEXT,
+                 static_cast<WPARAM>(box_.MaxLength() > 0 ? box_.MaxLength() : 0), 0);
+    const std::wstring password = Utf8ToWide(box_.PasswordChar());
+    SendMessageW(edit, EM_SETPASSWORDCHAR, password.empty() ? 0 : password[0], 0);
+    HFONT font = box_.GetFont() ? FontFor(*box_.GetFont()) : context_.font;
+    if (font != nullptr && reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0)) != font) {
+        SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    }
+    if (appliedSelection_ != box_.SelectionRevision()) {
+        appliedSelection_ = box_.SelectionRevision();
+        SendMessageW(edit, EM_SETSEL, static_cast<WPARAM>(box_.SelStart()),
+                     static_cast<LPARAM>(box_.SelStart() + box_.SelLength()));
+    }
+    // New colours show at the edit box's next paint; ask for it only when they change.
+    const std::pair<Colour, Colour> colours{box_.InnerBackColor(), box_.InnerForeColor()};
+    if (colours != paintedColours_) {
+        paintedColours_ = colours;
+        InvalidateRect(edit, nullptr, TRUE);
+    }
+}
+
+void QelTextBoxXPHost::OnPaint(HDC target) {
+    RECT client{};
+    GetClientRect(Window(), &client);
+    BackBuffer buffer(target, client);
+    HDC dc = buffer.Dc();
+    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const int width = box_.BorderWidth();
+    UniqueGdiObject pen(
+        CreatePen(PenStyleOf(box_.BorderStyle()), width, ToColorRef(box_.OutlineColour())));
+    ScopedSelectObject selectPen(dc, pen.Get());
+    ScopedSelectObject selectBrush(dc, GetStockObject(NULL_BRUSH));
+    const int drawMode = static_cast<int>(box_.DrawMode());
+    SetROP2(dc, drawMode >= R2_BLACK && drawMode <= R2_WHITE ? drawMode : R2_COPYPEN);
+    // A wide pen is centred on the path; keep it inside the control.
+    const int inset = width / 2;
+    Rectangle(dc, client.left + inset, client.top + inset,
+              client.right - inset + (width > 1 ? 1 : 0),
+              client.bottom - inset + (width > 1 ? 1 : 0));
+}
+
+LRESULT QelTextBoxXPHost::OnCtlColorEdit(HDC dc) {
+    const Colour back = box_.InnerBackColor();
+    if (!editBrush_ || editBrushColour_ != back) {
+        editBrush_.Reset(CreateSolidBrush(ToColorRef(back)));
+        editBrushColour_ = back;
+    }
+    SetTextColor(dc, ToColorRef(box_.InnerForeColor()));
+    SetBkColor(dc, ToColorRef(back));
+    return reinterpret_cast<LRESULT>(editBrush_.Get());
+}
+
+LRESULT QelTextBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps{};
+            HDC dc = BeginPaint(Window(), &ps);
+            OnPaint(dc);
+            EndPaint(Window(), &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            OnPaint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_SETFOCUS:
+            SetFocus(edit_.Get());
+            return 0;
+        case WM_COMMAND:
+            if (reinterpret_cast<HWND>(lParam) == edit_.Get() && HIWORD(wParam) == EN_CHANGE) {
+                box_.UserChangedText(WindowText(edit_.Get()));
+            }
+            return 0;
+        case WM_CTLCOLOREDIT:
+        case WM_CTLCOLORSTATIC:
+            return OnCtlColorEdit(reinterpret_cast<HDC>(wParam));
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+void QelTextBoxXPHost::ForwardMouse(UINT message, WPARAM wParam, LPARAM lParam) {
+    // The inner box reports its positions in twips.
+    float x = static_cast<float>(GET_X_LPARAM(lParam) * 1440 / Dpi());
+    float y = static_cast<float>(GET_Y_LPARAM(lParam) * 1440 / Dpi());
+    const int shift = ShiftState();
+    switch (message) {
+        case WM_MOUSEMOVE:
+            box_.HandleMouseMove(MouseButtonsOf(wParam), shift, x, y);
+            break;
+        case WM_LBUTTONDOWN:
+            box_.HandleMouseDown(1, shift, x, y);
+            break;
+        case WM_RBUTTONDOWN:
+            box_.HandleMouseDown(2, shift, x, y);
+            break;
+        case WM_LBUTTONUP:
+            box_.HandleMouseUp(1, shift, x, y);
+            box_.HandleClick();
+            break;
+        case WM_RBUTTONUP:
+            box_.HandleMouseUp(2, shift, x, y);
+            break;
+        case WM_LBUTTONDBLCLK:
+            box_.HandleDblClick();
+            break;
+        default:
+            break;
+    }
+}
+
+LRESULT QelTextBoxXPHost::EditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CHAR: {
+            const int key = box_.HandleKeyPress(static_cast<int>(wParam));
+            if (key == 0) {
+                return 0;
+            }
+            return DefSubclassProc(edit, message, static_cast<WPARAM>(key), lParam);
+        }
+        case WM_KEYDOWN:
+            box_.HandleKeyDown(static_cast<int>(wParam), ShiftState());
+            break;
+        case WM_KEYUP:
+            box_.HandleKeyUp(static_cast<int>(wParam), ShiftState());
+            break;
+        case WM_SETFOCUS: {
+            const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+            box_.HandleGotFocus();
+            return result;
+        }
+        case WM_MOUSEMOVE:
+        case WM_LBUTTONDOWN:
+        case WM_RBUTTONDOWN:
+        case WM_LBUTTONUP:
+        case WM_RBUTTONUP:
+        case WM_LBUTTONDBLCLK: {
+            const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
+            ForwardMouse(message, wParam, lParam);
+            return result;
+        }
+        default:
+            break;
+    }
+    return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+LRESULT CALLBACK QelTextBoxXPHost::EditProcedure(HWND edit, UINT message, WPARAM wParam,
+                                                 LPARAM lParam, UINT_PTR /*id*/, DWORD_PTR data) {
+    try {
+        return reinterpret_cast<QelTextBoxXPHost*>(data)->EditMessage(edit, message, wParam,
+                                                                      lParam);
+    } catch (...) {
+        return DefSubclassProc(edit, message, wParam, lParam);
+    }
+}
+
+std::unique_ptr<ControlHost> CreateQelTextBoxXPHost(QelTextBoxXP& model,
+                                                    const HostContext& context) {
+    return std::make_unique<QelTextBoxXPHost>(model, context);
+}
+
+}  // namespace sentrel

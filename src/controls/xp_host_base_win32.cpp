@@ -1,0 +1,245 @@
+#include "controls/xp_host_base_win32.h"
+
+#include <cmath>
+
+#include "ui/text_win32.h"
+
+namespace sentrel {
+
+namespace {
+
+constexpr const wchar_t* kModelProperty = L"SentrelXpControl";
+
+struct FocusSearch {
+    const Control* target;
+    HWND found;
+};
+
+BOOL CALLBACK FindControlWindow(HWND window, LPARAM param) {
+    auto* search = reinterpret_cast<FocusSearch*>(param);
+    if (XpHostBase::ModelOfWindow(window) == search->target) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+COLORREF ToColorRef(Colour colour) {
+    if (IsSystemColour(colour)) {
+        return GetSysColor(static_cast<int>(colour & 0xFF));
+    }
+    return static_cast<COLORREF>(colour & 0x00FFFFFF);
+}
+
+int MouseButtonsOf(WPARAM wParam) {
+    int buttons = 0;
+    if ((wParam & MK_LBUTTON) != 0) {
+        buttons |= 1;
+    }
+    if ((wParam & MK_RBUTTON) != 0) {
+        buttons |= 2;
+    }
+    if ((wParam & MK_MBUTTON) != 0) {
+        buttons |= 4;
+    }
+    return buttons;
+}
+
+int ShiftState() {
+    int shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) {
+        shift |= kShiftKey;
+    }
+    if (GetKeyState(VK_CONTROL) < 0) {
+        shift |= kCtrlKey;
+    }
+    if (GetKeyState(VK_MENU) < 0) {
+        shift |= kAltKey;
+    }
+    return shift;
+}
+
+Point WindowPointerSource::CursorPos() {
+    POINT p{};
+    GetCursorPos(&p);
+    return {p.x, p.y};
+}
+
+Rect WindowPointerSource::WindowRect() {
+    RECT r{};
+    GetWindowRect(window_, &r);
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+WindowTimer::WindowTimer(Timer& timer, HWND window, UINT_PTR id)
+    : timer_(timer), window_(window), id_(id) {
+    timer_.SetObserver([this] { Sync(); });
+    Sync();
+}
+
+WindowTimer::~WindowTimer() {
+    timer_.SetObserver(nullptr);
+    if (running_) {
+        KillTimer(window_, id_);
+    }
+}
+
+void WindowTimer::Sync() {
+    const bool wanted = timer_.Enabled() && timer_.Interval() > 0;
+    if (wanted && (!running_ || interval_ != timer_.Interval())) {
+        interval_ = timer_.Interval();
+        running_ = SetTimer(window_, id_, static_cast<UINT>(interval_), nullptr) != 0;
+    } else if (!wanted && running_) {
+        KillTimer(window_, id_);
+        running_ = false;
+    }
+}
+
+BackBuffer::BackBuffer(HDC target, const RECT& area)
+    : target_(target), area_(area), dc_(CreateCompatibleDC(target)) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    bitmap_.Reset(CreateCompatibleBitmap(target, width > 0 ? width : 1, height > 0 ? height : 1));
+    oldBitmap_ = SelectObject(dc_.Get(), bitmap_.Get());
+    SetWindowOrgEx(dc_.Get(), area.left, area.top, nullptr);
+}
+
+BackBuffer::~BackBuffer() {
+    BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top,
+           dc_.Get(), area_.left, area_.top, SRCCOPY);
+    SelectObject(dc_.Get(), oldBitmap_);
+}
+
+XpHostBase::XpHostBase(Control& model, const HostContext& context)
+    : model_(model), context_(context) {
+    if (context_.dpi <= 0) {
+        context_.dpi = 96;
+    }
+}
+
+XpHostBase::~XpHostBase() {
+    if (window_) {
+        RemovePropW(window_.Get(), kModelProperty);
+        SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
+    }
+}
+
+HINSTANCE XpHostBase::Instance() const {
+    return context_.instance != nullptr ? context_.instance : GetModuleHandleW(nullptr);
+}
+
+void XpHostBase::CreateOwnWindow(const wchar_t* className, UINT classStyle, HCURSOR cursor,
+                                 DWORD style, DWORD exStyle) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof wc;
+    if (!GetClassInfoExW(Instance(), className, &wc)) {
+        wc = WNDCLASSEXW{};
+        wc.cbSize = sizeof wc;
+        wc.style = classStyle;
+        wc.lpfnWndProc = &XpHostBase::Procedure;
+        wc.hInstance = Instance();
+        wc.hCursor = cursor != nullptr ? cursor : LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = className;
+        RegisterClassExW(&wc);
+    }
+    const Bounds& b = model_.GetBounds();
+    window_.Reset(CreateWindowExW(
+        exStyle, className, L"", style | WS_CHILD, TwipsToPixels(b.left, Dpi()),
+        TwipsToPixels(b.top, Dpi()), TwipsToPixels(b.width, Dpi()), TwipsToPixels(b.height, Dpi()),
+        context_.parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(context_.controlId)),
+        Instance(), this));
+    if (window_) {
+        SetPropW(window_.Get(), kModelProperty, &model_);
+    }
+}
+
+LRESULT CALLBACK XpHostBase::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* create = reinterpret_cast<CREATESTRUCTW*>(lParam);
+        SetWindowLongPtrW(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    }
+    auto* host = reinterpret_cast<XpHostBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    if (host == nullptr || host->window_.Get() != window) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+    try {
+        return host->OnMessage(message, wParam, lParam);
+    } catch (...) {
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+Control* XpHostBase::ModelOfWindow(HWND window) {
+    return static_cast<Control*>(GetPropW(window, kModelProperty));
+}
+
+bool XpHostBase::FocusControlWindow(HWND from, const Control& target) {
+    FocusSearch search{&target, nullptr};
+    EnumChildWindows(GetAncestor(from, GA_ROOT), &FindControlWindow,
+                     reinterpret_cast<LPARAM>(&search));
+    if (search.found == nullptr) {
+        return false;
+    }
+    SetFocus(search.found);
+    return true;
+}
+
+void XpHostBase::MirrorPlacement() {
+    HWND window = window_.Get();
+    const Bounds& b = model_.GetBounds();
+    const int x = TwipsToPixels(b.left, Dpi());
+    const int y = TwipsToPixels(b.top, Dpi());
+    const int w = TwipsToPixels(b.width, Dpi());
+    const int h = TwipsToPixels(b.height, Dpi());
+    RECT current{};
+    GetWindowRect(window, &current);
+    MapWindowPoints(HWND_DESKTOP, GetParent(window), reinterpret_cast<POINT*>(&current), 2);
+    if (current.left != x || current.top != y || current.right - current.left != w ||
+        current.bottom - current.top != h) {
+        SetWindowPos(window, nullptr, x, y, w, h, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    const bool visible = IsWindowVisible(window) != FALSE;
+    if (visible != model_.Visible()) {
+        ShowWindow(window, model_.Visible() ? SW_SHOWNA : SW_HIDE);
+    }
+    if ((IsWindowEnabled(window) != FALSE) != model_.Enabled()) {
+        EnableWindow(window, model_.Enabled() ? TRUE : FALSE);
+    }
+}
+
+void XpHostBase::MirrorWindowText(const std::string& text) {
+    if (WindowText(window_.Get()) != text) {
+        SetWindowTextW(window_.Get(), Utf8ToWide(text).c_str());
+    }
+}
+
+HFONT XpHostBase::FontFor(const Font& font) {
+    for (const auto& [known, handle] : fonts_) {
+        if (known == font) {
+            return static_cast<HFONT>(handle.Get());
+        }
+    }
+    const int height = -static_cast<int>(std::lround(font.points * Dpi() / 72.0));
+    HFONT created = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                font.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
+                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                                DEFAULT_PITCH | FF_DONTCARE, Utf8ToWide(font.name).c_str());
+    fonts_.emplace_back(font, UniqueGdiObject(created));
+    return created;
+}
+
+TextExtent XpHostBase::Measure(const std::string& text, const Font& font) {
+    HDC screen = GetDC(nullptr);
+    UniqueMemoryDc dc(CreateCompatibleDC(screen));
+    ReleaseDC(nullptr, screen);
+    ScopedSelectObject select(dc.Get(), FontFor(font));
+    const std::wstring wide = Utf8ToWide(text.empty() ? std::string(" ") : text);
+    SIZE size{};
+    GetTextExtentPoint32W(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
+    return {text.empty() ? 0 : static_cast<int>(size.cx), static_cast<int>(size.cy)};
+}
+
+}  // namespace sentrel

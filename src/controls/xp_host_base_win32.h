@@ -1,0 +1,118 @@
+#pragma once
+// What the four XP control hosts share: a custom window of their own class whose procedure
+// dispatches to the host, the model's place and visibility mirrored onto it, fonts at the
+// window's DPI, text measuring, the model's timers run as window timers, and a flicker-free
+// back buffer for painting.
+#include <windows.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "controls/control_events.h"
+#include "controls/pointer_source.h"
+#include "ui/handles_win32.h"
+#include "ui/host_win32.h"
+#include "ui/widgets.h"
+
+namespace sentrel {
+
+// A COLORREF for a model colour; system colours (high bit set) resolve through GetSysColor.
+COLORREF ToColorRef(Colour colour);
+// Mouse buttons (1 left, 2 right, 4 middle) and shift state (1 shift, 2 ctrl, 4 alt) as the
+// controls' events report them.
+int MouseButtonsOf(WPARAM wParam);
+int ShiftState();
+
+// The cursor and the window's rectangle, read from the system at each call.
+class WindowPointerSource : public PointerSource {
+  public:
+    explicit WindowPointerSource(HWND window) : window_(window) {}
+    Point CursorPos() override;
+    Rect WindowRect() override;
+
+  private:
+    HWND window_;
+};
+
+// Runs a Timer model as a window timer of one window, following its Enabled and Interval.
+class WindowTimer {
+  public:
+    WindowTimer(Timer& timer, HWND window, UINT_PTR id);
+    ~WindowTimer();
+    WindowTimer(const WindowTimer&) = delete;
+    WindowTimer& operator=(const WindowTimer&) = delete;
+
+    bool Owns(WPARAM timerId) const { return timerId == id_; }
+    void Tick() { timer_.RaiseTick(); }
+
+  private:
+    void Sync();
+
+    Timer& timer_;
+    HWND window_;
+    UINT_PTR id_;
+    bool running_ = false;
+    int interval_ = 0;
+};
+
+// Paints into a memory bitmap and copies it to the target in one go when it ends.
+class BackBuffer {
+  public:
+    BackBuffer(HDC target, const RECT& area);
+    ~BackBuffer();
+    BackBuffer(const BackBuffer&) = delete;
+    BackBuffer& operator=(const BackBuffer&) = delete;
+    HDC Dc() const { return dc_.Get(); }
+
+  private:
+    HDC target_;
+    RECT area_;
+    UniqueMemoryDc dc_;
+    UniqueGdiObject bitmap_;
+    HGDIOBJ oldBitmap_ = nullptr;
+};
+
+class XpHostBase : public ControlHost {
+  public:
+    ~XpHostBase() override;
+    HWND Window() const override { return window_.Get(); }
+
+    // The model whose window this is, for any window of the four XP hosts.
+    static Control* ModelOfWindow(HWND window);
+    // Gives the focus to the window of a control, searching the top-level window of `from`.
+    static bool FocusControlWindow(HWND from, const Control& target);
+
+  protected:
+    XpHostBase(Control& model, const HostContext& context);
+
+    void CreateOwnWindow(const wchar_t* className, UINT classStyle, HCURSOR cursor, DWORD style,
+                         DWORD exStyle);
+    virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
+        return DefWindowProcW(window_.Get(), message, wParam, lParam);
+    }
+
+    // Place (twips to pixels at the window's DPI), visibility and enabled state.
+    void MirrorPlacement();
+    void MirrorWindowText(const std::string& text);
+    HFONT FontFor(const Font& font);
+    TextExtent Measure(const std::string& text, const Font& font);
+    // A TextMeasure for the model; valid while the host lives.
+    TextMeasure MeasureFunction() {
+        return [this](const std::string& text, const Font& font) { return Measure(text, font); };
+    }
+    int Dpi() const { return context_.dpi; }
+    HINSTANCE Instance() const;
+
+    Control& model_;
+    HostContext context_;
+    UniqueWindow window_;
+
+  private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+    std::vector<std::pair<Font, UniqueGdiObject>> fonts_;
+};
+
+}  // namespace sentrel

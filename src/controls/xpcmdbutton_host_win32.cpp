@@ -1,0 +1,255 @@
+#include "controls/xpcmdbutton_host_win32.h"
+
+#include <windowsx.h>
+
+#include "controls/button_face.h"
+#include "controls/xp_hosts_win32.h"
+#include "ui/text_win32.h"
+
+namespace sentrel {
+
+namespace {
+
+constexpr const wchar_t* kClassName = L"SentrelXpButton";
+constexpr UINT_PTR kHoverTimerId = 1;
+constexpr int kPictureSize = 16;
+
+BITMAPINFO TopDown32(int width, int height) {
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    return info;
+}
+
+HBITMAP DrawnStrip() {
+    const std::vector<Colour> pixels = RenderFaceStrip();
+    BITMAPINFO info = TopDown32(kFaceStripWidth, kFaceCellHeight);
+    void* bits = nullptr;
+    HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (bitmap == nullptr || bits == nullptr) {
+        return bitmap;
+    }
+    auto* out = static_cast<DWORD*>(bits);
+    for (std::size_t i = 0; i < pixels.size(); ++i) {
+        const Colour c = pixels[i];
+        out[i] = static_cast<DWORD>(RedOf(c) << 16 | GreenOf(c) << 8 | BlueOf(c));
+    }
+    return bitmap;
+}
+
+}  // namespace
+
+FaceStrip::FaceStrip(HINSTANCE instance) {
+    HANDLE loaded = LoadImageW(instance, L"XPBUTTON", IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
+    BITMAP info{};
+    if (loaded != nullptr && GetObjectW(loaded, sizeof info, &info) != 0 &&
+        info.bmWidth == kFaceStripWidth && info.bmHeight == kFaceCellHeight) {
+        bitmap_.Reset(loaded);
+        fromResource_ = true;
+        return;
+    }
+    if (loaded != nullptr) {
+        DeleteObject(loaded);
+    }
+    bitmap_.Reset(DrawnStrip());
+}
+
+std::vector<Colour> FaceStrip::Pixels() const {
+    std::vector<Colour> pixels;
+    std::vector<DWORD> bits(static_cast<std::size_t>(kFaceStripWidth * kFaceCellHeight));
+    BITMAPINFO info = TopDown32(kFaceStripWidth, kFaceCellHeight);
+    HDC screen = GetDC(nullptr);
+    const int rows =
+        GetDIBits(screen, Bitmap(), 0, kFaceCellHeight, bits.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows != kFaceCellHeight) {
+        return pixels;
+    }
+    for (DWORD b : bits) {
+        pixels.push_back(Rgb(static_cast<int>((b >> 16) & 0xFF), static_cast<int>((b >> 8) & 0xFF),
+                             static_cast<int>(b & 0xFF)));
+    }
+    return pixels;
+}
+
+XpCmdButtonHost::XpCmdButtonHost(xpcmdbutton& model, const HostContext& context)
+    : XpHostBase(model, context), button_(model), pointer_(nullptr), strip_(Instance()) {
+    CreateOwnWindow(kClassName, 0, nullptr,
+                    WS_TABSTOP | WS_CLIPSIBLINGS | (model.Visible() ? WS_VISIBLE : 0), 0);
+    pointer_ = WindowPointerSource(Window());
+    button_.SetPointerSource(&pointer_);
+    hoverTimer_ = std::make_unique<WindowTimer>(button_.Timer1, Window(), kHoverTimerId);
+    button_.RefreshFace();
+    Mirror();
+}
+
+XpCmdButtonHost::~XpCmdButtonHost() {
+    hoverTimer_.reset();
+    button_.SetPointerSource(nullptr);
+}
+
+void XpCmdButtonHost::Mirror() {
+    if (!window_) {
+        return;
+    }
+    MirrorPlacement();
+    MirrorWindowText(button_.Caption());
+    InvalidateRect(Window(), nullptr, FALSE);
+}
+
+void XpCmdButtonHost::PaintFace(HDC dc, int width, int height) {
+    UniqueMemoryDc stripDc(CreateCompatibleDC(dc));
+    ScopedSelectObject select(stripDc.Get(), strip_.Bitmap());
+    SetStretchBltMode(dc, COLORONCOLOR);
+    const int cellLeft = button_.Face() * kFaceCellWidth;
+    for (const SlicePiece& piece : NineSlicePieces(width, height)) {
+        const PixelBox& d = piece.destination;
+        const PixelBox& s = piece.source;
+        if (d.width <= 0 || d.height <= 0) {
+            continue;  // a button smaller than its borders
+        }
+        StretchBlt(dc, d.left, d.top, d.width, d.height, stripDc.Get(), cellLeft + s.left, s.top,
+                   s.width, s.height, SRCCOPY);
+    }
+}
+
+void XpCmdButtonHost::PaintPicture(HDC dc, Point at) {
+    const std::string& name = button_.PictureNormal()->resource;
+    if (name != pictureName_) {
+        pictureName_ = name;
+        const std::wstring wide = Utf8ToWide(name);
+        pictureIcon_.Reset(static_cast<HICON>(
+            LoadImageW(Instance(), wide.c_str(), IMAGE_ICON, kPictureSize, kPictureSize, 0)));
+        pictureBitmap_.Reset(
+            pictureIcon_ ? nullptr : LoadImageW(Instance(), wide.c_str(), IMAGE_BITMAP, 0, 0, 0));
+    }
+    if (pictureIcon_) {
+        DrawIconEx(dc, at.x, at.y, pictureIcon_.Get(), kPictureSize, kPictureSize, 0, nullptr,
+                   DI_NORMAL);
+    } else if (pictureBitmap_) {
+        BITMAP info{};
+        GetObjectW(pictureBitmap_.Get(), sizeof info, &info);
+        UniqueMemoryDc source(CreateCompatibleDC(dc));
+        ScopedSelectObject select(source.Get(), pictureBitmap_.Get());
+        StretchBlt(dc, at.x, at.y, kPictureSize, kPictureSize, source.Get(), 0, 0, info.bmWidth,
+                   info.bmHeight, SRCCOPY);
+    }
+}
+
+void XpCmdButtonHost::OnPaint(HDC target) {
+    RECT client{};
+    GetClientRect(Window(), &client);
+    BackBuffer buffer(target, client);
+    HDC dc = buffer.Dc();
+    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+    PaintFace(dc, client.right, client.bottom);
+
+    ScopedSelectObject font(dc, FontFor(button_.GetFont()));
+    const std::string& caption = button_.Caption();
+    const TextExtent size = Measure(caption, button_.GetFont());
+    std::optional<int> pictureWidth;
+    if (button_.PictureNormal()) {
+        pictureWidth = button_.PictureNormal()->widthPixels;
+    }
+    const Point at =
+        ButtonCaptionPosition(client.right, client.bottom, size, pictureWidth, caption.empty());
+    if (pictureWidth) {
+        PaintPicture(dc, ButtonPicturePosition(at, *pictureWidth));
+    }
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(button_.CaptionColour()));
+    RECT text{at.x, at.y, at.x + size.width, at.y + size.height};
+    const std::wstring wide = Utf8ToWide(caption);
+    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text,
+              DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
+    if (GetFocus() == Window()) {
+        RECT focus = client;
+        InflateRect(&focus, -3, -3);
+        DrawFocusRect(dc, &focus);
+    }
+}
+
+LRESULT XpCmdButtonHost::OnButtonDown(int button, LPARAM lParam) {
+    SetCapture(Window());
+    if (button == 1) {
+        SetFocus(Window());
+    }
+    button_.HandleMouseDown(button, ShiftState(), static_cast<float>(GET_X_LPARAM(lParam)),
+                            static_cast<float>(GET_Y_LPARAM(lParam)));
+    return 0;
+}
+
+LRESULT XpCmdButtonHost::OnButtonUp(int button, LPARAM lParam) {
+    if (GetCapture() == Window()) {
+        ReleaseCapture();
+    }
+    button_.HandleMouseUp(button, ShiftState(), static_cast<float>(GET_X_LPARAM(lParam)),
+                          static_cast<float>(GET_Y_LPARAM(lParam)));
+    return 0;
+}
+
+LRESULT XpCmdButtonHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps{};
+            HDC dc = BeginPaint(Window(), &ps);
+            OnPaint(dc);
+            EndPaint(Window(), &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            OnPaint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_MOUSEMOVE:
+            button_.HandleMouseMove(MouseButtonsOf(wParam), ShiftState(),
+                                    static_cast<float>(GET_X_LPARAM(lParam)),
+                                    static_cast<float>(GET_Y_LPARAM(lParam)));
+            return 0;
+        case WM_LBUTTONDOWN:
+            return OnButtonDown(1, lParam);
+        case WM_RBUTTONDOWN:
+            return OnButtonDown(2, lParam);
+        case WM_LBUTTONUP:
+            return OnButtonUp(1, lParam);
+        case WM_RBUTTONUP:
+            return OnButtonUp(2, lParam);
+        case WM_TIMER:
+            if (hoverTimer_ && hoverTimer_->Owns(wParam)) {
+                hoverTimer_->Tick();
+            }
+            return 0;
+        case WM_KEYDOWN:
+            button_.HandleKeyDown(static_cast<int>(wParam), ShiftState());
+            return 0;
+        case WM_KEYUP:
+            button_.HandleKeyUp(static_cast<int>(wParam), ShiftState());
+            return 0;
+        case WM_CHAR:
+            button_.HandleKeyPress(static_cast<int>(wParam));
+            return 0;
+        // The dialog manager sends BM_CLICK when the caption's access key is pressed.
+        case BM_CLICK:
+            button_.HandleAccessKey();
+            return 0;
+        case WM_GETDLGCODE:
+            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_WANTCHARS;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(Window(), nullptr, FALSE);
+            return 0;
+        default:
+            return Default(message, wParam, lParam);
+    }
+}
+
+std::unique_ptr<ControlHost> CreateXpCmdButtonHost(xpcmdbutton& model, const HostContext& context) {
+    return std::make_unique<XpCmdButtonHost>(model, context);
+}
+
+}  // namespace sentrel

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "controls/check_box_pictures.h"
+#include "controls/qel_check_box_xp.h"
+#include "fakes/fake_controls.h"
+
+namespace sentrel::test {
+namespace {
+
+// A check box whose events are written into one journal.
+struct Box {
+    QelCheckBoxXP box{"chkTest"};
+    FakePointer pointer;
+    std::vector<std::string> events;
+
+    Box() {
+        box.SetCaption("Caption");
+        box.SetPointerSource(&pointer);
+        box.Click = [this] { events.push_back("Click"); };
+        box.MouseOut = [this] { events.push_back("MouseOut"); };
+        box.MouseDown = [this](int& b, int&, float&, float&) {
+            events.push_back("MouseDown " + std::to_string(b));
+        };
+        box.MouseMove = [this](int&, int&, float&, float&) { events.push_back("MouseMove"); };
+        box.MouseUp = [this](int& b, int&, float&, float&) {
+            events.push_back("MouseUp " + std::to_string(b));
+        };
+        box.KeyDown = [this](int& k, int&) { events.push_back("KeyDown " + std::to_string(k)); };
+        box.KeyPress = [this](int& k) { events.push_back("KeyPress " + std::to_string(k)); };
+        box.KeyUp = [this](int& k, int&) { events.push_back("KeyUp " + std::to_string(k)); };
+    }
+    void MoveInside(int button = 0) {
+        pointer.MoveTo(5, 5);
+        box.HandleMouseMove(button, 0, 5, 5);
+    }
+};
+
+TEST(CheckBoxValue, IsClampedWithoutRaisingClick) {
+    Box b;
+    b.box.SetValue(5);
+    EXPECT_EQ(b.box.Value(), 1);
+    EXPECT_EQ(b.box.Picture(), kPicChecked);
+    b.box.SetValue(-3);
+    EXPECT_EQ(b.box.Value(), 0);
+    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
+    EXPECT_TRUE(b.events.empty());
+}
+
+TEST(CheckBoxClick, TogglesOnceAndRaisesClickOnce) {
+    Box b;
+    b.box.UserClick();
+    EXPECT_EQ(b.box.Value(), 1);
+    b.box.UserClick();
+    EXPECT_EQ(b.box.Value(), 0);
+    EXPECT_EQ(b.events, (std::vector<std::string>{"Click", "Click"}));
+}
+
+TEST(CheckBoxClick, PressedPictureWhileHeldThenNormalAfterRelease) {
+    Box b;
+    b.box.SetValue(1);
+    b.pointer.MoveTo(5, 5);
+    b.box.HandleMouseDown(1, 0, 5, 5);
+    EXPECT_EQ(b.box.Picture(), kPicCheckedPressed);
+    b.box.HandleMouseMove(1, 0, 6, 6);
+    EXPECT_EQ(b.box.Picture(), kPicCheckedPressed);
+    b.box.HandleMouseUp(1, 0, 6, 6);
+    b.box.UserClick();
+    EXPECT_EQ(b.box.Value(), 0);
+    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
+}
+
+TEST(CheckBoxClick, UncheckedPressShowsPicture7) {
+    Box b;
+    b.box.HandleMouseDown(1, 0, 5, 5);
+    EXPECT_EQ(b.box.Picture(), kPicUncheckedPressed);
+}
+
+TEST(CheckBoxMouse, RightButtonRaisesNoMouseDownButItsReleaseRaisesMouseUp) {
+    Box b;
+    b.box.HandleMouseDown(2, 0, 5, 5);
+    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
+    b.box.HandleMouseUp(2, 0, 5, 5);
+    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseUp 2"}));
+}
+
+TEST(CheckBoxKeys, SpaceRaisesKeyEventsButDoesNotToggle) {
+    Box b;
+    b.box.HandleKeyDown(32, 0);
+    EXPECT_EQ(b.box.HandleKeyPress(32), 32);
+    b.box.HandleKeyUp(32, 0);
+    EXPECT_EQ(b.box.Value(), 0);
+    EXPECT_EQ(b.events, (std::vector<std::string>{"KeyDown 32", "KeyPress 32", "KeyUp 32"}));
+}
+
+TEST(CheckBoxHover, ShowsTheHoverFrameAndRaisesMouseOutOnceAfterLeaving) {
+    Box b;
+    b.MoveInside();
+    EXPECT_EQ(b.box.Picture(), kPicUncheckedHover);
+    EXPECT_TRUE(b.box.tmrHover.Enabled());
+    EXPECT_EQ(b.box.tmrHover.Interval(), 25);
+    b.box.tmrHover.RaiseTick();
+    EXPECT_EQ(b.box.Picture(), kPicUncheckedHover);
+
+    b.pointer.MoveTo(200, 5);
+    b.box.tmrHover.RaiseTick();
+    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
+    EXPECT_FALSE(b.box.tmrHover.Enabled());
+    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseMove", "MouseOut"}));
+}
+
+TEST(CheckBoxHover, CheckedHoverIsPicture3) {
+    Box b;
+    b.box.SetValue(1);
+    b.MoveInside();
+    EXPECT_EQ(b.box.Picture(), kPicCheckedHover);
+}
+
+TEST(CheckBoxHover, TheWindowsTopAndLeftEdgesCountAsOutside) {
+    Box b;
+    for (Point edge : {Point{0, 5}, Point{5, 0}}) {
+        b.pointer.MoveTo(edge.x, edge.y);
+        b.box.HandleMouseMove(0, 0, 0, 0);
+    }
+    EXPECT_FALSE(b.box.tmrHover.Enabled());
+    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
+    EXPECT_TRUE(b.events.empty());
+}
+
+TEST(CheckBoxHover, AClickShowsTheNormalPictureUntilTheNextMove) {
+    Box b;
+    b.MoveInside();
+    b.box.UserClick();
+    EXPECT_EQ(b.box.Picture(), kPicChecked);
+}
+
+TEST(CheckBoxEnabled, DisabledPicturesFollowTheValueAndTheCaptionGreys) {
+    Box b;
+    b.box.SetValue(1);
+    b.box.SetEnabled(false);
+    EXPECT_EQ(b.box.Picture(), kPicCheckedDisabled);
+    EXPECT_TRUE(b.box.CaptionGreyed());
+    b.box.SetValue(0);
+    EXPECT_EQ(b.box.Picture(), kPicUncheckedDisabled);
+    b.box.SetValue(1);
+    b.box.SetEnabled(true);
+    EXPECT_EQ(b.box.Picture(), kPicChecked);
+    EXPECT_FALSE(b.box.CaptionGreyed());
+}
+
+TEST(CheckBoxEnabled, ADisabledBoxIgnoresPressAndHoverLooks) {
+    Box b;
+    b.box.SetEnabled(false);
+    b.box.HandleMouseDown(1, 0, 5, 5);
+    b.MoveInside();
+    EXPECT_EQ(b.box.Picture(), kPicUncheckedDisabled);
+}
+
+TEST(CheckBoxEnabled, ForeColorReachesTheCaptionOnlyWhileEnabled) {
+    Box b;
+    b.box.SetForeColor(Rgb(255, 0, 0));
+    EXPECT_EQ(b.box.CaptionColour(), Rgb(255, 0, 0));
+    b.box.SetEnabled(false);
+    b.box.SetForeColor(Rgb(0, 255, 0));
+    EXPECT_EQ(b.box.CaptionColour(), Rgb(255, 0, 0));
+    EXPECT_EQ(b.box.ForeColor(), Rgb(0, 255, 0));
+}
+
+TEST(CheckBoxResize, EmptyCaptionIsTheBoxAlone) {
+    QelCheckBoxXP box("chk");
+    box.SetCaption("");
+    EXPECT_EQ(box.GetBounds().width, 195);
+    EXPECT_EQ(box.GetBounds().height, 195);
+}
+
+TEST(CheckBoxResize, EndsAtTheCaptionsRightEdgeAndKeepsItsHeight) {
+    QelCheckBoxXP box("chk");
+    box.SetTextMeasure([](const std::string&, const Font&) { return TextExtent{100, 13}; });
+    box.SetCaption("Enable sound effects.");
+    box.SetBounds({210, 300, 2880, 600});
+    box.ApplyResizeRule();
+    EXPECT_EQ(box.GetBounds(), (Bounds{210, 300, (18 + 100) * 15, 195}));
+}
+
+TEST(CheckBoxPictures, BordersTicksAndFramesFollowTheTable) {
+    const auto blue = Rgb(28, 81, 128);
+    const auto grey = Rgb(202, 200, 187);
+    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(0), 0, 0), blue);
+    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(6), 12, 12), grey);
+    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(6), 6, 6), Rgb(255, 255, 255));
+    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(1), 1, 1), Rgb(255, 240, 207));
+    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(2), 5, 8), Rgb(33, 161, 33));
+    EXPECT_NE(CheckBoxPixel(CheckBoxPicture(0), 5, 8), Rgb(33, 161, 33));
+    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(4), 1, 1), Rgb(176, 176, 167));
+    EXPECT_NE(CheckBoxPixel(CheckBoxPicture(7), 5, 8), CheckBoxPixel(CheckBoxPicture(4), 5, 8));
+}
+
+}  // namespace
+}  // namespace sentrel::test

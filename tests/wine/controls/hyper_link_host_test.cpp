@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include "controls/xp_hosts_win32.h"
+#include "fakes/fake_controls.h"
+#include "test_window.h"
+#include "ui/text_win32.h"
+
+namespace sentrel::test {
+namespace {
+
+struct LinkRig {
+    TestWindow& window = TestWindow::Shared();
+    HyperLink link{"lnkBlog"};
+    FakeHyperLinkSite site;
+    std::unique_ptr<ControlHost> host;
+
+    LinkRig() {
+        link.InitProperties({"lnkBlog", Font{}, {}});
+        link.SetCaption("Sentrel home page");
+        link.SetURL("{app}\\Readme.txt");
+        link.SetBounds({300, 300, 2700, 210});
+        link.SetSite(&site);
+        host = CreateHyperLinkHost(link, window.Context());
+        ObserveWith(link, *host);
+        TestWindow::Pump(20);
+    }
+    HWND Hwnd() const { return host->Window(); }
+    int Painted(Colour colour) const {
+        return TestWindow::CountPrintedPixels(Hwnd(), static_cast<COLORREF>(colour));
+    }
+};
+
+TEST(HyperLinkHost, AnswersWmGetTextAndShowsTheHand) {
+    LinkRig rig;
+    EXPECT_EQ(WindowText(rig.Hwnd()), "Sentrel home page");
+    EXPECT_EQ(reinterpret_cast<HCURSOR>(GetClassLongPtrW(rig.Hwnd(), GCLP_HCURSOR)),
+              LoadCursorW(nullptr, IDC_HAND));
+}
+
+TEST(HyperLinkHost, HighlightsOnHoverAndReturnsToBlueAfterLeaving) {
+    LinkRig rig;
+    EXPECT_GT(rig.Painted(kLinkBlue), 0);
+    TestWindow::MoveMouseTo(rig.Hwnd(), 10, 6);
+    EXPECT_EQ(rig.link.LabelColour(), kNewLinkHilight);
+    EXPECT_GT(rig.Painted(kNewLinkHilight), 0);
+    EXPECT_EQ(rig.Painted(kLinkBlue), 0);
+    SetCursorPos(5, 5);
+    TestWindow::Pump(200);
+    EXPECT_EQ(rig.link.LabelColour(), kLinkBlue);
+    EXPECT_GT(rig.Painted(kLinkBlue), 0);
+    EXPECT_FALSE(rig.link.HoverTimerRunning());
+}
+
+TEST(HyperLinkHost, AClickOpensTheAddressWithTheProgramsFolder) {
+    LinkRig rig;
+    TestWindow::MoveMouseTo(rig.Hwnd(), 10, 6);
+    TestWindow::PostButton(rig.Hwnd(), WM_LBUTTONDOWN, 10, 6);
+    TestWindow::PostButton(rig.Hwnd(), WM_LBUTTONUP, 10, 6);
+    EXPECT_EQ(rig.site.calls, (std::vector<std::string>{"open C:\\Tools\\Readme.txt"}));
+}
+
+TEST(HyperLinkHost, ADoubleClickOpensOnce) {
+    LinkRig rig;
+    for (UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP}) {
+        TestWindow::PostButton(rig.Hwnd(), message, 10, 6);
+    }
+    EXPECT_EQ(rig.site.calls.size(), 1U);
+}
+
+TEST(HyperLinkHost, EnterOpensTheFocusedLink) {
+    LinkRig rig;
+    SetFocus(rig.Hwnd());
+    MSG enter{rig.Hwnd(), WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
+    EXPECT_TRUE(IsDialogMessageW(rig.window.Get(), &enter));
+    EXPECT_EQ(rig.site.calls.size(), 1U);
+}
+
+TEST(HyperLinkHost, HugsItsLabel) {
+    LinkRig rig;
+    RECT r{};
+    GetClientRect(rig.Hwnd(), &r);
+    EXPECT_GT(r.right, 40);
+    EXPECT_LT(r.right, 180);
+    EXPECT_GT(r.bottom, 8);
+    EXPECT_LT(r.bottom, 20);
+}
+
+}  // namespace
+}  // namespace sentrel::test

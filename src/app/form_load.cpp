@@ -1,7 +1,9 @@
 // The start-up sequence: everything that happens before the user sees the window.
 #include "app/settings.h"
 #include "app/wmain.h"
+#include "listener/return_message.h"
 #include "shell/sounds.h"
+#include "shell/window_behaviour.h"
 #include "ui/format.h"
 
 namespace sentrel {
@@ -58,12 +60,30 @@ void WMain::Form_Load() {
     // 9. Show the window.
     wMain.Show();
 
+    // 10. Always on top, now that the window is shown.
+    if (chkAlwaysOnTop.Value() == 1) {
+        SetTopmost(wMain, true);
+    }
+
+    // 11. The IP list starts empty.
+    state.ipList.clear();
+
+    // 12. Listen; a failure is reported there and start-up goes on.
+    StartListening();
+
+    // 13. The composed return message.
+    state.composedReturnMessage = ComposeReturnMessage(txtReturnMessage.Text(), labTitle.Caption());
+
     // 14. Once-only hint, stored before the box so that it never shows twice.
     if (GetSetting(store, env, kKeyStartupNotice, "0") == "0") {
         SaveSetting(store, env, kKeyStartupNotice, "1");
         services.dialogs.ShowMessage("Right-click on the log list with your mouse for a context menu.",
                                      kMsgInformation, "Once only message..");
     }
+
+    // 17. The sound switch, latched after the start-up scan: ticking "Play SFX" during the run
+    // takes effect at the next start.
+    state.soundEnabled = chkPlaySFX.Value() != 0;
 }
 
 }  // namespace sentrel

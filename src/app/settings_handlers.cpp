@@ -3,6 +3,8 @@
 
 #include "app/settings.h"
 #include "app/wmain.h"
+#include "listener/return_message.h"
+#include "shell/window_behaviour.h"
 
 namespace sentrel {
 
@@ -17,6 +19,7 @@ void WMain::chkMinimiseToTray_Click() {
 
 void WMain::chkAlwaysOnTop_Click() {
     SaveCheckBox(kKeyAlwaysOnTop, chkAlwaysOnTop);
+    SetTopmost(wMain, chkAlwaysOnTop.Value() == 1);
 }
 
 void WMain::chkPlaySFX_Click() {
@@ -39,6 +42,7 @@ void WMain::txtSocketPort_Change() {
 
 void WMain::txtReturnMessage_Change() {
     SaveSetting(services.settings, services.environment, kKeyReturnMessage, txtReturnMessage.Text());
+    state.composedReturnMessage = ComposeReturnMessage(txtReturnMessage.Text(), labTitle.Caption());
 }
 
 }  // namespace sentrel

@@ -67,6 +67,7 @@ void WMain::Form_Load() {
 
     // 11. The IP list starts empty.
     state.ipList.clear();
+    state.ipListIndex.clear();
 
     // 12. Listen; a failure is reported there and start-up goes on.
     StartListening();

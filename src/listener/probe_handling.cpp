@@ -22,7 +22,7 @@ void WMain::sckSocket_ConnectionRequest() {
     // 3-5. Count, log, remember.
     IncrementProbeCounter();
     AddLogEntry("Probed by " + ip + "; replying with message.", true, kLogProbeColour);
-    AddRemoteIp(state.ipList, ip);
+    AddRemoteIp(state.ipList, state.ipListIndex, ip);
     // 6. Answer.
     const bool sent = SendReturnMessage(ip, state.composedReturnMessage);
     // 7. Listen again (on a new port if the port text changed).

@@ -1,13 +1,12 @@
 #include "listener/probe_record.h"
 
-#include <algorithm>
-
 #include "ui/format.h"
 
 namespace sentrel {
 
-void AddRemoteIp(std::vector<std::string>& ipList, const std::string& ip) {
-    if (ip.empty() || std::find(ipList.begin(), ipList.end(), ip) != ipList.end()) {
+void AddRemoteIp(std::vector<std::string>& ipList, std::unordered_set<std::string>& index,
+                 const std::string& ip) {
+    if (ip.empty() || !index.insert(ip).second) {
         return;
     }
     ipList.push_back(ip);

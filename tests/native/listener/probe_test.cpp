@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "fakes/rig.h"
+#include "listener/probe_record.h"
 
 namespace sentrel::test {
 namespace {
@@ -62,6 +63,24 @@ TEST(Probe, AnEmptyAddressNeverEntersTheList) {
     rig.socket.Connect("10.0.0.50");
     EXPECT_EQ(rig.w().state.ipList, (std::vector<std::string>{"10.0.0.5", "10.0.0.50"}));
     EXPECT_EQ(rig.Counter(), "3 probes");
+}
+
+TEST(IpList, KeepsFirstSeenOrderAndComparesExactly) {
+    std::vector<std::string> list;
+    std::unordered_set<std::string> index;
+    for (const char* ip : {"10.0.0.5", "10.0.0.50", "", "10.0.0.5", "10.0.0.5 ", "10.0.0.50"}) {
+        AddRemoteIp(list, index, ip);
+    }
+    EXPECT_EQ(list, (std::vector<std::string>{"10.0.0.5", "10.0.0.50", "10.0.0.5 "}));
+}
+
+TEST(IpList, StartsEmptyAndSurvivesClearingTheLog) {
+    Started rig;
+    EXPECT_TRUE(rig.w().state.ipList.empty());
+    rig.socket.Connect("10.0.0.5");
+    rig.w().mCONTEXT.Find("mCLEARLOG")->Click();
+    rig.socket.Connect("10.0.0.5");
+    EXPECT_EQ(rig.w().state.ipList, std::vector<std::string>{"10.0.0.5"});
 }
 
 TEST(Probe, CounterGroupsWithTheSystemsSeparator) {

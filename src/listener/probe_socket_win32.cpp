@@ -105,6 +105,8 @@ void WinsockProbeSocket::OnSocketNotification(SOCKET socket, WORD event, WORD er
         return;
     }
     if (error != 0) {
+        // A listener in error listens no more; nothing restarts it until StartListening runs.
+        Close();
         if (Error) {
             Error(error, SystemErrorDescription(error));
         }

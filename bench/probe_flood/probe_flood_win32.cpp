@@ -133,31 +133,54 @@ std::string Address(int i) {
            std::to_string(i & 255);
 }
 
-// Median handling time of a probe from a new address when `known` addresses are already in
-// the log and the IP list (the median, so that a page fault or a preempting neighbour does not
-// count as the program's own cost). Replies are skipped (16 still running) so that starting
-// processes does not hide the cost of the program's own work.
-double HandlingCost(int known, int measured) {
-    std::vector<double> times;
-    for (int round = 0; round < 5; ++round) {
-        test::Rig rig;
-        rig.Store("Startup Notice", "1");
-        rig.launcher.processesEnd = false;
-        rig.launcher.running = 16;
-        rig.w().Form_Load();
-        for (int i = 0; i < known; ++i) {
-            rig.socket.Connect(Address(i));
-        }
-        for (int j = 0; j < measured; ++j) {
-            const std::string ip = Address(known + j);
-            const double started = Seconds();
-            rig.socket.Connect(ip);
-            times.push_back(Seconds() - started);
+double Median(std::vector<double> values) {
+    const auto middle = values.begin() + static_cast<std::ptrdiff_t>(values.size() / 2);
+    std::nth_element(values.begin(), middle, values.end());
+    return *middle;
+}
+
+// A window on fakes whose replies are all skipped (16 still running), so that starting
+// processes does not hide the cost of the program's own work, with `known` addresses probed.
+std::unique_ptr<test::Rig> RigWithKnownAddresses(int known) {
+    auto rig = std::make_unique<test::Rig>();
+    rig->Store("Startup Notice", "1");
+    rig->launcher.processesEnd = false;
+    rig->launcher.running = 16;
+    rig->w().Form_Load();
+    for (int i = 0; i < known; ++i) {
+        rig->socket.Connect(Address(i));
+    }
+    return rig;
+}
+
+struct HandlingCosts {
+    double few = 0;
+    double many = 0;
+};
+
+// Median handling time of a probe from a new address with 10 and with 10,000 addresses
+// already in the log and the IP list. The two windows take turns in small batches, so that
+// whatever else the machine does weighs on both alike; the median keeps a page fault or a
+// preempting neighbour from counting as the program's own cost.
+HandlingCosts MeasureHandlingCosts(int measured) {
+    const auto few = RigWithKnownAddresses(10);
+    const auto many = RigWithKnownAddresses(10000);
+    std::vector<double> fewTimes;
+    std::vector<double> manyTimes;
+    int next = 1 << 20;
+    constexpr int kBatch = 50;
+    for (int batch = 0; batch < measured / kBatch; ++batch) {
+        for (test::Rig* rig : {few.get(), many.get()}) {
+            std::vector<double>& times = rig == few.get() ? fewTimes : manyTimes;
+            for (int j = 0; j < kBatch; ++j) {
+                const std::string ip = Address(next++);
+                const double started = Seconds();
+                rig->socket.Connect(ip);
+                times.push_back(Seconds() - started);
+            }
         }
     }
-    std::nth_element(times.begin(), times.begin() + static_cast<std::ptrdiff_t>(times.size() / 2),
-                     times.end());
-    return times[times.size() / 2];
+    return {Median(fewTimes), Median(manyTimes)};
 }
 
 int Run(int n, int m, const std::wstring& ownPath) {
@@ -167,8 +190,9 @@ int Run(int n, int m, const std::wstring& ownPath) {
     const MinimalFigures minimal = RunMinimal(n, m);
     const ProductFigures product = RunProduct(n, m, ownPath, false);
     const ProductFigures capped = RunProduct(n, m, ownPath, true);
-    const double cost10 = HandlingCost(10, 1000);
-    const double cost10000 = HandlingCost(10000, 1000);
+    const HandlingCosts costs = MeasureHandlingCosts(5000);
+    const double cost10 = costs.few;
+    const double cost10000 = costs.many;
 
     std::printf("%-34s %14s %14s\n", "", "product", "minimal loop");
     std::printf("%-34s %14d %14d\n", "attempts connected", product.connected, minimal.connected);

@@ -131,6 +131,12 @@ void WinsockProbeSocket::OnConnectionAttempt() {
     if (ConnectionRequest) {
         ConnectionRequest();
     }
+    // Look once more ourselves: should the system's re-armed notification be lost in a race,
+    // the last attempts of a burst would otherwise wait uncounted until the next one arrives.
+    if (listener_) {
+        PostMessageW(window_.Get(), kMsgSocketNotify, static_cast<WPARAM>(listener_.Get()),
+                     WSAMAKESELECTREPLY(FD_ACCEPT, 0));
+    }
 }
 
 }  // namespace sentrel

@@ -115,7 +115,7 @@ ProductFigures RunProduct(int n, int m, const std::wstring& ownPath, bool capRep
                 seen = product.window.state.probeCount;
                 idleSince = Seconds();
             }
-            return seen >= flood.connected || Seconds() - idleSince > 3;
+            return seen >= flood.connected || Seconds() - idleSince > 10;
         },
         600000);
     client.join();

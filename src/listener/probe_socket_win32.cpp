@@ -8,7 +8,10 @@ namespace sentrel {
 
 namespace {
 
-constexpr UINT kMsgSocketNotify = WM_APP + 1;
+// Every new listener gets the next message of this range, so that a notification still queued
+// for a closed listener is told apart even when the new one got the same handle value.
+constexpr UINT kMsgSocketNotifyFirst = WM_APP + 1;
+constexpr UINT kSocketNotifyMessages = 64;
 constexpr wchar_t kWindowClass[] = L"SentrelProbeSocket";
 
 void RegisterWindowClass(WNDPROC procedure) {
@@ -73,7 +76,7 @@ void WinsockProbeSocket::Listen() {
     address.sin_port = htons(static_cast<u_short>(port_));
     if (bind(socket.Get(), reinterpret_cast<const sockaddr*>(&address), sizeof(address)) != 0 ||
         listen(socket.Get(), SOMAXCONN) != 0 ||
-        WSAAsyncSelect(socket.Get(), window_.Get(), kMsgSocketNotify, FD_ACCEPT) != 0) {
+        WSAAsyncSelect(socket.Get(), window_.Get(), NextNotifyMessage(), FD_ACCEPT) != 0) {
         ThrowLastSocketError();
     }
     listener_ = std::move(socket);
@@ -87,10 +90,11 @@ LRESULT CALLBACK WinsockProbeSocket::WindowProc(HWND window, UINT message, WPARA
                           reinterpret_cast<LONG_PTR>(create->lpCreateParams));
     }
     auto* self = reinterpret_cast<WinsockProbeSocket*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (message == kMsgSocketNotify && self != nullptr) {
+    if (message >= kMsgSocketNotifyFirst &&
+        message < kMsgSocketNotifyFirst + kSocketNotifyMessages && self != nullptr) {
         try {
-            self->OnSocketNotification(static_cast<SOCKET>(wParam), WSAGETSELECTEVENT(lParam),
-                                       WSAGETSELECTERROR(lParam));
+            self->OnSocketNotification(message, static_cast<SOCKET>(wParam),
+                                       WSAGETSELECTEVENT(lParam), WSAGETSELECTERROR(lParam));
         } catch (...) {  // NOLINT(bugprone-empty-catch): nothing may leave a window procedure
         }
         return 0;
@@ -98,10 +102,16 @@ LRESULT CALLBACK WinsockProbeSocket::WindowProc(HWND window, UINT message, WPARA
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-void WinsockProbeSocket::OnSocketNotification(SOCKET socket, WORD event, WORD error) {
+UINT WinsockProbeSocket::NextNotifyMessage() {
+    notifyMessage_ = kMsgSocketNotifyFirst + (++listenerGeneration_ % kSocketNotifyMessages);
+    return notifyMessage_;
+}
+
+void WinsockProbeSocket::OnSocketNotification(UINT message, SOCKET socket, WORD event, WORD error) {
     // A notification queued for a listener closed since (whose handle value the new listener
     // may well have got again) is not a probe.
-    if (!listener_ || socket != listener_.Get() || event != FD_ACCEPT) {
+    if (!listener_ || message != notifyMessage_ || socket != listener_.Get() ||
+        event != FD_ACCEPT) {
         return;
     }
     if (error != 0) {
@@ -134,7 +144,7 @@ void WinsockProbeSocket::OnConnectionAttempt() {
     // Look once more ourselves: should the system's re-armed notification be lost in a race,
     // the last attempts of a burst would otherwise wait uncounted until the next one arrives.
     if (listener_) {
-        PostMessageW(window_.Get(), kMsgSocketNotify, static_cast<WPARAM>(listener_.Get()),
+        PostMessageW(window_.Get(), notifyMessage_, static_cast<WPARAM>(listener_.Get()),
                      WSAMAKESELECTREPLY(FD_ACCEPT, 0));
     }
 }

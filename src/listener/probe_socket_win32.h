@@ -26,13 +26,16 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    void OnSocketNotification(SOCKET socket, WORD event, WORD error);
+    UINT NextNotifyMessage();
+    void OnSocketNotification(UINT message, SOCKET socket, WORD event, WORD error);
     void OnConnectionAttempt();
 
     WinsockSession winsock_;
     UniqueWindow window_;
     UniqueSocket listener_;
     int port_ = 0;
+    unsigned listenerGeneration_ = 0;
+    UINT notifyMessage_ = 0;
     std::string remoteHostIp_;
 };
 

@@ -132,20 +132,15 @@ void WinsockProbeSocket::OnConnectionAttempt() {
     UniqueSocket connection(
         accept(listener_.Get(), reinterpret_cast<sockaddr*>(&peer), &peerLength));
     if (!connection) {
-        // Nothing pending (a stale notification), or the attempt was withdrawn before we came
-        // to it: no address, so no probe.
+        // The attempt was withdrawn before we came to it: no address, so no probe. Arm the
+        // notification afresh: Wine does not re-arm it after an accept that found nothing.
+        WSAAsyncSelect(listener_.Get(), window_.Get(), notifyMessage_, FD_ACCEPT);
         return;
     }
     ResetAndClose(connection);
     remoteHostIp_ = DottedAddress(peer);
     if (ConnectionRequest) {
         ConnectionRequest();
-    }
-    // Look once more ourselves: should the system's re-armed notification be lost in a race,
-    // the last attempts of a burst would otherwise wait uncounted until the next one arrives.
-    if (listener_) {
-        PostMessageW(window_.Get(), notifyMessage_, static_cast<WPARAM>(listener_.Get()),
-                     WSAMAKESELECTREPLY(FD_ACCEPT, 0));
     }
 }
 

@@ -5,7 +5,7 @@ NATIVE_DIR  ?= build/native
 WINDOWS_DIR ?= build/windows
 JOBS        ?= $(shell nproc)
 
-.PHONY: run test deps native windows test-native test-windows screenshots format tidy clean
+.PHONY: run test deps native windows test-native test-windows bench screenshots format tidy clean
 
 deps:
 	@./scripts/install-deps
@@ -33,6 +33,11 @@ test: native windows
 
 run: windows
 	@./scripts/run-sentrel $(WINDOWS_DIR)
+
+# Benchmarks under Wine, never part of `make test`: make bench [BENCH_ARGS="attempts addresses"]
+bench: windows
+	@[ -f $(WINDOWS_DIR)/wineprefix/system.reg ] || ./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix --boot
+	@./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix $(WINDOWS_DIR)/bench/probe_flood.exe $(BENCH_ARGS)
 
 screenshots: windows
 	@./scripts/screenshots $(WINDOWS_DIR) docs/screenshots

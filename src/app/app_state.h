@@ -2,6 +2,7 @@
 // The program-wide state, owned by the main window for the whole run.
 #include <cstdint>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "shell/tray_icon.h"
@@ -19,6 +20,7 @@ struct SoundPaths {
 
 struct AppState {
     std::vector<std::string> ipList;        // every distinct probing address, first seen first
+    std::unordered_set<std::string> ipListIndex;  // the same addresses, for AddRemoteIp's look-up
     std::int64_t probeCount = 0;
     std::string composedReturnMessage;
     bool soundEnabled = false;              // latched at start-up

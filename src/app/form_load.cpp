@@ -1,7 +1,9 @@
 // The start-up sequence: everything that happens before the user sees the window.
 #include "app/settings.h"
 #include "app/wmain.h"
+#include "listener/return_message.h"
 #include "shell/sounds.h"
+#include "shell/window_behaviour.h"
 #include "ui/format.h"
 #include "worm/system_scan.h"
 #include "worm/task_scanner.h"
@@ -60,6 +62,21 @@ void WMain::Form_Load() {
     // 9. Show the window.
     wMain.Show();
 
+    // 10. Always on top, now that the window is shown.
+    if (chkAlwaysOnTop.Value() == 1) {
+        SetTopmost(wMain, true);
+    }
+
+    // 11. The IP list starts empty.
+    state.ipList.clear();
+    state.ipListIndex.clear();
+
+    // 12. Listen; a failure is reported there and start-up goes on.
+    StartListening();
+
+    // 13. The composed return message.
+    state.composedReturnMessage = ComposeReturnMessage(txtReturnMessage.Text(), labTitle.Caption());
+
     // 14. Once-only hint, stored before the box so that it never shows twice.
     if (GetSetting(store, env, kKeyStartupNotice, "0") == "0") {
         SaveSetting(store, env, kKeyStartupNotice, "1");
@@ -84,6 +101,10 @@ void WMain::Form_Load() {
     } else {
         AddLogEntry("System scan disabled.", false, 0);
     }
+
+    // 17. The sound switch, latched after the start-up scan: ticking "Play SFX" during the run
+    // takes effect at the next start.
+    state.soundEnabled = chkPlaySFX.Value() != 0;
 
     // 18. One immediate worm check, whatever the scanner's setting.
     TaskScannerTick(*this);

@@ -4,6 +4,8 @@
 #include "app/settings.h"
 #include "app/wmain.h"
 #include "worm/task_scanner.h"
+#include "listener/return_message.h"
+#include "shell/window_behaviour.h"
 
 namespace sentrel {
 
@@ -18,6 +20,7 @@ void WMain::chkMinimiseToTray_Click() {
 
 void WMain::chkAlwaysOnTop_Click() {
     SaveCheckBox(kKeyAlwaysOnTop, chkAlwaysOnTop);
+    SetTopmost(wMain, chkAlwaysOnTop.Value() == 1);
 }
 
 void WMain::chkPlaySFX_Click() {
@@ -41,6 +44,7 @@ void WMain::txtSocketPort_Change() {
 
 void WMain::txtReturnMessage_Change() {
     SaveSetting(services.settings, services.environment, kKeyReturnMessage, txtReturnMessage.Text());
+    state.composedReturnMessage = ComposeReturnMessage(txtReturnMessage.Text(), labTitle.Caption());
 }
 
 }  // namespace sentrel

@@ -31,6 +31,19 @@ void WMain::Wire() {
     cmdCleanSystem.Click = [this] { cmdCleanSystem_Click(); };
     cmdPreventShutdown.Click = [this] { cmdPreventShutdown_Click(); };
     tmrMSBlastScan.Tick = [this] { tmrMSBlastScan_Timer(); };
+
+    services.socket.ConnectionRequest = [this] { sckSocket_ConnectionRequest(); };
+    services.socket.Error = [this](int number, const std::string& description) {
+        sckSocket_Error(number, description);
+    };
+    ResetToDefaultPort.Click = [this] { ResetToDefaultPort_Click(); };
+    cmdTestMsg.Click = [this] { cmdTestMsg_Click(); };
+    cmdResetToDefaultMsg.Click = [this] { cmdResetToDefaultMsg_Click(); };
+
+    wMain.Resize = [this] { Form_Resize(); };
+    wMain.TrayCallback = [this](int mouseMessage) { Form_TrayCallback(mouseMessage); };
+    wMain.TaskbarCreated = [this] { Form_TaskbarCreated(); };
+    imgDonate.Click = [this] { imgDonate_Click(); };
 }
 
 }  // namespace sentrel

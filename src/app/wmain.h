@@ -125,7 +125,28 @@ public:
     void cmdPreventShutdown_Click();
     void tmrMSBlastScan_Timer();
 
+    // Probe listener: listening, probes and their replies.
+    void StartListening();
+    void IncrementProbeCounter();
+    // False when the reply was skipped because too many replies are still running.
+    bool SendReturnMessage(const std::string& ip, const std::string& message);
+    void sckSocket_ConnectionRequest();
+    void sckSocket_Error(int number, const std::string& description);
+    void ResetToDefaultPort_Click();
+    void cmdTestMsg_Click();
+    void cmdResetToDefaultMsg_Click();
+
+    // Tray, window behaviour and shell launching.
+    void Form_Resize();
+    void Form_TrayCallback(int mouseMessage);
+    void Form_TaskbarCreated();
+    void imgDonate_Click();
+    // title & " - [" & the probe counter's text & "]".
+    std::string TrayTipText(const std::string& title) const;
+
 private:
+    void RestoreFromTray();
+
     void Layout();
     void Wire();
     void Adopt(Control& parent, std::initializer_list<Control*> children);

@@ -12,7 +12,10 @@ struct LaunchResult {
 class Launcher {
 public:
     virtual ~Launcher() = default;
+    // Never waits for the program; a failure is returned, not thrown.
     virtual LaunchResult StartHidden(const std::string& commandLine) = 0;
+    // How many of the processes this launcher started are still running.
+    virtual int RunningCount() = 0;
 };
 
 }  // namespace sentrel

@@ -1,0 +1,161 @@
+#include "flood_win32.h"
+
+#include <algorithm>
+#include <fstream>
+#include <vector>
+
+namespace sentrel::bench {
+
+double Seconds() {
+    static const double frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return static_cast<double>(f.QuadPart);
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<double>(now.QuadPart) / frequency;
+}
+
+std::string SourceAddress(int i, int m) {
+    const int k = i % m;
+    return "127.0." + std::to_string(k / 250) + "." + std::to_string(1 + k % 250);
+}
+
+FloodResult Flood(int port, int n, int m) {
+    FloodResult result;
+    sockaddr_in remote{};
+    remote.sin_family = AF_INET;
+    remote.sin_port = htons(static_cast<u_short>(port));
+    remote.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    result.started = Seconds();
+    for (int i = 0; i < n; ++i) {
+        SOCKET client = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+        sockaddr_in local{};
+        local.sin_family = AF_INET;
+        inet_pton(AF_INET, SourceAddress(i, m).c_str(), &local.sin_addr);
+        if (bind(client, reinterpret_cast<sockaddr*>(&local), sizeof(local)) == 0 &&
+            connect(client, reinterpret_cast<sockaddr*>(&remote), sizeof(remote)) == 0) {
+            ++result.connected;
+        }
+        closesocket(client);
+    }
+    result.finished = Seconds();
+    return result;
+}
+
+MinimalAcceptLoop::MinimalAcceptLoop(int port) {
+    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<u_short>(port));
+    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+    listen(listener_, SOMAXCONN);
+    thread_ = std::thread([this] {
+        for (;;) {
+            sockaddr_storage peer{};
+            int length = sizeof(peer);
+            SOCKET connection = accept(listener_, reinterpret_cast<sockaddr*>(&peer), &length);
+            if (connection == INVALID_SOCKET) {
+                if (WSAGetLastError() == WSAECONNRESET) {
+                    continue;
+                }
+                return;  // the listener was closed
+            }
+            char text[INET_ADDRSTRLEN] = {};
+            inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in&>(peer).sin_addr, text, sizeof(text));
+            const linger abortive{1, 0};
+            setsockopt(connection, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abortive),
+                       sizeof(abortive));
+            closesocket(connection);
+            accepted_.fetch_add(1);
+            lastAccept_.store(Seconds());
+        }
+    });
+}
+
+MinimalAcceptLoop::~MinimalAcceptLoop() {
+    closesocket(listener_);
+    thread_.join();
+}
+
+int FreePort() {
+    SOCKET probe = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    bind(probe, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+    int length = sizeof(address);
+    getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
+    closesocket(probe);
+    return ntohs(address.sin_port);
+}
+
+PingProcess::PingProcess(HWND window, const std::wstring& ownPath) {
+    const std::wstring id = std::to_wstring(GetCurrentProcessId());
+    eventName_ = L"SentrelProbeFloodStop" + id;
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    resultPath_ = std::wstring(temp) + L"probe_flood_ping_" + id + L".txt";
+    stop_ = CreateEventW(nullptr, TRUE, FALSE, eventName_.c_str());
+    std::wstring commandLine = L"\"" + ownPath + L"\" --ping " +
+                               std::to_wstring(reinterpret_cast<std::uintptr_t>(window)) + L" \"" +
+                               resultPath_ + L"\" " + eventName_;
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION info{};
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &info)) {
+        CloseHandle(info.hThread);
+        process_ = info.hProcess;
+    }
+}
+
+PingProcess::~PingProcess() {
+    if (process_ != nullptr) {
+        SetEvent(stop_);
+        WaitForSingleObject(process_, 10000);
+        CloseHandle(process_);
+    }
+    CloseHandle(stop_);
+    DeleteFileW(resultPath_.c_str());
+}
+
+PingResult PingProcess::Stop() {
+    PingResult result;
+    if (process_ == nullptr) {
+        return result;
+    }
+    SetEvent(stop_);
+    WaitForSingleObject(process_, 10000);
+    std::ifstream in(resultPath_.c_str());
+    in >> result.answered >> result.worstMs >> result.meanMs;
+    return result;
+}
+
+int RunPingChild(HWND window, const std::wstring& resultPath, const std::wstring& eventName) {
+    HANDLE stop = OpenEventW(SYNCHRONIZE, FALSE, eventName.c_str());
+    if (stop == nullptr) {
+        return 1;
+    }
+    int answered = 0;
+    double worst = 0;
+    double total = 0;
+    while (WaitForSingleObject(stop, 5) == WAIT_TIMEOUT) {
+        DWORD_PTR answer = 0;
+        const double before = Seconds();
+        const bool ok =
+            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer) != 0;
+        const double ms = (Seconds() - before) * 1000;
+        if (ok) {
+            ++answered;
+            worst = std::max(worst, ms);
+            total += ms;
+        }
+    }
+    CloseHandle(stop);
+    std::ofstream out(resultPath.c_str());
+    out << answered << ' ' << worst << ' ' << (answered > 0 ? total / answered : 0) << '\n';
+    return 0;
+}
+
+}  // namespace sentrel::bench

@@ -1,0 +1,71 @@
+#include "shell/tray_icon_win32.h"
+
+#include <shellapi.h>
+
+#include <cstddef>
+#include <cstring>
+
+namespace sentrel {
+
+// The program's record has the layout of the shell's first-version record.
+static_assert(sizeof(TrayIconData) == NOTIFYICONDATAW_V1_SIZE);
+static_assert(offsetof(TrayIconData, hWnd) == offsetof(NOTIFYICONDATAW, hWnd));
+static_assert(offsetof(TrayIconData, uID) == offsetof(NOTIFYICONDATAW, uID));
+static_assert(offsetof(TrayIconData, uFlags) == offsetof(NOTIFYICONDATAW, uFlags));
+static_assert(offsetof(TrayIconData, uCallbackMessage) ==
+              offsetof(NOTIFYICONDATAW, uCallbackMessage));
+static_assert(offsetof(TrayIconData, hIcon) == offsetof(NOTIFYICONDATAW, hIcon));
+static_assert(offsetof(TrayIconData, szTip) == offsetof(NOTIFYICONDATAW, szTip));
+static_assert(sizeof(TrayIconData::szTip) == 64 * sizeof(wchar_t));
+
+ShellTrayIcon::ShellTrayIcon() : taskbarCreated_(RegisterWindowMessageW(L"TaskbarCreated")) {}
+
+ShellTrayIcon::ShellTrayIcon(HWND window, HICON icon) : ShellTrayIcon() {
+    Attach(window, icon);
+}
+
+void ShellTrayIcon::Attach(HWND window, HICON icon) {
+    window_ = window;
+    icon_ = icon;
+    // An elevated program would otherwise never hear that the shell restarted.
+    if (window_ != nullptr && taskbarCreated_ != 0) {
+        ChangeWindowMessageFilterEx(window_, taskbarCreated_, MSGFLT_ALLOW, nullptr);
+    }
+}
+
+std::uintptr_t ShellTrayIcon::WindowHandle() {
+    return reinterpret_cast<std::uintptr_t>(window_);
+}
+
+std::uintptr_t ShellTrayIcon::IconHandle(const std::string& /*picture*/) {
+    // The program has one tray picture.
+    return reinterpret_cast<std::uintptr_t>(icon_);
+}
+
+bool ShellTrayIcon::Notify(TrayMessage message, const TrayIconData& data) {
+    NOTIFYICONDATAW record{};
+    std::memcpy(&record, &data, NOTIFYICONDATAW_V1_SIZE);
+    record.cbSize = NOTIFYICONDATAW_V1_SIZE;
+    const DWORD command = message == TrayMessage::Add      ? NIM_ADD
+                          : message == TrayMessage::Modify ? NIM_MODIFY
+                                                           : NIM_DELETE;
+    return Shell_NotifyIconW(command, &record) != FALSE;
+}
+
+bool ShellTrayIcon::Route(Form& form, UINT message, WPARAM /*wParam*/, LPARAM lParam) const {
+    if (message == kMsgTrayCallback) {
+        if (form.TrayCallback) {
+            form.TrayCallback(static_cast<int>(LOWORD(lParam)));
+        }
+        return true;
+    }
+    if (taskbarCreated_ != 0 && message == taskbarCreated_) {
+        if (form.TaskbarCreated) {
+            form.TaskbarCreated();
+        }
+        return true;
+    }
+    return false;
+}
+
+}  // namespace sentrel

@@ -1,0 +1,170 @@
+#include <gtest/gtest.h>
+
+#include "fakes/rig.h"
+#include "listener/probe_record.h"
+
+namespace sentrel::test {
+namespace {
+
+// The window after start-up, with the hint already shown once and sounds on.
+struct Started : Rig {
+    Started() {
+        Store("Startup Notice", "1");
+        w().Form_Load();
+    }
+    std::string Counter() const { return window->stbStatus.Panel("_counter").text; }
+};
+
+TEST(Probe, IsCountedLoggedListedAnsweredAndListenedForAgain) {
+    Started rig;
+    rig.socket.Connect("10.0.0.5");
+    EXPECT_EQ(rig.Counter(), "1 probes");
+    ASSERT_EQ(rig.LogTexts().back(), "Probed by 10.0.0.5; replying with message.");
+    const ListItem& entry = rig.w().lvwLog.Item(rig.w().lvwLog.Count() - 1);
+    EXPECT_EQ(entry.subItems.at(1).text, "1");
+    EXPECT_EQ(entry.subItems.at(0).foreColour, kLogProbeColour);
+    EXPECT_EQ(rig.w().state.ipList, std::vector<std::string>{"10.0.0.5"});
+    ASSERT_EQ(rig.launcher.commandLines.size(), 1U);
+    EXPECT_EQ(rig.launcher.commandLines[0],
+              "NET SEND 10.0.0.5 " + rig.w().state.composedReturnMessage);
+    EXPECT_TRUE(rig.socket.listening);
+    EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.0.5; return message sent.");
+    EXPECT_EQ(rig.sound.played, std::vector<std::string>{"C:\\Tools\\Data\\Probe.wav"});
+}
+
+TEST(Probe, KeepsTheListenerSoWaitingAttemptsAreNotLost) {
+    Started rig;
+    const int closes = rig.socket.closes;
+    const int listens = rig.socket.listens;
+    rig.socket.Connect("10.0.0.5");
+    rig.socket.Connect("10.0.0.6");
+    EXPECT_EQ(rig.socket.closes, closes);
+    EXPECT_EQ(rig.socket.listens, listens);
+    EXPECT_TRUE(rig.socket.listening);
+}
+
+TEST(Probe, RepeatsRaiseTheHitCountAndKeepTheListFree) {
+    Started rig;
+    const std::size_t before = rig.w().lvwLog.Count();
+    rig.socket.Connect("10.0.0.5");
+    rig.socket.Connect("10.0.0.7");
+    rig.socket.Connect("10.0.0.5");
+    EXPECT_EQ(rig.Counter(), "3 probes");
+    EXPECT_EQ(rig.w().lvwLog.Count(), before + 2);
+    EXPECT_EQ(rig.w().lvwLog.Item(before).subItems.at(1).text, "2");
+    EXPECT_EQ(rig.w().state.ipList, (std::vector<std::string>{"10.0.0.5", "10.0.0.7"}));
+    EXPECT_EQ(rig.launcher.commandLines.size(), 3U);
+}
+
+TEST(Probe, AnEmptyAddressNeverEntersTheList) {
+    Started rig;
+    rig.socket.Connect("");
+    rig.socket.Connect("10.0.0.5");
+    rig.socket.Connect("10.0.0.50");
+    EXPECT_EQ(rig.w().state.ipList, (std::vector<std::string>{"10.0.0.5", "10.0.0.50"}));
+    EXPECT_EQ(rig.Counter(), "3 probes");
+}
+
+TEST(IpList, KeepsFirstSeenOrderAndComparesExactly) {
+    std::vector<std::string> list;
+    std::unordered_set<std::string> index;
+    for (const char* ip : {"10.0.0.5", "10.0.0.50", "", "10.0.0.5", "10.0.0.5 ", "10.0.0.50"}) {
+        AddRemoteIp(list, index, ip);
+    }
+    EXPECT_EQ(list, (std::vector<std::string>{"10.0.0.5", "10.0.0.50", "10.0.0.5 "}));
+}
+
+TEST(IpList, StartsEmptyAndSurvivesClearingTheLog) {
+    Started rig;
+    EXPECT_TRUE(rig.w().state.ipList.empty());
+    rig.socket.Connect("10.0.0.5");
+    rig.w().mCONTEXT.Find("mCLEARLOG")->Click();
+    rig.socket.Connect("10.0.0.5");
+    EXPECT_EQ(rig.w().state.ipList, std::vector<std::string>{"10.0.0.5"});
+}
+
+TEST(Probe, CounterGroupsWithTheSystemsSeparator) {
+    const std::pair<std::int64_t, const char*> cases[] = {
+        {0, "1 probes"}, {998, "999 probes"}, {999, "1,000 probes"}, {1000, "1,001 probes"}};
+    for (const auto& [before, shown] : cases) {
+        Started rig;
+        rig.w().state.probeCount = before;
+        rig.socket.Connect("10.0.0.5");
+        EXPECT_EQ(rig.Counter(), shown);
+    }
+    Started dotted;
+    dotted.locale.thousands = ".";
+    dotted.w().state.probeCount = 1233;
+    dotted.socket.Connect("10.0.0.5");
+    EXPECT_EQ(dotted.Counter(), "1.234 probes");
+}
+
+TEST(Probe, FailedRestartOnANewPortIsReportedThenOverwritten) {
+    Started rig;
+    rig.w().txtSocketPort.UserChangedText("135");
+    rig.socket.portsInUse.insert(135);
+    rig.socket.Connect("10.0.0.5");
+    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
+    EXPECT_EQ(rig.LogTexts().back(), "Couldn't start listening on port 135. Listening aborted.");
+    EXPECT_FALSE(rig.socket.listening);
+    EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.0.5; return message sent.");
+}
+
+TEST(Probe, ANewPortTakesEffectAtTheNextProbe) {
+    Started rig;
+    rig.w().txtSocketPort.UserChangedText("10001");
+    EXPECT_EQ(rig.socket.port, 10000);
+    rig.socket.Connect("10.0.0.5");
+    EXPECT_EQ(rig.socket.port, 10001);
+    EXPECT_TRUE(rig.socket.listening);
+}
+
+TEST(Probe, TrayTipFollowsTheCountOnlyWhileMinimised) {
+    Started rig;
+    rig.socket.Connect("10.0.0.5");
+    EXPECT_TRUE(rig.tray.calls.empty());
+    rig.w().wMain.SetWindowState(WindowState::Minimised);
+    rig.socket.Connect("10.0.0.5");
+    ASSERT_EQ(rig.tray.calls.size(), 2U);  // the add, then the modify
+    EXPECT_EQ(rig.tray.calls[1].first, TrayMessage::Modify);
+    const std::u16string tip(rig.tray.calls[1].second.szTip.data());
+    EXPECT_EQ(tip, u"Sentrel v1.20 - [2 probes]");
+}
+
+TEST(Probe, NoSoundWhenSoundsWereOffAtStart) {
+    Rig rig;
+    rig.Store("Play SFX", "0");
+    rig.w().Form_Load();
+    rig.w().chkPlaySFX.UserClick();  // ticked during the run: takes effect at the next start
+    rig.socket.Connect("10.0.0.5");
+    EXPECT_TRUE(rig.sound.played.empty());
+}
+
+TEST(Probe, UntickingSoundsDuringTheRunDoesNotSilenceIt) {
+    Started rig;
+    rig.w().chkPlaySFX.UserClick();
+    EXPECT_EQ(rig.w().chkPlaySFX.Value(), 0);
+    rig.socket.Connect("10.0.0.5");
+    EXPECT_EQ(rig.sound.played.size(), 1U);
+}
+
+TEST(Probe, AFailedLaunchDoesNotStopTheHandling) {
+    Started rig;
+    rig.launcher.result = {false, "The system cannot find the file specified."};
+    rig.socket.Connect("10.0.0.5");
+    EXPECT_EQ(rig.Counter(), "1 probes");
+    EXPECT_TRUE(rig.socket.listening);
+    EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.0.5; return message sent.");
+}
+
+TEST(Probe, SocketErrorLogsOneLineAndDoesNotRestart) {
+    Started rig;
+    rig.socket.listening = false;
+    const int listens = rig.socket.listens;
+    rig.socket.Error(10053, "An established connection was aborted");
+    EXPECT_EQ(rig.LogTexts().back(), "SocketError: An established connection was aborted.");
+    EXPECT_EQ(rig.socket.listens, listens);
+}
+
+}  // namespace
+}  // namespace sentrel::test

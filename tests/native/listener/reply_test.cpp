@@ -1,0 +1,100 @@
+#include <gtest/gtest.h>
+
+#include "app/web_addresses.h"
+#include "fakes/rig.h"
+#include "listener/return_message.h"
+
+namespace sentrel::test {
+namespace {
+
+struct Started : Rig {
+    Started() {
+        Store("Startup Notice", "1");
+        w().Form_Load();
+    }
+};
+
+const std::string kFooter =
+    std::string("\r\n\r\n Message sent with Sentrel v1.20 by ") + kHomePageUrl;
+
+TEST(ReturnMessage, BarsBecomeLineBreaksAndTheFooterFollows) {
+    EXPECT_EQ(ComposeReturnMessage("a|b||c", "Sentrel v1.20"), "a\r\nb\r\n\r\nc" + kFooter);
+    EXPECT_EQ(ComposeReturnMessage("", "T"),
+              std::string("\r\n\r\n Message sent with T by ") + kHomePageUrl);
+}
+
+TEST(ReturnMessage, IsComposedAtStartAndAgainAtEveryChange) {
+    Started rig;
+    EXPECT_EQ(rig.w().state.composedReturnMessage,
+              ComposeReturnMessage(DefaultReturnMessage(), "Sentrel v1.20"));
+    rig.w().txtReturnMessage.UserChangedText("Hello|World");
+    EXPECT_EQ(rig.w().state.composedReturnMessage, "Hello\r\nWorld" + kFooter);
+    EXPECT_EQ(rig.Stored()["Return Message"], "Hello|World");
+}
+
+TEST(ReturnMessage, TheDefaultNamesTheWormPage) {
+    EXPECT_NE(DefaultReturnMessage().find(kWormInfoUrl), std::string::npos);
+}
+
+TEST(TestButton, SendsTheTextWithoutFooterToThisMachine) {
+    Started rig;
+    rig.w().txtReturnMessage.UserChangedText("a|b");
+    rig.w().cmdTestMsg.UserClick();
+    EXPECT_EQ(rig.launcher.commandLines, std::vector<std::string>{"NET SEND 127.0.0.1 a\r\nb"});
+    EXPECT_EQ(rig.Status(), "Test message has been sent to your own machine.");
+    EXPECT_EQ(rig.w().stbStatus.Panel("_counter").text, "0 probes");
+}
+
+TEST(ResetButtons, PutTheDefaultsBackAndStoreThem) {
+    Started rig;
+    rig.w().txtReturnMessage.UserChangedText("x");
+    rig.w().txtSocketPort.UserChangedText("2000");
+    rig.w().cmdResetToDefaultMsg.UserClick();
+    rig.w().ResetToDefaultPort.UserClick();
+    EXPECT_EQ(rig.w().txtReturnMessage.Text(), DefaultReturnMessage());
+    EXPECT_EQ(rig.w().state.composedReturnMessage,
+              ComposeReturnMessage(DefaultReturnMessage(), "Sentrel v1.20"));
+    EXPECT_EQ(rig.Stored()["Return Message"], DefaultReturnMessage());
+    EXPECT_EQ(rig.w().txtSocketPort.Text(), "10000");
+    EXPECT_EQ(rig.Stored()["Socket Port"], "10000");
+}
+
+TEST(ReplyCap, SixteenRunningRepliesSkipTheNextButNotTheProbe) {
+    Started rig;
+    rig.launcher.processesEnd = false;
+    for (int i = 1; i <= 16; ++i) {
+        rig.socket.Connect("10.0.0." + std::to_string(i));
+    }
+    EXPECT_EQ(rig.launcher.running, 16);
+    rig.socket.Connect("10.0.1.1");
+    EXPECT_EQ(rig.launcher.commandLines.size(), 16U);
+    EXPECT_EQ(rig.w().stbStatus.Panel("_counter").text, "17 probes");
+    EXPECT_EQ(rig.LogTexts().back(), "Probed by 10.0.1.1; replying with message.");
+    EXPECT_EQ(rig.w().state.ipList.back(), "10.0.1.1");
+    EXPECT_TRUE(rig.socket.listening);
+    EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.1.1; reply skipped.");
+}
+
+TEST(ReplyCap, SkippedReplyReportsItselfAndAnEndedOneMakesRoom) {
+    Started rig;
+    rig.launcher.processesEnd = false;
+    rig.launcher.running = 16;
+    EXPECT_FALSE(rig.w().SendReturnMessage("10.0.0.9", "m"));
+    EXPECT_EQ(rig.Status(), "Reply to 10.0.0.9 skipped: too many replies still running.");
+    rig.launcher.running = 15;
+    EXPECT_TRUE(rig.w().SendReturnMessage("10.0.0.9", "m"));
+    EXPECT_EQ(rig.Status(), "Sent message to: 10.0.0.9 ...");
+    EXPECT_EQ(rig.launcher.commandLines, std::vector<std::string>{"NET SEND 10.0.0.9 m"});
+}
+
+TEST(ReplyCap, TheTestButtonKeepsTheSkippedStatus) {
+    Started rig;
+    rig.launcher.running = 16;
+    rig.launcher.processesEnd = false;
+    rig.w().cmdTestMsg.UserClick();
+    EXPECT_TRUE(rig.launcher.commandLines.empty());
+    EXPECT_EQ(rig.Status(), "Reply to 127.0.0.1 skipped: too many replies still running.");
+}
+
+}  // namespace
+}  // namespace sentrel::test

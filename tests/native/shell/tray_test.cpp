@@ -1,0 +1,213 @@
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <cstring>
+
+#include "fakes/rig.h"
+#include "shell/tray.h"
+
+namespace sentrel::test {
+namespace {
+
+std::u16string TipText(const TrayIconData& record) {
+    return std::u16string(record.szTip.data());
+}
+
+struct Started : Rig {
+    Started() {
+        Store("Startup Notice", "1");
+        w().Form_Load();
+    }
+    void Minimise() { w().wMain.WindowStateChangedByUser(WindowState::Minimised); }
+};
+
+TEST(TrayRecord, HasTheFirstVersionLayoutOfTheShellsRecord) {
+    if (sizeof(void*) == 8) {
+        EXPECT_EQ(sizeof(TrayIconData), 168U);
+        EXPECT_EQ(offsetof(TrayIconData, hWnd), 8U);
+        EXPECT_EQ(offsetof(TrayIconData, uID), 16U);
+        EXPECT_EQ(offsetof(TrayIconData, uFlags), 20U);
+        EXPECT_EQ(offsetof(TrayIconData, uCallbackMessage), 24U);
+        EXPECT_EQ(offsetof(TrayIconData, hIcon), 32U);
+        EXPECT_EQ(offsetof(TrayIconData, szTip), 40U);
+    }
+    EXPECT_EQ(sizeof(TrayIconData::szTip), 128U);
+}
+
+TEST(TrayRecord, AddFillsEveryFieldAndMarksThePicture) {
+    FakeTrayIcon tray;
+    TrayIconData record;
+    Image picture{"imgSystray"};
+    picture.SetPicture("SYSTRAY");
+    AddTrayIcon(tray, record, picture, "Sentrel v1.20 - [3 probes]");
+    ASSERT_EQ(tray.calls.size(), 1U);
+    const TrayIconData& sent = tray.calls[0].second;
+    EXPECT_EQ(tray.calls[0].first, TrayMessage::Add);
+    EXPECT_EQ(sent.cbSize, sizeof(TrayIconData));
+    EXPECT_EQ(sent.hWnd, 0x1234U);
+    EXPECT_EQ(sent.uID, 1U);
+    EXPECT_EQ(sent.uFlags, 7U);
+    EXPECT_EQ(sent.uCallbackMessage, 0x8001U);  // WM_APP + 1, never WM_MOUSEMOVE
+    EXPECT_EQ(sent.hIcon, 0x5678U);
+    EXPECT_EQ(tray.iconsAsked, std::vector<std::string>{"SYSTRAY"});
+    EXPECT_EQ(TipText(sent), u"Sentrel v1.20 - [3 probes]");
+    EXPECT_EQ(picture.Tag(), "SYSTRAYICON");
+}
+
+TEST(TrayRecord, TipIsNulTerminatedAndBlankFilled) {
+    const auto tip = MakeTrayTip("ab");
+    EXPECT_EQ(tip[0], u'a');
+    EXPECT_EQ(tip[1], u'b');
+    EXPECT_EQ(tip[2], u'\0');
+    for (std::size_t i = 3; i < tip.size(); ++i) {
+        EXPECT_EQ(tip[i], u' ') << i;
+    }
+}
+
+TEST(TrayRecord, ALongTipIsCutInsideTheRecord) {
+    const auto tip = MakeTrayTip(std::string(200, 'x'));
+    EXPECT_EQ(std::u16string(tip.data()), std::u16string(63, u'x'));
+    EXPECT_EQ(tip[63], u'\0');
+}
+
+TEST(TrayRecord, CuttingNeverSplitsACharacter) {
+    // 62 letters, then a character outside the basic plane (two UTF-16 units).
+    const auto tip = MakeTrayTip(std::string(62, 'x') + "\xF0\x9F\x98\x80" + "yy");
+    EXPECT_EQ(std::u16string(tip.data()), std::u16string(62, u'x'));
+    const auto accented = MakeTrayTip("Sentrel \xC3\xA9t\xC3\xA9");
+    EXPECT_EQ(std::u16string(accented.data()), u"Sentrel \u00E9t\u00E9");
+    const auto broken = MakeTrayTip(
+        "a\xFF"
+        "b");
+    EXPECT_EQ(std::u16string(broken.data()), u"a\uFFFDb");
+}
+
+TEST(TrayRecord, ModifyChangesOnlyWhatIsGiven) {
+    FakeTrayIcon tray;
+    TrayIconData record;
+    Image picture{"imgSystray"};
+    AddTrayIcon(tray, record, picture, "one");
+    tray.icon = 0x9999;
+    ModifyTrayIcon(tray, record, nullptr, "two");
+    EXPECT_EQ(tray.calls[1].first, TrayMessage::Modify);
+    EXPECT_EQ(tray.calls[1].second.hIcon, 0x5678U);
+    EXPECT_EQ(TipText(tray.calls[1].second), u"two");
+    ModifyTrayIcon(tray, record, &picture, "");
+    EXPECT_EQ(tray.calls[2].second.hIcon, 0x9999U);
+    EXPECT_EQ(TipText(tray.calls[2].second), u"two");
+}
+
+TEST(TrayRecord, RemoveActsOnlyOnAMarkedPicture) {
+    FakeTrayIcon tray;
+    TrayIconData record;
+    Image picture{"imgSystray"};
+    RemoveTrayIcon(tray, record, picture);
+    EXPECT_TRUE(tray.calls.empty());
+    tray.succeed = false;  // a refusal changes nothing
+    AddTrayIcon(tray, record, picture, "tip");
+    RemoveTrayIcon(tray, record, picture);
+    ASSERT_EQ(tray.calls.size(), 2U);
+    EXPECT_EQ(tray.calls[1].first, TrayMessage::Delete);
+    EXPECT_EQ(tray.calls[1].second.uID, 1U);
+    EXPECT_EQ(picture.Tag(), "");
+}
+
+TEST(WindowBehaviour, MinimisingGoesToTheTrayWithTitleAndCount) {
+    Started rig;
+    rig.socket.Connect("10.0.0.5");
+    rig.Minimise();
+    ASSERT_EQ(rig.tray.calls.size(), 1U);
+    EXPECT_EQ(rig.tray.calls[0].first, TrayMessage::Add);
+    EXPECT_EQ(TipText(rig.tray.calls[0].second), u"Sentrel v1.20 - [1 probes]");
+    EXPECT_FALSE(rig.w().wMain.Visible());
+    EXPECT_EQ(rig.w().imgSystray.Tag(), "SYSTRAYICON");
+}
+
+TEST(WindowBehaviour, WithoutTheOptionMinimisingLeavesTheTrayAlone) {
+    Started rig;
+    rig.w().chkMinimiseToTray.UserClick();
+    rig.Minimise();
+    EXPECT_TRUE(rig.tray.calls.empty());
+    EXPECT_TRUE(rig.w().wMain.Visible());
+}
+
+TEST(WindowBehaviour, LeftClickOnTheIconRestoresAndTakesTheIconAway) {
+    Started rig;
+    rig.Minimise();
+    const unsigned raised = rig.w().wMain.ZOrderRequests();
+    rig.w().wMain.TrayCallback(0x202);
+    EXPECT_EQ(rig.w().wMain.GetWindowState(), WindowState::Normal);
+    EXPECT_TRUE(rig.w().wMain.Visible());
+    EXPECT_GT(rig.w().wMain.ZOrderRequests(), raised);
+    EXPECT_EQ(rig.tray.calls.back().first, TrayMessage::Delete);
+    EXPECT_EQ(rig.w().imgSystray.Tag(), "");
+}
+
+TEST(WindowBehaviour, LeftClickOnANormalWindowSendsItToTheTray) {
+    Started rig;
+    rig.w().wMain.TrayCallback(0x202);
+    EXPECT_EQ(rig.w().wMain.GetWindowState(), WindowState::Minimised);
+    EXPECT_FALSE(rig.w().wMain.Visible());
+    EXPECT_EQ(rig.tray.calls.back().first, TrayMessage::Add);
+}
+
+TEST(WindowBehaviour, RightClickShowsTheBoxThenRestores) {
+    Started rig;
+    rig.Minimise();
+    bool hiddenWhileOpen = false;
+    rig.dialogs.whileOpen = [&] { hiddenWhileOpen = !rig.w().wMain.Visible(); };
+    rig.w().wMain.TrayCallback(0x205);
+    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
+    EXPECT_EQ(rig.dialogs.messages[0].prompt,
+              "Context menu? Here? At this time of the day? Well I never..!");
+    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgExclamation);
+    EXPECT_EQ(rig.dialogs.messages[0].title, "Sentrel, Baby!");
+    EXPECT_TRUE(hiddenWhileOpen);
+    EXPECT_TRUE(rig.w().wMain.Visible());
+    EXPECT_EQ(rig.w().imgSystray.Tag(), "");
+}
+
+TEST(WindowBehaviour, OtherMouseMessagesAreIgnored) {
+    Started rig;
+    rig.Minimise();
+    for (int message : {0x200, 0x201, 0x203, 0x204, 0x206, 514 * 15}) {
+        rig.w().wMain.TrayCallback(message);
+    }
+    EXPECT_EQ(rig.w().wMain.GetWindowState(), WindowState::Minimised);
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+    EXPECT_EQ(rig.tray.calls.size(), 1U);
+}
+
+TEST(WindowBehaviour, ARestartedShellGetsTheIconAgainOnlyWhileInTheTray) {
+    Started rig;
+    rig.w().wMain.TaskbarCreated();
+    EXPECT_TRUE(rig.tray.calls.empty());
+    rig.Minimise();
+    rig.w().wMain.TaskbarCreated();
+    ASSERT_EQ(rig.tray.calls.size(), 2U);
+    EXPECT_EQ(rig.tray.calls[1].first, TrayMessage::Add);
+    EXPECT_EQ(rig.tray.calls[1].second.hWnd, rig.tray.calls[0].second.hWnd);
+    EXPECT_EQ(TipText(rig.tray.calls[1].second), TipText(rig.tray.calls[0].second));
+}
+
+TEST(WindowBehaviour, AlwaysOnTopAtStartAndAtEveryClick) {
+    Rig rig;
+    rig.Store("Startup Notice", "1");
+    rig.Store("Always On Top", "1");
+    bool topmostBeforeShown = false;
+    rig.w().wMain.SetObserver([&] {
+        topmostBeforeShown =
+            topmostBeforeShown || (rig.w().wMain.Topmost() && !rig.w().wMain.Visible());
+    });
+    rig.w().Form_Load();
+    EXPECT_TRUE(rig.w().wMain.Topmost());
+    EXPECT_FALSE(topmostBeforeShown);
+    rig.w().chkAlwaysOnTop.UserClick();
+    EXPECT_FALSE(rig.w().wMain.Topmost());
+    EXPECT_EQ(rig.Stored()["Always On Top"], "0");
+    rig.w().chkAlwaysOnTop.UserClick();
+    EXPECT_TRUE(rig.w().wMain.Topmost());
+}
+
+}  // namespace
+}  // namespace sentrel::test

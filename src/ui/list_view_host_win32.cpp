@@ -1,0 +1,208 @@
+#include "ui/list_view_host_win32.h"
+
+#include <commctrl.h>
+
+#include "ui/gdi_win32.h"
+#include "ui/text_win32.h"
+
+namespace sentrel {
+
+namespace {
+
+void CopyText(const std::string& text, wchar_t* buffer, int capacity) {
+    if (buffer == nullptr || capacity <= 0) {
+        return;
+    }
+    lstrcpynW(buffer, Utf8ToWide(text).c_str(), capacity);
+}
+
+}  // namespace
+
+ListViewHost::ListViewHost(ListView& model, const HostContext& context)
+    : WindowHost(model, context), list_(model) {
+    CreateChild(WC_LISTVIEWW,
+                WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                WS_EX_CLIENTEDGE, "Event log");
+    const DWORD extended = LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP | LVS_EX_DOUBLEBUFFER;
+    SendMessageW(Window(), LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+    AddColumns();
+    AddImages();
+    SendMessageW(Window(), LVM_SETITEMCOUNT, list_.Count(), 0);
+    list_.SetListObserver([this](const ListChange& change) { OnListChange(change); });
+}
+
+ListViewHost::~ListViewHost() {
+    list_.SetListObserver(nullptr);
+}
+
+void ListViewHost::AddColumns() {
+    int index = 0;
+    for (const ListColumn& column : list_.Columns()) {
+        std::wstring header = Utf8ToWide(column.header);
+        LVCOLUMNW lvc{};
+        lvc.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        lvc.pszText = header.data();
+        lvc.cx = MulDiv(column.widthPixels, context_.dpi, 96);
+        lvc.iSubItem = index;
+        SendMessageW(Window(), LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&lvc));
+        ++index;
+    }
+}
+
+// The list's images, by key; the list view owns the image list and destroys it with itself.
+void ListViewHost::AddImages() {
+    const int side = MulDiv(16, context_.dpi, 96);
+    HIMAGELIST images = ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 2, 0);
+    if (images == nullptr) {
+        return;
+    }
+    const std::pair<const char*, const char*> pictures[] = {{"_exclamation", "EXCLAMATION"},
+                                                            {"_info", "INFO"}};
+    for (const auto& [key, resource] : pictures) {
+        Picture picture = LoadPicture(context_.instance, resource, side);
+        if (picture.icon) {
+            imageIndexByKey_[key] = ImageList_AddIcon(images, picture.icon.Get());
+        }
+    }
+    SendMessageW(Window(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+}
+
+void ListViewHost::Mirror() {
+    MirrorPlacement();
+}
+
+void ListViewHost::OnListChange(const ListChange& change) {
+    HWND view = Window();
+    const auto index = static_cast<WPARAM>(change.index);
+    switch (change.kind) {
+        case ListChange::Kind::Cleared:
+            SendMessageW(view, LVM_SETITEMCOUNT, 0, 0);
+            InvalidateRect(view, nullptr, TRUE);
+            break;
+        case ListChange::Kind::Appended:
+            SendMessageW(view, LVM_SETITEMCOUNT, list_.Count(),
+                         LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+            SendMessageW(view, LVM_REDRAWITEMS, index, static_cast<LPARAM>(index));
+            break;
+        case ListChange::Kind::Updated:
+            SendMessageW(view, LVM_REDRAWITEMS, index, static_cast<LPARAM>(index));
+            break;
+        case ListChange::Kind::EnsureVisible:
+            SendMessageW(view, LVM_ENSUREVISIBLE, index, FALSE);
+            break;
+        case ListChange::Kind::Refresh:
+            InvalidateRect(view, nullptr, FALSE);
+            break;
+    }
+}
+
+const ListCell* ListViewHost::CellAt(int item, int column) const {
+    if (item < 0 || static_cast<std::size_t>(item) >= list_.Count() || column < 0) {
+        return nullptr;
+    }
+    const ListItem& entry = list_.Item(static_cast<std::size_t>(item));
+    if (column == 0) {
+        return &entry.cell;
+    }
+    const auto sub = static_cast<std::size_t>(column - 1);
+    return sub < entry.subItems.size() ? &entry.subItems[sub] : nullptr;
+}
+
+bool ListViewHost::OnNotify(NMHDR* header, LRESULT& result) {
+    result = 0;
+    switch (header->code) {
+        case LVN_GETDISPINFOW:
+            OnGetDispInfo(reinterpret_cast<NMLVDISPINFOW*>(header));
+            return true;
+        case NM_CUSTOMDRAW:
+            result = OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+            return true;
+        case LVN_GETINFOTIPW:
+            OnGetInfoTip(reinterpret_cast<NMLVGETINFOTIPW*>(header));
+            return true;
+        case LVN_ITEMCHANGED:
+        case LVN_ODSTATECHANGED:
+            OnSelectionMaybeChanged();
+            return true;
+        case NM_RCLICK:
+            OnRightClick(reinterpret_cast<const NMITEMACTIVATE*>(header));
+            return true;
+        case NM_DBLCLK:
+            OnSelectionMaybeChanged();
+            list_.RaiseDblClick();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void ListViewHost::OnGetDispInfo(NMLVDISPINFOW* info) const {
+    LVITEMW& item = info->item;
+    const ListCell* cell = CellAt(item.iItem, item.iSubItem);
+    if ((item.mask & LVIF_TEXT) != 0) {
+        CopyText(cell != nullptr ? cell->text : std::string(), item.pszText, item.cchTextMax);
+    }
+    if ((item.mask & LVIF_IMAGE) != 0 && item.iSubItem == 0) {
+        item.iImage = I_IMAGENONE;
+        if (cell != nullptr) {
+            const auto found =
+                imageIndexByKey_.find(list_.Item(static_cast<std::size_t>(item.iItem)).smallIcon);
+            if (found != imageIndexByKey_.end()) {
+                item.iImage = found->second;
+            }
+        }
+    }
+}
+
+// Every cell in its own colour: the list asks before painting each row and each cell of it.
+LRESULT ListViewHost::OnCustomDraw(NMLVCUSTOMDRAW* draw) const {
+    switch (draw->nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            return CDRF_NOTIFYSUBITEMDRAW;
+        case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+            const ListCell* cell = CellAt(static_cast<int>(draw->nmcd.dwItemSpec), draw->iSubItem);
+            draw->clrText = cell != nullptr && cell->foreColour ? ToColorRef(*cell->foreColour)
+                                                                : GetSysColor(COLOR_WINDOWTEXT);
+            return CDRF_NEWFONT;
+        }
+        default:
+            return CDRF_DODEFAULT;
+    }
+}
+
+// The list reports the row only; the cell under the mouse is found by a hit test.
+void ListViewHost::OnGetInfoTip(NMLVGETINFOTIPW* tip) const {
+    LVHITTESTINFO hit{};
+    GetCursorPos(&hit.pt);
+    ScreenToClient(Window(), &hit.pt);
+    int item = tip->iItem;
+    int column = tip->iSubItem;
+    if (SendMessageW(Window(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0 &&
+        hit.iItem == item) {
+        column = hit.iSubItem;
+    }
+    const ListCell* cell = CellAt(item, column);
+    if (cell != nullptr) {
+        CopyText(cell->toolTip, tip->pszText, tip->cchTextMax);
+    }
+}
+
+void ListViewHost::OnSelectionMaybeChanged() {
+    const auto selected = static_cast<int>(
+        SendMessageW(Window(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    if (selected >= 0 && static_cast<std::size_t>(selected) < list_.Count()) {
+        list_.SetSelectedIndex(static_cast<std::size_t>(selected));
+    } else {
+        list_.SetSelectedIndex(std::nullopt);
+    }
+}
+
+// The list view reports a right click when the button is released.
+void ListViewHost::OnRightClick(const NMITEMACTIVATE* click) {
+    list_.RaiseMouseUp(MouseButton::Right, CurrentShiftState(), Twips(click->ptAction.x),
+                       Twips(click->ptAction.y));
+}
+
+}  // namespace sentrel

@@ -8,7 +8,7 @@ namespace sentrel {
 
 template <class Traits>
 class UniqueResource {
-  public:
+public:
     using Handle = typename Traits::Handle;
 
     UniqueResource() = default;
@@ -40,7 +40,7 @@ class UniqueResource {
         return &handle_;
     }
 
-  private:
+private:
     Handle handle_ = Traits::Invalid();
 };
 
@@ -102,13 +102,13 @@ using UniqueMemoryDc = UniqueResource<MemoryDcTraits>;
 
 // Selects a GDI object into a device context for one scope.
 class ScopedSelectObject {
-  public:
+public:
     ScopedSelectObject(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
     ~ScopedSelectObject() { SelectObject(dc_, old_); }
     ScopedSelectObject(const ScopedSelectObject&) = delete;
     ScopedSelectObject& operator=(const ScopedSelectObject&) = delete;
 
-  private:
+private:
     HDC dc_;
     HGDIOBJ old_;
 };

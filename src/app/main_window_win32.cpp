@@ -51,7 +51,8 @@ MainWindow::~MainWindow() {
     for (Control* control : main_.Controls()) {
         control->SetObserver(nullptr);
     }
-    // Children before their containers.
+    // Children before their containers, out of sight so that nothing repaints in between.
+    ShowWindow(Handle(), SW_HIDE);
     while (!hosts_.empty()) {
         if (hosts_.back()) {
             DetachHost(hosts_.back()->Window());

@@ -4,10 +4,14 @@
 
 #include "ui/gdi_win32.h"
 #include "ui/text_win32.h"
+#include "ui/window_class_win32.h"
 
 namespace sentrel {
 
 namespace {
+
+// Posted to the list view itself: show the rows and the scroll position the model asked for.
+constexpr UINT kMsgSyncList = WM_APP + 0x40;
 
 void CopyText(const std::string& text, wchar_t* buffer, int capacity) {
     if (buffer == nullptr || capacity <= 0) {
@@ -27,12 +31,15 @@ ListViewHost::ListViewHost(ListView& model, const HostContext& context)
     SendMessageW(Window(), LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
     AddColumns();
     AddImages();
-    SendMessageW(Window(), LVM_SETITEMCOUNT, list_.Count(), 0);
+    shownCount_ = list_.Count();
+    SendMessageW(Window(), LVM_SETITEMCOUNT, shownCount_, 0);
+    SetWindowSubclass(Window(), SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
     list_.SetListObserver([this](const ListChange& change) { OnListChange(change); });
 }
 
 ListViewHost::~ListViewHost() {
     list_.SetListObserver(nullptr);
+    RemoveWindowSubclass(Window(), SubclassProc, 0);
 }
 
 void ListViewHost::AddColumns() {
@@ -71,29 +78,71 @@ void ListViewHost::Mirror() {
     MirrorPlacement();
 }
 
+// Counting rows and scrolling cost the list view a repaint of its frame each, so a burst of
+// appends is shown in one step once the messages of the thread run again.
 void ListViewHost::OnListChange(const ListChange& change) {
     HWND view = Window();
-    const auto index = static_cast<WPARAM>(change.index);
     switch (change.kind) {
         case ListChange::Kind::Cleared:
+            shownCount_ = 0;
+            pendingEnsureVisible_.reset();
             SendMessageW(view, LVM_SETITEMCOUNT, 0, 0);
             InvalidateRect(view, nullptr, TRUE);
             break;
         case ListChange::Kind::Appended:
-            SendMessageW(view, LVM_SETITEMCOUNT, list_.Count(),
-                         LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
-            SendMessageW(view, LVM_REDRAWITEMS, index, static_cast<LPARAM>(index));
+            RequestSync();
             break;
         case ListChange::Kind::Updated:
-            SendMessageW(view, LVM_REDRAWITEMS, index, static_cast<LPARAM>(index));
+            if (change.index < shownCount_) {
+                SendMessageW(view, LVM_REDRAWITEMS, change.index,
+                             static_cast<LPARAM>(change.index));
+            }
             break;
         case ListChange::Kind::EnsureVisible:
-            SendMessageW(view, LVM_ENSUREVISIBLE, index, FALSE);
+            pendingEnsureVisible_ = change.index;
+            RequestSync();
             break;
         case ListChange::Kind::Refresh:
             InvalidateRect(view, nullptr, FALSE);
             break;
     }
+}
+
+void ListViewHost::RequestSync() {
+    if (!syncPosted_) {
+        syncPosted_ = PostMessageW(Window(), kMsgSyncList, 0, 0) != FALSE;
+    }
+}
+
+void ListViewHost::Sync() {
+    syncPosted_ = false;
+    HWND view = Window();
+    const std::size_t count = list_.Count();
+    if (count != shownCount_) {
+        const std::size_t first = shownCount_;
+        shownCount_ = count;
+        SendMessageW(view, LVM_SETITEMCOUNT, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+        if (count > first) {
+            SendMessageW(view, LVM_REDRAWITEMS, first, static_cast<LPARAM>(count - 1));
+        }
+    }
+    if (pendingEnsureVisible_ && *pendingEnsureVisible_ < count) {
+        SendMessageW(view, LVM_ENSUREVISIBLE, *pendingEnsureVisible_, FALSE);
+    }
+    pendingEnsureVisible_.reset();
+}
+
+LRESULT CALLBACK ListViewHost::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR /*id*/, DWORD_PTR self) {
+    if (message == kMsgSyncList) {
+        try {
+            reinterpret_cast<ListViewHost*>(self)->Sync();
+        } catch (const std::exception& e) {
+            ReportWindowProcFailure(e.what());
+        }
+        return 0;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 const ListCell* ListViewHost::CellAt(int item, int column) const {

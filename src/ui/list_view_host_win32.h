@@ -7,6 +7,7 @@
 #include <commctrl.h>
 
 #include <map>
+#include <optional>
 #include <string>
 
 #include "ui/host_base_win32.h"
@@ -24,6 +25,10 @@ class ListViewHost : public WindowHost {
     void OnListChange(const ListChange& change);
 
   private:
+    static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                         UINT_PTR id, DWORD_PTR self);
+    void RequestSync();
+    void Sync();
     void AddColumns();
     void AddImages();
     const ListCell* CellAt(int item, int column) const;
@@ -35,6 +40,9 @@ class ListViewHost : public WindowHost {
 
     ListView& list_;
     std::map<std::string, int> imageIndexByKey_;
+    std::size_t shownCount_ = 0;  // rows the list view has been told about
+    std::optional<std::size_t> pendingEnsureVisible_;
+    bool syncPosted_ = false;
 };
 
 }  // namespace sentrel

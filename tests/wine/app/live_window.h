@@ -30,8 +30,9 @@ inline void Pump(DWORD ms = 0) {
 
 struct LiveWindow {
     LiveWindow() {
-        INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
-                                      ICC_BAR_CLASSES | ICC_LISTVIEW_CLASSES | ICC_STANDARD_CLASSES};
+        INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES |
+                                                                        ICC_LISTVIEW_CLASSES |
+                                                                        ICC_STANDARD_CLASSES};
         InitCommonControlsEx(&controls);
         window = std::make_unique<MainWindow>(rig.w(), GetModuleHandleW(nullptr));
         rig.w().Form_Load();

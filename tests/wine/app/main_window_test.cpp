@@ -12,12 +12,18 @@ namespace {
 // The caption or text a control's window should answer WM_GETTEXT with; nothing to compare
 // for controls whose window text is their own (list, toolbar, status bar, pictures).
 std::optional<std::string> ExpectedText(const Control& c) {
-    if (auto* label = dynamic_cast<const Label*>(&c)) return label->Caption();
-    if (auto* frame = dynamic_cast<const Frame*>(&c)) return frame->Caption();
-    if (auto* box = dynamic_cast<const QelCheckBoxXP*>(&c)) return box->Caption();
-    if (auto* button = dynamic_cast<const xpcmdbutton*>(&c)) return button->Caption();
-    if (auto* text = dynamic_cast<const QelTextBoxXP*>(&c)) return text->Text();
-    if (auto* link = dynamic_cast<const HyperLink*>(&c)) return link->Caption();
+    if (auto* label = dynamic_cast<const Label*>(&c))
+        return label->Caption();
+    if (auto* frame = dynamic_cast<const Frame*>(&c))
+        return frame->Caption();
+    if (auto* box = dynamic_cast<const QelCheckBoxXP*>(&c))
+        return box->Caption();
+    if (auto* button = dynamic_cast<const xpcmdbutton*>(&c))
+        return button->Caption();
+    if (auto* text = dynamic_cast<const QelTextBoxXP*>(&c))
+        return text->Text();
+    if (auto* link = dynamic_cast<const HyperLink*>(&c))
+        return link->Caption();
     return std::nullopt;
 }
 

@@ -39,6 +39,7 @@ MainWindow::MainWindow(WMain& main, HINSTANCE instance)
     font_ = CreateFontAt(Font{}, dpi_);
     SizeToClientArea();
     SetIcons();
+    toolTips_.Create(Handle(), instance_);
     CreateControls();
     ConnectPages();
     main_.wMain.SetObserver([this] { MirrorForm(); });
@@ -47,6 +48,7 @@ MainWindow::MainWindow(WMain& main, HINSTANCE instance)
 }
 
 MainWindow::~MainWindow() {
+    toolTips_ = ControlToolTips();
     main_.wMain.SetObserver(nullptr);
     for (Control* control : main_.Controls()) {
         control->SetObserver(nullptr);
@@ -113,7 +115,11 @@ void MainWindow::CreateControls() {
             continue;
         }
         AttachHost(host->Window(), host.get());
-        control->SetObserver([raw = host.get()] { raw->Mirror(); });
+        toolTips_.Set(host->Window(), control->ToolTipText());
+        control->SetObserver([this, control, raw = host.get()] {
+            raw->Mirror();
+            toolTips_.Set(raw->Window(), control->ToolTipText());
+        });
         hosts_[i] = std::move(host);
     }
 }

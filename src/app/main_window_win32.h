@@ -10,6 +10,7 @@
 #include "app/wmain.h"
 #include "ui/handles_win32.h"
 #include "ui/host_win32.h"
+#include "ui/tool_tips_win32.h"
 
 namespace sentrel {
 
@@ -28,6 +29,8 @@ class MainWindow {
 
     HWND Handle() const { return window_.Get(); }
     int Dpi() const { return dpi_; }
+    // The tool tip window of the controls' ToolTipText.
+    HWND ToolTipWindow() const { return toolTips_.Window(); }
     // The host of a control model, or null (the form itself, or a model without a host).
     ControlHost* HostFor(const Control& model) const;
     // The real window of a control model, or null.
@@ -59,6 +62,7 @@ class MainWindow {
     UniqueIcon smallIcon_;
     UniqueGdiObject font_;
     UniqueWindow window_;
+    ControlToolTips toolTips_;
     std::vector<std::unique_ptr<ControlHost>> hosts_;  // by place in WMain::Controls()
     bool controlsReady_ = false;
     bool mirroringState_ = false;  // a state the model set is being applied: not the user's

@@ -86,6 +86,26 @@ TEST(MainWindow, ControlIdentifiersAreUniqueAndTheSameInEveryRun) {
     }
 }
 
+std::string ToolTipOf(LiveWindow& live, const Control& control) {
+    wchar_t text[256] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = GetParent(live.Of(control));
+    tool.uId = reinterpret_cast<UINT_PTR>(live.Of(control));
+    tool.lpszText = text;
+    SendMessageW(live.window->ToolTipWindow(), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+    return WideToUtf8(text);
+}
+
+TEST(MainWindow, ControlsShowTheirToolTips) {
+    LiveWindow live;
+    EXPECT_EQ(ToolTipOf(live, live.w().imgDonate), "Click to make a donation!");
+    EXPECT_EQ(ToolTipOf(live, live.w().chkTaskScanner),
+              "This scans the currently running processes for signs of MSBLAST");
+    live.w().cmdScan.SetToolTipText("Scan now");
+    EXPECT_EQ(ToolTipOf(live, live.w().cmdScan), "Scan now");
+}
+
 TEST(MainWindow, HasTheTitleAndTheClientAreaOfTheLayout) {
     LiveWindow live;
     EXPECT_EQ(TextOf(live.Main()), "Sentrel v1.20");

@@ -55,6 +55,15 @@ TEST(SettingsPage, TextSetByTheProgramShowsWithoutBeingTypedAgain) {
     EXPECT_EQ(live.rig.settings.writes.size(), writes + 1);
 }
 
+TEST(SettingsPage, TabMovesThroughTheControlsInLayoutOrder) {
+    LiveWindow live;
+    live.w().tbrMain_ButtonClick(3);
+    HWND port = live.Of(live.w().txtSocketPort);
+    EXPECT_EQ(GetNextDlgTabItem(live.Main(), port, FALSE), live.Of(live.w().ResetToDefaultPort));
+    EXPECT_EQ(GetNextDlgTabItem(live.Main(), live.Of(live.w().ResetToDefaultPort), FALSE),
+              live.Of(live.w().txtReturnMessage));
+}
+
 TEST(SettingsPage, AButtonClickReachesItsModel) {
     LiveWindow live;
     int clicks = 0;

@@ -47,9 +47,9 @@ void MainWindow::OnSize(WPARAM kind) {
 }
 
 void MainWindow::OnTimer(WPARAM id) {
-    const auto index = static_cast<std::ptrdiff_t>(id) - kFirstControlId;
-    if (index >= 0 && static_cast<std::size_t>(index) < hosts_.size() && hosts_[index]) {
-        hosts_[static_cast<std::size_t>(index)]->OnTimer();
+    const auto index = static_cast<std::size_t>(id) - static_cast<std::size_t>(kFirstControlId);
+    if (id >= static_cast<WPARAM>(kFirstControlId) && index < hosts_.size() && hosts_[index]) {
+        hosts_[index]->OnTimer();
     }
 }
 

@@ -155,6 +155,23 @@ TEST(EventLogList, RightClickOpensTheContextMenu) {
     EXPECT_EQ(live.rig.dialogs.menusShown, std::vector<std::string>{"mCONTEXT"});
 }
 
+TEST(EventLogList, ARealRightButtonReleaseOpensTheMenuAndTheLeftDoesNot) {
+    LiveWindow live;
+    HWND list = List(live);
+    RECT row{};
+    row.left = LVIR_BOUNDS;
+    SendMessageW(list, LVM_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&row));
+    const LPARAM at = MAKELPARAM(row.left + 5, (row.top + row.bottom) / 2);
+    PostMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(list, WM_LBUTTONUP, 0, at);
+    Pump(50);
+    EXPECT_TRUE(live.rig.dialogs.menusShown.empty());
+    PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    PostMessageW(list, WM_RBUTTONUP, 0, at);
+    Pump(50);
+    EXPECT_EQ(live.rig.dialogs.menusShown, std::vector<std::string>{"mCONTEXT"});
+}
+
 TEST(EventLogList, DoubleClickShowsTheSelectedEntry) {
     LiveWindow live;
     live.w().AddLogEntry("Second line", false, 0);

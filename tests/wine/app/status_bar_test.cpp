@@ -51,6 +51,19 @@ TEST(StatusBar, SetStatusTextWritesTheGeneralPanelAndItsToolTip) {
     EXPECT_EQ(PartText(Bar(live), 1), "0 probes");
 }
 
+TEST(StatusBar, AMouseClickOnThePanelShowsItsText) {
+    LiveWindow live;
+    live.w().SetStatusText("Listening on port 10000.");
+    RECT part{};
+    SendMessageW(Bar(live), SB_GETRECT, 0, reinterpret_cast<LPARAM>(&part));
+    const LPARAM at = MAKELPARAM((part.left + part.right) / 2, (part.top + part.bottom) / 2);
+    SendMessageW(Bar(live), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(Bar(live), WM_LBUTTONUP, 0, at);
+    Pump();
+    ASSERT_FALSE(live.rig.dialogs.messages.empty());
+    EXPECT_EQ(live.rig.dialogs.messages.back().prompt, "Listening on port 10000.");
+}
+
 TEST(StatusBar, AClickOnAPanelShowsItsText) {
     LiveWindow live;
     NMMOUSE click{};

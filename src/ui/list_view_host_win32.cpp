@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <vector>
+
 #include "ui/gdi_win32.h"
 #include "ui/text_win32.h"
 #include "ui/window_class_win32.h"
@@ -42,17 +45,34 @@ ListViewHost::~ListViewHost() {
     RemoveWindowSubclass(Window(), SubclassProc, 0);
 }
 
+// Widths follow the layout's proportions at the window's DPI; a column too narrow for its
+// header in the window's font takes the difference from the widest column.
 void ListViewHost::AddColumns() {
-    int index = 0;
+    std::vector<int> widths;
     for (const ListColumn& column : list_.Columns()) {
-        std::wstring header = Utf8ToWide(column.header);
+        widths.push_back(MulDiv(column.widthPixels, context_.dpi, 96));
+    }
+    const int padding = MulDiv(16, context_.dpi, 96);
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        const std::wstring header = Utf8ToWide(list_.Columns()[i].header);
+        const int needed =
+            static_cast<int>(SendMessageW(Window(), LVM_GETSTRINGWIDTHW, 0,
+                                          reinterpret_cast<LPARAM>(header.c_str()))) +
+            padding;
+        auto widest = std::max_element(widths.begin(), widths.end());
+        if (needed > widths[i] && widest != widths.begin() + static_cast<std::ptrdiff_t>(i)) {
+            *widest -= needed - widths[i];
+            widths[i] = needed;
+        }
+    }
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        std::wstring header = Utf8ToWide(list_.Columns()[i].header);
         LVCOLUMNW lvc{};
         lvc.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
         lvc.pszText = header.data();
-        lvc.cx = MulDiv(column.widthPixels, context_.dpi, 96);
-        lvc.iSubItem = index;
-        SendMessageW(Window(), LVM_INSERTCOLUMNW, index, reinterpret_cast<LPARAM>(&lvc));
-        ++index;
+        lvc.cx = widths[i];
+        lvc.iSubItem = static_cast<int>(i);
+        SendMessageW(Window(), LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&lvc));
     }
 }
 

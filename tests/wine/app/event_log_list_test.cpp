@@ -56,8 +56,17 @@ TEST(EventLogList, HasTheThreeColumns) {
         SendMessageW(header, HDM_GETITEMW, i, reinterpret_cast<LPARAM>(&item));
         EXPECT_STREQ(text, expected[i]);
     }
-    EXPECT_EQ(SendMessageW(List(live), LVM_GETCOLUMNWIDTH, 1, 0),
-              MulDiv(286, live.window->Dpi(), 96));
+    // The layout's total width, each column at least as wide as its header.
+    int total = 0;
+    for (int i = 0; i < 3; ++i) {
+        const auto width = static_cast<int>(SendMessageW(List(live), LVM_GETCOLUMNWIDTH, i, 0));
+        const auto needed = static_cast<int>(SendMessageW(List(live), LVM_GETSTRINGWIDTHW, 0,
+                                                          reinterpret_cast<LPARAM>(expected[i])));
+        EXPECT_GT(width, needed) << i;
+        total += width;
+    }
+    EXPECT_EQ(total, MulDiv(70, live.window->Dpi(), 96) + MulDiv(286, live.window->Dpi(), 96) +
+                         MulDiv(60, live.window->Dpi(), 96));
 }
 
 TEST(EventLogList, MergedProbesRaiseTheHitCountOfTheFirstEntry) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "live_window.h"
+#include "ui/status_bar_host_win32.h"
 
 namespace sentrel::test {
 namespace {
@@ -19,6 +20,12 @@ std::string PartTip(HWND bar, int part) {
     wchar_t text[512] = {};
     SendMessageW(bar, SB_GETTIPTEXTW, MAKEWPARAM(part, 512), reinterpret_cast<LPARAM>(text));
     return WideToUtf8(text);
+}
+
+TEST(StatusBar, PanelsWithoutWidthShareWhatTheOthersLeave) {
+    EXPECT_EQ(StatusPartEdges({0, 153}, 445), (std::vector<int>{292, -1}));
+    EXPECT_EQ(StatusPartEdges({0, 0, 100}, 300), (std::vector<int>{100, 200, -1}));
+    EXPECT_EQ(StatusPartEdges({120, 0}, 100), (std::vector<int>{120, -1}));
 }
 
 TEST(StatusBar, PanelsHoldTheirDesignTexts) {

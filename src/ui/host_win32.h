@@ -35,8 +35,12 @@ public:
     // Messages that the parent reflects to the control whose window sent them. Return true
     // when handled (and set result where the message has one).
     virtual bool OnCommand(WORD /*notifyCode*/) { return false; }
+    // WM_COMMAND with the sender's command identifier too (a toolbar reports its button's).
+    virtual bool OnCommandId(WORD /*commandId*/, WORD notifyCode) { return OnCommand(notifyCode); }
     virtual bool OnNotify(NMHDR* /*header*/, LRESULT& /*result*/) { return false; }
     virtual HBRUSH OnCtlColor(HDC /*dc*/) { return nullptr; }
+    // WM_TIMER on the main window whose timer identifier is this control's identifier.
+    virtual void OnTimer() {}
 };
 
 // Makes the host for one model; the factory picks the kind of window by the model's type.

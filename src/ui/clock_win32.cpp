@@ -1,0 +1,35 @@
+#include "ui/clock_win32.h"
+
+#include <windows.h>
+
+#include "ui/text_win32.h"
+
+namespace sentrel {
+
+namespace {
+
+std::string UserLocaleInfo(LCTYPE type, const char* fallback) {
+    wchar_t buffer[16] = {};
+    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer, 16) == 0) {
+        return fallback;
+    }
+    return WideToUtf8(buffer);
+}
+
+}  // namespace
+
+LocalTime SystemClock::Now() {
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    return LocalTime{now.wHour, now.wMinute, now.wSecond};
+}
+
+std::string UserLocale::ThousandsSeparator() {
+    return UserLocaleInfo(LOCALE_STHOUSAND, ",");
+}
+
+std::string UserLocale::TimeSeparator() {
+    return UserLocaleInfo(LOCALE_STIME, ":");
+}
+
+}  // namespace sentrel

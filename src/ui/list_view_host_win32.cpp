@@ -1,0 +1,277 @@
+#include "ui/list_view_host_win32.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "ui/gdi_win32.h"
+#include "ui/text_win32.h"
+#include "ui/window_class_win32.h"
+
+namespace sentrel {
+
+namespace {
+
+// Posted to the list view itself: show the rows and the scroll position the model asked for.
+constexpr UINT kMsgSyncList = WM_APP + 0x40;
+
+void CopyText(const std::string& text, wchar_t* buffer, int capacity) {
+    if (buffer == nullptr || capacity <= 0) {
+        return;
+    }
+    lstrcpynW(buffer, Utf8ToWide(text).c_str(), capacity);
+}
+
+}  // namespace
+
+ListViewHost::ListViewHost(ListView& model, const HostContext& context)
+    : WindowHost(model, context), list_(model) {
+    CreateChild(WC_LISTVIEWW,
+                WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA | LVS_SINGLESEL | LVS_SHOWSELALWAYS,
+                WS_EX_CLIENTEDGE, "Event log");
+    const DWORD extended = LVS_EX_FULLROWSELECT | LVS_EX_INFOTIP | LVS_EX_DOUBLEBUFFER;
+    SendMessageW(Window(), LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
+    AddColumns();
+    AddImages();
+    shownCount_ = list_.Count();
+    SendMessageW(Window(), LVM_SETITEMCOUNT, shownCount_, 0);
+    SetWindowSubclass(Window(), SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    list_.SetListObserver([this](const ListChange& change) { OnListChange(change); });
+}
+
+ListViewHost::~ListViewHost() {
+    list_.SetListObserver(nullptr);
+    RemoveWindowSubclass(Window(), SubclassProc, 0);
+}
+
+// Widths follow the layout's proportions at the window's DPI; a column too narrow for its
+// header in the window's font takes the difference from the widest column.
+void ListViewHost::AddColumns() {
+    std::vector<int> widths;
+    for (const ListColumn& column : list_.Columns()) {
+        widths.push_back(MulDiv(column.widthPixels, context_.dpi, 96));
+    }
+    const int padding = MulDiv(16, context_.dpi, 96);
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        const std::wstring header = Utf8ToWide(list_.Columns()[i].header);
+        const int needed =
+            static_cast<int>(SendMessageW(Window(), LVM_GETSTRINGWIDTHW, 0,
+                                          reinterpret_cast<LPARAM>(header.c_str()))) +
+            padding;
+        auto widest = std::max_element(widths.begin(), widths.end());
+        if (needed > widths[i] && widest != widths.begin() + static_cast<std::ptrdiff_t>(i)) {
+            *widest -= needed - widths[i];
+            widths[i] = needed;
+        }
+    }
+    for (std::size_t i = 0; i < widths.size(); ++i) {
+        std::wstring header = Utf8ToWide(list_.Columns()[i].header);
+        LVCOLUMNW lvc{};
+        lvc.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        lvc.pszText = header.data();
+        lvc.cx = widths[i];
+        lvc.iSubItem = static_cast<int>(i);
+        SendMessageW(Window(), LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&lvc));
+    }
+}
+
+// The list's images, by key; the list view owns the image list and destroys it with itself.
+void ListViewHost::AddImages() {
+    const int side = MulDiv(16, context_.dpi, 96);
+    HIMAGELIST images = ImageList_Create(side, side, ILC_COLOR32 | ILC_MASK, 2, 0);
+    if (images == nullptr) {
+        return;
+    }
+    const std::pair<const char*, const char*> pictures[] = {{"_exclamation", "EXCLAMATION"},
+                                                            {"_info", "INFO"}};
+    for (const auto& [key, resource] : pictures) {
+        Picture picture = LoadPicture(context_.instance, resource, side);
+        if (picture.icon) {
+            imageIndexByKey_[key] = ImageList_AddIcon(images, picture.icon.Get());
+        }
+    }
+    SendMessageW(Window(), LVM_SETIMAGELIST, LVSIL_SMALL, reinterpret_cast<LPARAM>(images));
+}
+
+void ListViewHost::Mirror() {
+    MirrorPlacement();
+}
+
+// Counting rows and scrolling cost the list view a repaint of its frame each, so a burst of
+// appends is shown in one step once the messages of the thread run again.
+void ListViewHost::OnListChange(const ListChange& change) {
+    HWND view = Window();
+    switch (change.kind) {
+        case ListChange::Kind::Cleared:
+            shownCount_ = 0;
+            pendingEnsureVisible_.reset();
+            SendMessageW(view, LVM_SETITEMCOUNT, 0, 0);
+            InvalidateRect(view, nullptr, TRUE);
+            break;
+        case ListChange::Kind::Appended:
+            RequestSync();
+            break;
+        case ListChange::Kind::Updated:
+            if (change.index < shownCount_) {
+                SendMessageW(view, LVM_REDRAWITEMS, change.index,
+                             static_cast<LPARAM>(change.index));
+            }
+            break;
+        case ListChange::Kind::EnsureVisible:
+            pendingEnsureVisible_ = change.index;
+            RequestSync();
+            break;
+        case ListChange::Kind::Refresh:
+            InvalidateRect(view, nullptr, FALSE);
+            break;
+    }
+}
+
+void ListViewHost::RequestSync() {
+    if (!syncPosted_) {
+        syncPosted_ = PostMessageW(Window(), kMsgSyncList, 0, 0) != FALSE;
+    }
+}
+
+void ListViewHost::Sync() {
+    syncPosted_ = false;
+    HWND view = Window();
+    const std::size_t count = list_.Count();
+    if (count != shownCount_) {
+        const std::size_t first = shownCount_;
+        shownCount_ = count;
+        SendMessageW(view, LVM_SETITEMCOUNT, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
+        if (count > first) {
+            SendMessageW(view, LVM_REDRAWITEMS, first, static_cast<LPARAM>(count - 1));
+        }
+    }
+    if (pendingEnsureVisible_ && *pendingEnsureVisible_ < count) {
+        SendMessageW(view, LVM_ENSUREVISIBLE, *pendingEnsureVisible_, FALSE);
+    }
+    pendingEnsureVisible_.reset();
+}
+
+LRESULT CALLBACK ListViewHost::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR /*id*/, DWORD_PTR self) {
+    if (message == kMsgSyncList) {
+        try {
+            reinterpret_cast<ListViewHost*>(self)->Sync();
+        } catch (const std::exception& e) {
+            ReportWindowProcFailure(e.what());
+        }
+        return 0;
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+const ListCell* ListViewHost::CellAt(int item, int column) const {
+    if (item < 0 || static_cast<std::size_t>(item) >= list_.Count() || column < 0) {
+        return nullptr;
+    }
+    const ListItem& entry = list_.Item(static_cast<std::size_t>(item));
+    if (column == 0) {
+        return &entry.cell;
+    }
+    const auto sub = static_cast<std::size_t>(column - 1);
+    return sub < entry.subItems.size() ? &entry.subItems[sub] : nullptr;
+}
+
+bool ListViewHost::OnNotify(NMHDR* header, LRESULT& result) {
+    result = 0;
+    switch (header->code) {
+        case LVN_GETDISPINFOW:
+            OnGetDispInfo(reinterpret_cast<NMLVDISPINFOW*>(header));
+            return true;
+        case NM_CUSTOMDRAW:
+            result = OnCustomDraw(reinterpret_cast<NMLVCUSTOMDRAW*>(header));
+            return true;
+        case LVN_GETINFOTIPW:
+            OnGetInfoTip(reinterpret_cast<NMLVGETINFOTIPW*>(header));
+            return true;
+        case LVN_ITEMCHANGED:
+        case LVN_ODSTATECHANGED:
+            OnSelectionMaybeChanged();
+            return true;
+        case NM_RCLICK:
+            OnRightClick(reinterpret_cast<const NMITEMACTIVATE*>(header));
+            return true;
+        case NM_DBLCLK:
+            OnSelectionMaybeChanged();
+            list_.RaiseDblClick();
+            return true;
+        default:
+            return false;
+    }
+}
+
+void ListViewHost::OnGetDispInfo(NMLVDISPINFOW* info) const {
+    LVITEMW& item = info->item;
+    const ListCell* cell = CellAt(item.iItem, item.iSubItem);
+    if ((item.mask & LVIF_TEXT) != 0) {
+        CopyText(cell != nullptr ? cell->text : std::string(), item.pszText, item.cchTextMax);
+    }
+    if ((item.mask & LVIF_IMAGE) != 0 && item.iSubItem == 0) {
+        item.iImage = I_IMAGENONE;
+        if (cell != nullptr) {
+            const auto found =
+                imageIndexByKey_.find(list_.Item(static_cast<std::size_t>(item.iItem)).smallIcon);
+            if (found != imageIndexByKey_.end()) {
+                item.iImage = found->second;
+            }
+        }
+    }
+}
+
+// Every cell in its own colour: the list asks before painting each row and each cell of it.
+LRESULT ListViewHost::OnCustomDraw(NMLVCUSTOMDRAW* draw) const {
+    switch (draw->nmcd.dwDrawStage) {
+        case CDDS_PREPAINT:
+            return CDRF_NOTIFYITEMDRAW;
+        case CDDS_ITEMPREPAINT:
+            return CDRF_NOTIFYSUBITEMDRAW;
+        case CDDS_ITEMPREPAINT | CDDS_SUBITEM: {
+            const ListCell* cell = CellAt(static_cast<int>(draw->nmcd.dwItemSpec), draw->iSubItem);
+            draw->clrText = cell != nullptr && cell->foreColour ? ToColorRef(*cell->foreColour)
+                                                                : GetSysColor(COLOR_WINDOWTEXT);
+            return CDRF_NEWFONT;
+        }
+        default:
+            return CDRF_DODEFAULT;
+    }
+}
+
+// The list reports the row only; the cell under the mouse is found by a hit test.
+void ListViewHost::OnGetInfoTip(NMLVGETINFOTIPW* tip) const {
+    LVHITTESTINFO hit{};
+    GetCursorPos(&hit.pt);
+    ScreenToClient(Window(), &hit.pt);
+    int item = tip->iItem;
+    int column = tip->iSubItem;
+    if (SendMessageW(Window(), LVM_SUBITEMHITTEST, 0, reinterpret_cast<LPARAM>(&hit)) >= 0 &&
+        hit.iItem == item) {
+        column = hit.iSubItem;
+    }
+    const ListCell* cell = CellAt(item, column);
+    if (cell != nullptr) {
+        CopyText(cell->toolTip, tip->pszText, tip->cchTextMax);
+    }
+}
+
+void ListViewHost::OnSelectionMaybeChanged() {
+    const auto selected = static_cast<int>(
+        SendMessageW(Window(), LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    if (selected >= 0 && static_cast<std::size_t>(selected) < list_.Count()) {
+        list_.SetSelectedIndex(static_cast<std::size_t>(selected));
+    } else {
+        list_.SetSelectedIndex(std::nullopt);
+    }
+}
+
+// The list view reports a right click when the button is released.
+void ListViewHost::OnRightClick(const NMITEMACTIVATE* click) {
+    list_.RaiseMouseUp(MouseButton::Right, CurrentShiftState(), Twips(click->ptAction.x),
+                       Twips(click->ptAction.y));
+}
+
+}  // namespace sentrel

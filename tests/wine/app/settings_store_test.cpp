@@ -1,0 +1,142 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <map>
+
+#include "app/settings.h"
+#include "app/settings_store_win32.h"
+#include "fakes/rig.h"
+#include "ui/text_win32.h"
+
+namespace sentrel::test {
+namespace {
+
+// An executable name of the test's own, so the real registry holds nothing of it before and
+// is left as found afterwards.
+class RegistrySettings : public testing::Test {
+  protected:
+    void SetUp() override {
+        HKEY root = nullptr;
+        rootExisted = RegOpenKeyExW(HKEY_CURRENT_USER, kRoot, 0, KEY_READ, &root) == ERROR_SUCCESS;
+        if (root != nullptr) {
+            RegCloseKey(root);
+        }
+        environment.exeName = "sentrel-test-" + std::to_string(GetCurrentProcessId());
+        RemoveApplication(environment.exeName);
+        RemoveApplication(environment.exeName + "-other");
+    }
+    void TearDown() override {
+        RemoveApplication(environment.exeName);
+        RemoveApplication(environment.exeName + "-other");
+        if (!rootExisted) {
+            RegDeleteKeyW(HKEY_CURRENT_USER, kRoot);  // only goes when nothing else is in it
+        }
+    }
+    static constexpr const wchar_t* kRoot = L"Software\\VB and VBA Program Settings";
+    bool rootExisted = false;
+    static void RemoveApplication(const std::string& application) {
+        const std::wstring path =
+            L"Software\\VB and VBA Program Settings\\" + Utf8ToWide(application);
+        RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
+    }
+
+    // Every value of the application's Settings section, read straight from the registry.
+    std::map<std::string, std::string> Section() const {
+        std::map<std::string, std::string> values;
+        HKEY key = nullptr;
+        const std::wstring path = RegistrySettingsStore::KeyPath(environment.exeName, "Settings");
+        if (RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) {
+            return values;
+        }
+        for (DWORD i = 0;; ++i) {
+            wchar_t name[256];
+            wchar_t data[2048];
+            DWORD nameLength = 256;
+            DWORD dataBytes = sizeof data;
+            DWORD type = 0;
+            if (RegEnumValueW(key, i, name, &nameLength, nullptr, &type,
+                              reinterpret_cast<BYTE*>(data), &dataBytes) != ERROR_SUCCESS) {
+                break;
+            }
+            EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
+            values[WideToUtf8(name)] = WideToUtf8(std::wstring(data, dataBytes / 2 - 1));
+        }
+        RegCloseKey(key);
+        return values;
+    }
+
+    FakeEnvironment environment;
+    RegistrySettingsStore store;
+};
+
+TEST_F(RegistrySettings, AMissingValueReadsAsNothingAndCreatesNoKey) {
+    EXPECT_EQ(store.Read(environment.exeName, "Settings", "Socket Port"), std::nullopt);
+    EXPECT_EQ(GetSetting(store, environment, "Socket Port", "10000"), "10000");
+    HKEY key = nullptr;
+    const std::wstring path = RegistrySettingsStore::KeyPath(environment.exeName, "Settings");
+    EXPECT_NE(RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, KEY_READ, &key), ERROR_SUCCESS);
+}
+
+TEST_F(RegistrySettings, ValuesRoundTripAsStrings) {
+    SaveSetting(store, environment, "Return Message", "Hello|there, caf\xC3\xA9");
+    SaveSetting(store, environment, "Play SFX", "0");
+    SaveSetting(store, environment, "Socket Port", "");
+    RegistrySettingsStore fresh;
+    EXPECT_EQ(GetSetting(fresh, environment, "Return Message", "x"), "Hello|there, caf\xC3\xA9");
+    EXPECT_EQ(GetSetting(fresh, environment, "Play SFX", "1"), "0");
+    // A stored empty text is a value: the default does not come back.
+    EXPECT_EQ(GetSetting(fresh, environment, "Socket Port", "10000"), "");
+}
+
+TEST_F(RegistrySettings, EveryKeystrokeOverwritesTheValue) {
+    for (const char* text : {"8", "80", "808", "8080"}) {
+        SaveSetting(store, environment, "Socket Port", text);
+    }
+    EXPECT_EQ(Section(), (std::map<std::string, std::string>{{"Socket Port", "8080"}}));
+}
+
+TEST_F(RegistrySettings, AnotherExecutableNameHasItsOwnValues) {
+    SaveSetting(store, environment, "Always On Top", "1");
+    FakeEnvironment other;
+    other.exeName = environment.exeName + "-other";
+    EXPECT_EQ(GetSetting(store, other, "Always On Top", "0"), "0");
+    SaveSetting(store, other, "Always On Top", "0");
+    EXPECT_EQ(GetSetting(store, environment, "Always On Top", "0"), "1");
+}
+
+TEST_F(RegistrySettings, TheFirstStartStoresThePortAndTheNoticeOnly) {
+    FakeDialogs dialogs;
+    FakeClock clock;
+    FakeLocale locale;
+    FakeProbeSocket socket;
+    FakeLauncher launcher;
+    FakeSoundPlayer sound;
+    FakeShellOpener shell;
+    FakeTrayIcon tray;
+    FakeProcessTable processes;
+    FakeFileSystem files;
+    FakeRegistry registry;
+    Services services{store, environment, dialogs, clock,     locale, socket,  launcher,
+                      sound, shell,       tray,    processes, files,  registry};
+    {
+        WMain first(services);
+        first.Form_Load();
+    }
+    EXPECT_EQ(Section(), (std::map<std::string, std::string>{{"Socket Port", "10000"},
+                                                             {"Startup Notice", "1"}}));
+    EXPECT_EQ(dialogs.messages.size(), 1U);
+    WMain second(services);
+    second.Form_Load();
+    EXPECT_EQ(dialogs.messages.size(), 1U);  // the hint shows once only
+}
+
+TEST_F(RegistrySettings, ASectionRemovedWhileOpenIsMadeAgainOnTheNextWrite) {
+    SaveSetting(store, environment, "Play SFX", "1");
+    RemoveApplication(environment.exeName);
+    SaveSetting(store, environment, "Play SFX", "0");
+    EXPECT_EQ(Section(), (std::map<std::string, std::string>{{"Play SFX", "0"}}));
+}
+
+}  // namespace
+}  // namespace sentrel::test

@@ -37,8 +37,9 @@ struct Product {
     test::FakeProcessTable processes;
     test::FakeFileSystem files;
     test::FakeRegistry registry;
-    Services services{settings, environment, dialogs, clock,     locale, socket,  launcher,
-                      sound,    shell,       tray,    processes, files,  registry};
+    test::FakeTextFileWriter textFiles;
+    Services services{settings, environment, dialogs, clock, locale,   socket,   launcher,
+                      sound,    shell,       tray,    processes, files, registry, textFiles};
     WMain window{services};
 
     Product(int port, bool capReplies)

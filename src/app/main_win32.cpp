@@ -2,71 +2,33 @@
 #include <windows.h>
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <stdexcept>
 
 #include "app/app_environment_win32.h"
+#include "app/main_saved_layout.h"
+#include "app/main_saved_layout_win32.h"
 #include "app/main_window_win32.h"
 #include "app/settings_store_win32.h"
 #include "app/wmain.h"
+#include "listener/launcher_win32.h"
+#include "listener/probe_socket_win32.h"
+#include "log/text_file_writer_win32.h"
+#include "shell/shell_opener_win32.h"
+#include "shell/sound_player_win32.h"
+#include "shell/tray_icon_win32.h"
 #include "ui/clock_win32.h"
 #include "ui/dialogs_win32.h"
+#include "ui/handles_win32.h"
 #include "ui/text_win32.h"
+#include "worm/file_system_win32.h"
+#include "worm/process_table_win32.h"
+#include "worm/registry_win32.h"
 
 namespace sentrel {
 namespace {
 
-// ---- Placeholders until the listener, shell and worm services are connected here. ----------
-class UnavailableProbeSocket : public ProbeSocket {
-  public:
-    void Close() override {}
-    int LocalPort() const override { return port_; }
-    void SetLocalPort(int port) override { port_ = port; }
-    void Listen() override { throw std::runtime_error("the listener is not available"); }
-    std::string RemoteHostIP() const override { return {}; }
-
-  private:
-    int port_ = 0;
-};
-
-class UnavailableLauncher : public Launcher {
-  public:
-    LaunchResult StartHidden(const std::string&) override {
-        return {false, "starting programs is not available"};
-    }
-};
-
-class SilentSoundPlayer : public SoundPlayer {
-  public:
-    void Play(const std::string&) override {}
-};
-
-class UnavailableShellOpener : public ShellOpener {
-  public:
-    bool Open(const ShellOpenRequest&) override { return false; }
-};
-
-class AbsentTrayIcon : public TrayIcon {
-  public:
-    bool Notify(TrayMessage, const TrayIconData&) override { return false; }
-};
-
-class EmptyProcessTable : public ProcessTable {
-  public:
-    std::vector<ProcessEntry> Snapshot() override { return {}; }
-    bool Terminate(std::uint32_t, std::uint32_t) override { return false; }
-};
-
-class PlaceholderFileSystem : public FileSystem {
-  public:
-    std::string WindowsFolder() override { return "C:\\WINDOWS"; }
-};
-
-class UntouchedRegistry : public Registry {
-  public:
-    void DeleteMachineValue(const std::string&, const std::string&) override {}
-};
-// ---- End of placeholders. ------------------------------------------------------------------
 
 void InitCommonControls() {
     INITCOMMONCONTROLSEX controls{};
@@ -75,28 +37,54 @@ void InitCommonControls() {
     InitCommonControlsEx(&controls);
 }
 
+// The shell's "open" needs a single-threaded apartment for every kind of file and address.
+class ComApartment {
+public:
+    ComApartment()
+        : initialised_(SUCCEEDED(
+              CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
+    ~ComApartment() {
+        if (initialised_) {
+            CoUninitialize();
+        }
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialised_;
+};
+
 int Run(HINSTANCE instance) {
     InitCommonControls();
+    ComApartment com;
 
     RegistrySettingsStore settings;
     Win32AppEnvironment environment;
     Win32Dialogs dialogs;
     SystemClock clock;
     UserLocale locale;
-    UnavailableProbeSocket socket;
-    UnavailableLauncher launcher;
-    SilentSoundPlayer sound;
-    UnavailableShellOpener shell;
-    AbsentTrayIcon tray;
-    EmptyProcessTable processes;
-    PlaceholderFileSystem files;
-    UntouchedRegistry registry;
-    Services services{settings, environment, dialogs, clock,     locale, socket,  launcher,
-                      sound,    shell,       tray,    processes, files,  registry};
+    WinsockProbeSocket socket;
+    HiddenLauncher launcher;
+    WinmmSoundPlayer sound;
+    ShellExecuteOpener shell;
+    ShellTrayIcon tray;
+    Win32ProcessTable processes;
+    Win32FileSystem files;
+    Win32Registry registry;
+    Win32TextFileWriter textFiles;
+    Services services{settings, environment, dialogs, clock, locale,   socket,   launcher,
+                      sound,    shell,       tray,    processes, files, registry, textFiles};
 
     WMain main(services);
+    // The XP controls' saved properties, as the window's layout stores them.
+    ApplyMainLayout(main, LoadMainLayoutResource(instance));
     MainWindow window(main, instance);
     dialogs.SetOwner(window.Handle());
+    UniqueIcon trayPicture(static_cast<HICON>(
+        LoadImageW(instance, L"SYSTRAY", IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                   GetSystemMetrics(SM_CYSMICON), LR_DEFAULTCOLOR)));
+    tray.Attach(window.Handle(), trayPicture.Get());
     main.Form_Load();
     return RunMessageLoop(window.Handle());
 }

@@ -8,14 +8,13 @@
 #include <vector>
 
 #include "app/wmain.h"
+#include "shell/tray_icon_win32.h"
 #include "ui/handles_win32.h"
 #include "ui/host_win32.h"
 #include "ui/tool_tips_win32.h"
 
 namespace sentrel {
 
-// The notification icon's callback message; the mouse message is in the low word of lParam.
-constexpr UINT kMsgTrayCallback = WM_APP + 1;
 // Control identifiers: this plus the control's place in WMain::Controls().
 constexpr int kFirstControlId = 1000;
 inline constexpr const wchar_t* kMainWindowClass = L"SentrelMain";

@@ -26,13 +26,6 @@ BOOL CALLBACK FindControlWindow(HWND window, LPARAM param) {
 
 }  // namespace
 
-COLORREF ToColorRef(Colour colour) {
-    if (IsSystemColour(colour)) {
-        return GetSysColor(static_cast<int>(colour & 0xFF));
-    }
-    return static_cast<COLORREF>(colour & 0x00FFFFFF);
-}
-
 int MouseButtonsOf(WPARAM wParam) {
     int buttons = 0;
     if ((wParam & MK_LBUTTON) != 0) {

@@ -5,6 +5,8 @@
 // back buffer for painting.
 #include <windows.h>
 
+#include "ui/gdi_win32.h"
+
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,8 +19,6 @@
 
 namespace sentrel {
 
-// A COLORREF for a model colour; system colours (high bit set) resolve through GetSysColor.
-COLORREF ToColorRef(Colour colour);
 // Mouse buttons (1 left, 2 right, 4 middle) and shift state (1 shift, 2 ctrl, 4 alt) as the
 // controls' events report them.
 int MouseButtonsOf(WPARAM wParam);

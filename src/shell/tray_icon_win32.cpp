@@ -52,20 +52,4 @@ bool ShellTrayIcon::Notify(TrayMessage message, const TrayIconData& data) {
     return Shell_NotifyIconW(command, &record) != FALSE;
 }
 
-bool ShellTrayIcon::Route(Form& form, UINT message, WPARAM /*wParam*/, LPARAM lParam) const {
-    if (message == kMsgTrayCallback) {
-        if (form.TrayCallback) {
-            form.TrayCallback(static_cast<int>(LOWORD(lParam)));
-        }
-        return true;
-    }
-    if (taskbarCreated_ != 0 && message == taskbarCreated_) {
-        if (form.TaskbarCreated) {
-            form.TaskbarCreated();
-        }
-        return true;
-    }
-    return false;
-}
-
 }  // namespace sentrel

@@ -1,13 +1,13 @@
 #pragma once
-// The notification-area icon through Shell_NotifyIconW, and the routing of the shell's
-// messages to the main window's model.
+// The notification-area icon through Shell_NotifyIconW. The main window's host turns the icon's
+// callback message and the shell's "TaskbarCreated" into the form's events.
 #include <windows.h>
 
 #include "shell/tray_icon.h"
-#include "ui/form.h"
 
 namespace sentrel {
 
+// The icon's callback message; the mouse message is in the low word of lParam.
 inline constexpr UINT kMsgTrayCallback = WM_APP + 1;
 static_assert(kMsgTrayCallback == kTrayCallbackMessage);
 
@@ -22,10 +22,6 @@ public:
     std::uintptr_t WindowHandle() override;
     std::uintptr_t IconHandle(const std::string& picture) override;
     bool Notify(TrayMessage message, const TrayIconData& data) override;
-
-    // For the main window's procedure: turns the icon's callback and the shell's restart into
-    // the form's TrayCallback and TaskbarCreated. True when the message was one of them.
-    bool Route(Form& form, UINT message, WPARAM wParam, LPARAM lParam) const;
 
 private:
     HWND window_ = nullptr;

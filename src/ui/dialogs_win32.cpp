@@ -1,5 +1,7 @@
 #include "ui/dialogs_win32.h"
 
+#include "log/file_dialog_win32.h"
+
 #include <vector>
 
 #include "ui/handles_win32.h"
@@ -46,8 +48,8 @@ bool Win32Dialogs::AskYesNo(const std::string& prompt, const std::string& title)
                        MB_YESNO | MB_ICONQUESTION) == IDYES;
 }
 
-std::string Win32Dialogs::ShowFileDialog(const FileDialogRequest& /*request*/) {
-    return {};
+std::string Win32Dialogs::ShowFileDialog(const FileDialogRequest& request) {
+    return RunFileDialog(owner_, request);
 }
 
 std::string Win32Dialogs::PopupMenu(const MenuItem& menu) {

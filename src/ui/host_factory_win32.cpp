@@ -3,6 +3,7 @@
 #include "controls/hyper_link.h"
 #include "controls/qel_check_box_xp.h"
 #include "controls/qel_text_box_xp.h"
+#include "controls/xp_hosts_win32.h"
 #include "controls/xpcmdbutton.h"
 #include "ui/frame_host_win32.h"
 #include "ui/host_win32.h"
@@ -10,7 +11,6 @@
 #include "ui/label_host_win32.h"
 #include "ui/list_view_host_win32.h"
 #include "ui/status_bar_host_win32.h"
-#include "ui/std_control_hosts_win32.h"
 #include "ui/timer_host_win32.h"
 #include "ui/toolbar_host_win32.h"
 
@@ -27,6 +27,17 @@ bool TryMake(Control& model, const HostContext& context, std::unique_ptr<Control
     return false;
 }
 
+// The program's own controls come from their factories.
+template <class Model>
+bool TryMakeWith(std::unique_ptr<ControlHost> (*factory)(Model&, const HostContext&),
+                 Control& model, const HostContext& context, std::unique_ptr<ControlHost>& host) {
+    if (auto* typed = dynamic_cast<Model*>(&model)) {
+        host = factory(*typed, context);
+        return true;
+    }
+    return false;
+}
+
 }  // namespace
 
 std::unique_ptr<ControlHost> CreateHost(Control& model, const HostContext& context) {
@@ -38,10 +49,10 @@ std::unique_ptr<ControlHost> CreateHost(Control& model, const HostContext& conte
         TryMake<Toolbar, ToolbarHost>(model, context, host) ||
         TryMake<StatusBar, StatusBarHost>(model, context, host) ||
         TryMake<ListView, ListViewHost>(model, context, host) ||
-        TryMake<QelCheckBoxXP, StdCheckBoxHost>(model, context, host) ||
-        TryMake<xpcmdbutton, StdButtonHost>(model, context, host) ||
-        TryMake<QelTextBoxXP, StdTextBoxHost>(model, context, host) ||
-        TryMake<HyperLink, StdHyperLinkHost>(model, context, host);
+        TryMakeWith(CreateQelCheckBoxXPHost, model, context, host) ||
+        TryMakeWith(CreateXpCmdButtonHost, model, context, host) ||
+        TryMakeWith(CreateQelTextBoxXPHost, model, context, host) ||
+        TryMakeWith(CreateHyperLinkHost, model, context, host);
     return host;
 }
 

@@ -35,6 +35,8 @@ void NotifyFromList(HWND list, NMHDR& header) {
 
 TEST(EventLogList, ShowsTheBannerWithItsTimeAndNoHitCount) {
     LiveWindow live;
+    live.w().mCLEARLOG_Click();  // the banner alone, as after "Clear Log"
+    Pump();
     HWND list = List(live);
     ASSERT_EQ(ItemCount(list), 1);
     EXPECT_EQ(CellText(list, 0, 0), "14:03:27");
@@ -44,6 +46,8 @@ TEST(EventLogList, ShowsTheBannerWithItsTimeAndNoHitCount) {
 
 TEST(EventLogList, HasTheThreeColumns) {
     LiveWindow live;
+    live.w().mCLEARLOG_Click();  // the banner alone, as after "Clear Log"
+    Pump();
     HWND header = reinterpret_cast<HWND>(SendMessageW(List(live), LVM_GETHEADER, 0, 0));
     ASSERT_EQ(SendMessageW(header, HDM_GETITEMCOUNT, 0, 0), 3);
     const wchar_t* expected[] = {L"Time", L"Event", L"Hit Count"};
@@ -71,6 +75,8 @@ TEST(EventLogList, HasTheThreeColumns) {
 
 TEST(EventLogList, MergedProbesRaiseTheHitCountOfTheFirstEntry) {
     LiveWindow live;
+    live.w().mCLEARLOG_Click();  // the banner alone, as after "Clear Log"
+    Pump();
     live.w().AddLogEntry("Probed by 10.0.0.7; replying with message.", true, kLogProbeColour);
     live.w().AddLogEntry("Scan finished.", false, 0);
     for (int i = 0; i < 999; ++i) {
@@ -87,6 +93,8 @@ TEST(EventLogList, MergedProbesRaiseTheHitCountOfTheFirstEntry) {
 
 TEST(EventLogList, ALongLogKeepsTheNewestEntryInView) {
     LiveWindow live;
+    live.w().mCLEARLOG_Click();  // the banner alone, as after "Clear Log"
+    Pump();
     for (int i = 0; i < 10000; ++i) {
         live.w().AddLogEntry("Event " + std::to_string(i), false, 0);
     }
@@ -101,6 +109,8 @@ TEST(EventLogList, ALongLogKeepsTheNewestEntryInView) {
 
 TEST(EventLogList, ClearLogLeavesTheBannerOnly) {
     LiveWindow live;
+    live.w().mCLEARLOG_Click();  // the banner alone, as after "Clear Log"
+    Pump();
     live.w().AddLogEntry("One", false, 0);
     live.w().AddLogEntry("Two", false, 0);
     live.w().mCLEARLOG_Click();
@@ -111,6 +121,8 @@ TEST(EventLogList, ClearLogLeavesTheBannerOnly) {
 
 TEST(EventLogList, EachCellIsDrawnInItsEntrysColour) {
     LiveWindow live;
+    live.w().mCLEARLOG_Click();  // the banner alone, as after "Clear Log"
+    Pump();
     live.w().AddLogEntry("Worm found!", false, kLogWormColour);
     HWND list = List(live);
     Pump();
@@ -136,6 +148,8 @@ TEST(EventLogList, EachCellIsDrawnInItsEntrysColour) {
 
 TEST(EventLogList, ToolTipOfTheCellUnderTheMouse) {
     LiveWindow live;
+    live.w().mCLEARLOG_Click();  // the banner alone, as after "Clear Log"
+    Pump();
     HWND list = List(live);
     RECT cell{};
     cell.top = 2;
@@ -157,6 +171,8 @@ TEST(EventLogList, ToolTipOfTheCellUnderTheMouse) {
 
 TEST(EventLogList, RightClickOpensTheContextMenu) {
     LiveWindow live;
+    live.w().mCLEARLOG_Click();  // the banner alone, as after "Clear Log"
+    Pump();
     NMITEMACTIVATE click{};
     click.hdr.code = NM_RCLICK;
     click.iItem = -1;
@@ -166,6 +182,8 @@ TEST(EventLogList, RightClickOpensTheContextMenu) {
 
 TEST(EventLogList, ARealRightButtonReleaseOpensTheMenuAndTheLeftDoesNot) {
     LiveWindow live;
+    live.w().mCLEARLOG_Click();  // the banner alone, as after "Clear Log"
+    Pump();
     HWND list = List(live);
     RECT row{};
     row.left = LVIR_BOUNDS;
@@ -183,6 +201,8 @@ TEST(EventLogList, ARealRightButtonReleaseOpensTheMenuAndTheLeftDoesNot) {
 
 TEST(EventLogList, DoubleClickShowsTheSelectedEntry) {
     LiveWindow live;
+    live.w().mCLEARLOG_Click();  // the banner alone, as after "Clear Log"
+    Pump();
     live.w().AddLogEntry("Second line", false, 0);
     HWND list = List(live);
     Pump();

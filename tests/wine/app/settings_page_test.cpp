@@ -5,26 +5,29 @@
 namespace sentrel::test {
 namespace {
 
-TEST(SettingsPage, ClickingACheckBoxTogglesAndStoresIt) {
-    LiveWindow live;
-    HWND box = live.Of(live.w().chkAlwaysOnTop);
-    ASSERT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_UNCHECKED);
-    SendMessageW(box, BM_CLICK, 0, 0);
-    EXPECT_EQ(live.w().chkAlwaysOnTop.Value(), 1);
-    EXPECT_EQ(SendMessageW(box, BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_EQ(live.rig.Stored()["Always On Top"], "1");
+// A left click as the mouse delivers it, at a client point of the control.
+void ClickAt(HWND control, int x, int y) {
+    SendMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(control, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
-TEST(SettingsPage, ACheckBoxShowsTheValueLoadedAtStart) {
+// The port and message boxes are the program's own text boxes around a real edit box.
+HWND InnerEdit(HWND textBox) {
+    return FindWindowExW(textBox, nullptr, L"Edit", nullptr);
+}
+
+TEST(SettingsPage, ClickingACheckBoxTogglesAndStoresIt) {
     LiveWindow live;
-    EXPECT_EQ(SendMessageW(live.Of(live.w().chkPlaySFX), BM_GETCHECK, 0, 0), BST_CHECKED);
-    live.w().chkPlaySFX.SetValue(0);
-    EXPECT_EQ(SendMessageW(live.Of(live.w().chkPlaySFX), BM_GETCHECK, 0, 0), BST_UNCHECKED);
+    live.w().tbrMain_ButtonClick(3);
+    ClickAt(live.Of(live.w().chkAlwaysOnTop), 6, 6);
+    EXPECT_EQ(live.w().chkAlwaysOnTop.Value(), 1);
+    EXPECT_EQ(live.rig.Stored()["Always On Top"], "1");
 }
 
 TEST(SettingsPage, TypingInThePortBoxStoresEveryChange) {
     LiveWindow live;
-    HWND port = live.Of(live.w().txtSocketPort);
+    HWND port = InnerEdit(live.Of(live.w().txtSocketPort));
+    ASSERT_NE(port, nullptr);
     SetWindowTextW(port, L"");
     for (wchar_t digit : std::wstring(L"8080")) {
         SendMessageW(port, WM_CHAR, digit, 0);
@@ -40,10 +43,12 @@ TEST(SettingsPage, TypingInThePortBoxStoresEveryChange) {
     EXPECT_EQ(stored, expected);
 }
 
-TEST(SettingsPage, ThePortBoxTakesDigitsOnly) {
+TEST(SettingsPage, ThePortBoxTakesDigitsOnlyCentred) {
     LiveWindow live;
-    HWND port = live.Of(live.w().txtSocketPort);
-    EXPECT_NE(GetWindowLongPtrW(port, GWL_STYLE) & ES_NUMBER, 0);
+    HWND port = InnerEdit(live.Of(live.w().txtSocketPort));
+    ASSERT_NE(port, nullptr);
+    SendMessageW(port, WM_CHAR, L'x', 0);
+    EXPECT_EQ(live.w().txtSocketPort.Text(), "10000");
     EXPECT_NE(GetWindowLongPtrW(port, GWL_STYLE) & ES_CENTER, 0);
 }
 
@@ -51,17 +56,17 @@ TEST(SettingsPage, TextSetByTheProgramShowsWithoutBeingTypedAgain) {
     LiveWindow live;
     const std::size_t writes = live.rig.settings.writes.size();
     live.w().txtSocketPort.SetText("4444");  // raises Change once, as the model does
-    EXPECT_EQ(TextOf(live.Of(live.w().txtSocketPort)), "4444");
+    EXPECT_EQ(TextOf(InnerEdit(live.Of(live.w().txtSocketPort))), "4444");
     EXPECT_EQ(live.rig.settings.writes.size(), writes + 1);
 }
 
 TEST(SettingsPage, TabMovesThroughTheControlsInLayoutOrder) {
     LiveWindow live;
     live.w().tbrMain_ButtonClick(3);
-    HWND port = live.Of(live.w().txtSocketPort);
+    HWND port = InnerEdit(live.Of(live.w().txtSocketPort));
     EXPECT_EQ(GetNextDlgTabItem(live.Main(), port, FALSE), live.Of(live.w().ResetToDefaultPort));
     EXPECT_EQ(GetNextDlgTabItem(live.Main(), live.Of(live.w().ResetToDefaultPort), FALSE),
-              live.Of(live.w().txtReturnMessage));
+              InnerEdit(live.Of(live.w().txtReturnMessage)));
 }
 
 TEST(SettingsPage, AButtonClickReachesItsModel) {

@@ -6,6 +6,7 @@
 #include "app/settings.h"
 #include "app/settings_store_win32.h"
 #include "fakes/rig.h"
+#include "fakes/fake_log.h"
 #include "ui/text_win32.h"
 
 namespace sentrel::test {
@@ -117,8 +118,9 @@ TEST_F(RegistrySettings, TheFirstStartStoresThePortAndTheNoticeOnly) {
     FakeProcessTable processes;
     FakeFileSystem files;
     FakeRegistry registry;
+    FakeTextFileWriter textFiles;
     Services services{store, environment, dialogs, clock,     locale, socket,  launcher,
-                      sound, shell,       tray,    processes, files,  registry};
+                      sound, shell,       tray,    processes, files,  registry, textFiles};
     {
         WMain first(services);
         first.Form_Load();

@@ -28,13 +28,13 @@ TEST(StatusBar, PanelsWithoutWidthShareWhatTheOthersLeave) {
     EXPECT_EQ(StatusPartEdges({120, 0}, 100), (std::vector<int>{120, -1}));
 }
 
-TEST(StatusBar, PanelsHoldTheirDesignTexts) {
+TEST(StatusBar, PanelsHoldTheModelsTexts) {
     LiveWindow live;
     HWND bar = Bar(live);
     ASSERT_EQ(SendMessageW(bar, SB_GETPARTS, 0, 0), 2);
-    EXPECT_EQ(PartText(bar, 0), "Waiting...");
+    EXPECT_EQ(PartText(bar, 0), live.rig.Status());
     EXPECT_EQ(PartText(bar, 1), "0 probes");
-    EXPECT_EQ(TextOf(bar), "Waiting...");
+    EXPECT_EQ(TextOf(bar), live.rig.Status());
 }
 
 TEST(StatusBar, TheCounterPanelHasItsWidthAtTheRight) {

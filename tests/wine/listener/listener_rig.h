@@ -7,6 +7,7 @@
 #include <string>
 
 #include "fakes/rig.h"
+#include "fakes/fake_log.h"
 #include "listener/launcher_win32.h"
 #include "listener/probe_socket_win32.h"
 #include "wine/support/message_pump.h"
@@ -27,13 +28,15 @@ struct ListenerRig {
     FakeProcessTable processes;
     FakeFileSystem files;
     FakeRegistry registry;
+    FakeTextFileWriter textFiles;
     Services services{settings, environment, dialogs, clock,     locale, socket,  launcher,
-                      sound,    shell,       tray,    processes, files,  registry};
+                      sound,    shell,       tray,    processes, files,  registry, textFiles};
     std::unique_ptr<WMain> window = std::make_unique<WMain>(services);
 
     // Starts the window listening on port.
     explicit ListenerRig(int port) {
         Store("Startup Notice", "1");
+        Store("Scan At Startup", "0");  // the scan would write its own status text
         Store("Play SFX", "0");
         Store("Socket Port", std::to_string(port));
         window->Form_Load();

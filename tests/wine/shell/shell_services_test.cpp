@@ -50,21 +50,6 @@ TEST(ShellTrayIcon, AddModifyAndDeleteAreAcceptedByTheShell) {
     EXPECT_EQ(tray.results, (std::vector<bool>{true, true, true}));
 }
 
-TEST(ShellTrayIcon, RoutesTheCallbackAndTheShellsRestartToTheForm) {
-    ShellTrayIcon tray;
-    Form form{"wMain"};
-    std::vector<int> clicks;
-    int restarts = 0;
-    form.TrayCallback = [&](int message) { clicks.push_back(message); };
-    form.TaskbarCreated = [&] { ++restarts; };
-    EXPECT_TRUE(tray.Route(form, kMsgTrayCallback, 1, MAKELPARAM(WM_LBUTTONUP, 0)));
-    EXPECT_TRUE(tray.Route(form, kMsgTrayCallback, 1, MAKELPARAM(WM_RBUTTONUP, 0)));
-    EXPECT_TRUE(tray.Route(form, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0));
-    EXPECT_FALSE(tray.Route(form, WM_MOUSEMOVE, 0, MAKELPARAM(600, 10)));
-    EXPECT_EQ(clicks, (std::vector<int>{514, 517}));
-    EXPECT_EQ(restarts, 1);
-}
-
 TEST(ShellExecuteOpener, AFileThatDoesNotExistIsAFailure) {
     ShellExecuteOpener opener;
     EXPECT_FALSE(opener.Open({"C:\\sentrel-no-such-folder\\nothing-here.txt", "", 0, 1, ""}));

@@ -37,7 +37,7 @@ TEST(TaskScannerMeasure, OneTickTakesThreeSnapshots) {
     CountingProcessTable counting;
     Services services{rig.settings, rig.environment, rig.dialogs, rig.clock, rig.locale,
                       rig.socket,   rig.launcher,    rig.sound,   rig.shell, rig.tray,
-                      counting,     rig.files,       rig.registry};
+                      counting,     rig.files,       rig.registry, rig.textFiles};
     WMain w(services);
     constexpr int kRounds = 50;
 

@@ -7,6 +7,7 @@
 
 #include "app/wmain.h"
 #include "fakes/fake_app.h"
+#include "fakes/fake_log.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_listener.h"
 #include "fakes/fake_shell.h"
@@ -31,8 +32,9 @@ struct Win32WormRig {
     Win32ProcessTable processes;
     Win32FileSystem files;
     Win32Registry registry;
+    FakeTextFileWriter textFiles;
     Services services{settings, environment, dialogs, clock,     locale, socket,  launcher,
-                      sound,    shell,       tray,    processes, files,  registry};
+                      sound,    shell,       tray,    processes, files,  registry, textFiles};
     WMain w{services};
 
     std::vector<std::string> LogTexts() const {

@@ -38,8 +38,8 @@ struct Product {
     test::FakeFileSystem files;
     test::FakeRegistry registry;
     test::FakeTextFileWriter textFiles;
-    Services services{settings, environment, dialogs, clock, locale,   socket,   launcher,
-                      sound,    shell,       tray,    processes, files, registry, textFiles};
+    Services services{settings, environment, dialogs, clock,     locale, socket,   launcher,
+                      sound,    shell,       tray,    processes, files,  registry, textFiles};
     WMain window{services};
 
     Product(int port, bool capReplies)

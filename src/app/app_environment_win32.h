@@ -5,7 +5,7 @@
 namespace sentrel {
 
 class Win32AppEnvironment : public AppEnvironment {
-  public:
+public:
     std::string ExeName() override;
     std::string Path() override;
     VersionRecord Version() override;

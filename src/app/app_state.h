@@ -19,11 +19,11 @@ struct SoundPaths {
 };
 
 struct AppState {
-    std::vector<std::string> ipList;        // every distinct probing address, first seen first
+    std::vector<std::string> ipList;  // every distinct probing address, first seen first
     std::unordered_set<std::string> ipListIndex;  // the same addresses, for AddRemoteIp's look-up
     std::int64_t probeCount = 0;
     std::string composedReturnMessage;
-    bool soundEnabled = false;              // latched at start-up
+    bool soundEnabled = false;  // latched at start-up
     SoundPaths sounds;
     TrayIconData trayIcon;
     bool wormWarningShown = false;

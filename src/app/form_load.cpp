@@ -48,7 +48,8 @@ void WMain::Form_Load() {
     // differs; check boxes set from code raise no Click.
     txtSocketPort.SetText(GetSetting(store, env, kKeySocketPort, DefaultSocketPort));
     txtReturnMessage.SetText(GetSetting(store, env, kKeyReturnMessage, DefaultReturnMessage()));
-    chkMinimiseToTray.SetValue(CheckBoxValueFromSetting(GetSetting(store, env, kKeyMinimiseToTray, "1")));
+    chkMinimiseToTray.SetValue(
+        CheckBoxValueFromSetting(GetSetting(store, env, kKeyMinimiseToTray, "1")));
     chkAlwaysOnTop.SetValue(CheckBoxValueFromSetting(GetSetting(store, env, kKeyAlwaysOnTop, "0")));
     chkPlaySFX.SetValue(CheckBoxValueFromSetting(GetSetting(store, env, kKeyPlaySfx, "1")));
     chkTaskScanner.SetValue(CheckBoxValueFromSetting(GetSetting(store, env, kKeyTaskScanner, "1")));
@@ -80,8 +81,9 @@ void WMain::Form_Load() {
     // 14. Once-only hint, stored before the box so that it never shows twice.
     if (GetSetting(store, env, kKeyStartupNotice, "0") == "0") {
         SaveSetting(store, env, kKeyStartupNotice, "1");
-        services.dialogs.ShowMessage("Right-click on the log list with your mouse for a context menu.",
-                                     kMsgInformation, "Once only message..");
+        services.dialogs.ShowMessage(
+            "Right-click on the log list with your mouse for a context menu.", kMsgInformation,
+            "Once only message..");
     }
 
     // 15. Task scanner state.

@@ -29,7 +29,6 @@
 namespace sentrel {
 namespace {
 
-
 void InitCommonControls() {
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
@@ -73,8 +72,8 @@ int Run(HINSTANCE instance) {
     Win32FileSystem files;
     Win32Registry registry;
     Win32TextFileWriter textFiles;
-    Services services{settings, environment, dialogs, clock, locale,   socket,   launcher,
-                      sound,    shell,       tray,    processes, files, registry, textFiles};
+    Services services{settings, environment, dialogs, clock,     locale, socket,   launcher,
+                      sound,    shell,       tray,    processes, files,  registry, textFiles};
 
     WMain main(services);
     // The XP controls' saved properties, as the window's layout stores them.

@@ -20,7 +20,7 @@ constexpr int kFirstControlId = 1000;
 inline constexpr const wchar_t* kMainWindowClass = L"SentrelMain";
 
 class MainWindow {
-  public:
+public:
     MainWindow(WMain& main, HINSTANCE instance);
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
@@ -37,7 +37,7 @@ class MainWindow {
 
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  private:
+private:
     void CreateMainWindow();
     void SizeToClientArea();
     void SetIcons();

@@ -43,7 +43,8 @@ void WMain::txtSocketPort_Change() {
 }
 
 void WMain::txtReturnMessage_Change() {
-    SaveSetting(services.settings, services.environment, kKeyReturnMessage, txtReturnMessage.Text());
+    SaveSetting(services.settings, services.environment, kKeyReturnMessage,
+                txtReturnMessage.Text());
     state.composedReturnMessage = ComposeReturnMessage(txtReturnMessage.Text(), labTitle.Caption());
 }
 

@@ -9,8 +9,8 @@ class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
     // The stored string, or nothing when there is no such value.
-    virtual std::optional<std::string> Read(const std::string& application, const std::string& section,
-                                            const std::string& key) = 0;
+    virtual std::optional<std::string> Read(const std::string& application,
+                                            const std::string& section, const std::string& key) = 0;
     // Stores the string, creating the section as needed.
     virtual void Write(const std::string& application, const std::string& section,
                        const std::string& key, const std::string& value) = 0;

@@ -10,7 +10,7 @@
 namespace sentrel {
 
 class RegistrySettingsStore : public SettingsStore {
-  public:
+public:
     std::optional<std::string> Read(const std::string& application, const std::string& section,
                                     const std::string& key) override;
     void Write(const std::string& application, const std::string& section, const std::string& key,
@@ -18,7 +18,7 @@ class RegistrySettingsStore : public SettingsStore {
 
     static std::wstring KeyPath(const std::string& application, const std::string& section);
 
-  private:
+private:
     // The key of the section, opened once and kept: the boxes store a value per keystroke, so a
     // write must cost one RegSetValueExW. Reading a section that does not exist creates nothing.
     HKEY SectionKey(const std::string& application, const std::string& section, bool create);

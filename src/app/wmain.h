@@ -22,7 +22,12 @@
 namespace sentrel {
 
 // Indexes of fraContainer; pages are found by Tag, never by these.
-enum PageIndex : std::size_t { kPageLogging = 0, kPageSettings = 1, kPageAbout = 2, kPageDetect = 3 };
+enum PageIndex : std::size_t {
+    kPageLogging = 0,
+    kPageSettings = 1,
+    kPageAbout = 2,
+    kPageDetect = 3
+};
 
 class WMain {
 public:

@@ -31,7 +31,8 @@ void WMain::Layout() {
 
     tbrMain.SetBounds({0, 0, 6675, 570});
     tbrMain.AddButton({"Logging", "_logging", "Event logging..", true});
-    tbrMain.AddButton({" Detect", "_detect", "Is the MSBlast worm present on your system? ..", false});
+    tbrMain.AddButton(
+        {" Detect", "_detect", "Is the MSBlast worm present on your system? ..", false});
     tbrMain.AddButton({"Settings", "_settings", "Customise the application..", false});
     tbrMain.AddButton({"About", "_about", "Application information..", false});
     tmrMSBlastScan.SetVisible(false);
@@ -101,14 +102,15 @@ void WMain::Layout() {
     chkScanAtStartup.SetCaption("Perform system scan at startup.");
     chkScanAtStartup.SetBounds({210, 555, 2880, 195});
     chkTaskScanner.SetCaption("Enable background task scanner.");
-    chkTaskScanner.SetToolTipText("This scans the currently running processes for signs of MSBLAST");
+    chkTaskScanner.SetToolTipText(
+        "This scans the currently running processes for signs of MSBLAST");
     chkTaskScanner.SetBounds({210, 810, 2880, 195});
     chkMinimiseToTray.SetCaption("Hide to the system tray on minimise.");
     chkMinimiseToTray.SetBounds({3210, 300, 2940, 195});
     chkAlwaysOnTop.SetCaption("Keep window Always On Top.");
     chkAlwaysOnTop.SetBounds({3210, 555, 2940, 195});
-    Adopt(fraMisc, {&chkPlaySFX, &chkScanAtStartup, &chkTaskScanner, &chkMinimiseToTray,
-                    &chkAlwaysOnTop});
+    Adopt(fraMisc,
+          {&chkPlaySFX, &chkScanAtStartup, &chkTaskScanner, &chkMinimiseToTray, &chkAlwaysOnTop});
 
     // About page.
     Frame& about = fraContainer[kPageAbout];
@@ -170,8 +172,8 @@ void WMain::Layout() {
     cmdCleanSystem.SetEnabled(false);
     cmdPreventShutdown.SetCaption("Prevent Shutdown");
     cmdPreventShutdown.SetBounds({4590, 3165, 1845, 345});
-    Adopt(detect, {&imgScan[0], &imgScan[1], &labScanTitle, &labScanInfo, &labWormRunning,
-                   &cmdScan, &cmdCleanSystem, &cmdPreventShutdown});
+    Adopt(detect, {&imgScan[0], &imgScan[1], &labScanTitle, &labScanInfo, &labWormRunning, &cmdScan,
+                   &cmdCleanSystem, &cmdPreventShutdown});
 
     // The event log's pop-up menu, never shown as a menu bar.
     mCONTEXT.name = "mCONTEXT";

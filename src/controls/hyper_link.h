@@ -17,7 +17,7 @@ constexpr Colour kLinkBlue = Rgb(0, 0, 255);
 constexpr Colour kNewLinkHilight = Rgb(0, 0, 175);
 
 class HyperLink : public Control {
-  public:
+public:
     explicit HyperLink(std::string name);
 
     const std::string& Caption() const { return caption_; }
@@ -76,7 +76,7 @@ class HyperLink : public Control {
     void ReadProperties(const PropertyBag& bag, const AmbientProperties& ambient);
     void WriteProperties(PropertyBag& bag, const AmbientProperties& ambient) const;
 
-  private:
+private:
     void SetLabelColour(Colour colour);
     void OnMouseOutTick();
 

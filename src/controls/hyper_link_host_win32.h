@@ -10,13 +10,13 @@
 namespace sentrel {
 
 class HyperLinkHost : public XpHostBase {
-  public:
+public:
     HyperLinkHost(HyperLink& model, const HostContext& context);
     ~HyperLinkHost() override;
 
     void Mirror() override;
 
-  private:
+private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint(HDC dc);
     HBRUSH ParentBackground(HDC dc);

@@ -6,7 +6,7 @@
 namespace sentrel {
 
 class HyperLinkSite {
-  public:
+public:
     virtual ~HyperLinkSite() = default;
     // The program's folder (the application's Path).
     virtual std::string AppPath() = 0;

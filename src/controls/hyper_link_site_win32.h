@@ -8,7 +8,7 @@
 namespace sentrel {
 
 class Win32HyperLinkSite : public HyperLinkSite {
-  public:
+public:
     explicit Win32HyperLinkSite(HWND link) : link_(link) {}
 
     std::string AppPath() override;
@@ -19,7 +19,7 @@ class Win32HyperLinkSite : public HyperLinkSite {
                   std::uintptr_t ownerWindow, int showCommand,
                   const std::string& directory) override;
 
-  private:
+private:
     HWND Parent() const { return GetAncestor(link_, GA_ROOT); }
 
     HWND link_;

@@ -6,7 +6,7 @@
 namespace sentrel {
 
 class PointerSource {
-  public:
+public:
     virtual ~PointerSource() = default;
     // The cursor position in screen pixels.
     virtual Point CursorPos() = 0;

@@ -14,7 +14,7 @@ namespace sentrel {
 enum class KeyMatch { Exact, IgnoreCase };
 
 class PropertyBag {
-  public:
+public:
     using Entry = std::pair<std::string, std::string>;
 
     PropertyBag() = default;
@@ -45,7 +45,7 @@ class PropertyBag {
     // written.
     void WriteFont(const std::string& key, const Font& value);
 
-  private:
+private:
     std::vector<Entry>::const_iterator Locate(const std::string& key) const;
 
     KeyMatch match_ = KeyMatch::Exact;

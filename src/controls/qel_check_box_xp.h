@@ -25,7 +25,7 @@ enum CheckBoxPictureIndex : int {
 };
 
 class QelCheckBoxXP : public Control {
-  public:
+public:
     explicit QelCheckBoxXP(std::string name);
 
     int Value() const { return value_ < 0 ? 0 : (value_ > 1 ? 1 : value_); }
@@ -86,7 +86,7 @@ class QelCheckBoxXP : public Control {
     void ReadProperties(const PropertyBag& bag, const AmbientProperties& ambient);
     void WriteProperties(PropertyBag& bag, const AmbientProperties& ambient) const;
 
-  private:
+private:
     void DrawNormal();
     void DrawDisabled();
     void Show(int picture);

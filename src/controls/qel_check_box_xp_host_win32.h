@@ -9,13 +9,13 @@
 namespace sentrel {
 
 class QelCheckBoxXPHost : public XpHostBase {
-  public:
+public:
     QelCheckBoxXPHost(QelCheckBoxXP& model, const HostContext& context);
     ~QelCheckBoxXPHost() override;
 
     void Mirror() override;
 
-  private:
+private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint(HDC dc);
     LRESULT OnButtonDown(int button, LPARAM lParam, bool doubleClick);

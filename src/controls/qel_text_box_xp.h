@@ -15,7 +15,7 @@
 namespace sentrel {
 
 class QelTextBoxXP : public Control {
-  public:
+public:
     explicit QelTextBoxXP(std::string name);
 
     const std::string& Text() const { return text_; }
@@ -125,7 +125,7 @@ class QelTextBoxXP : public Control {
     void ReadProperties(const PropertyBag& bag, const AmbientProperties& ambient);
     void WriteProperties(PropertyBag& bag, const AmbientProperties& ambient) const;
 
-  private:
+private:
     void SelectionChanged();
 
     Control* activateCtrl_ = nullptr;

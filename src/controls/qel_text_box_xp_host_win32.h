@@ -11,7 +11,7 @@
 namespace sentrel {
 
 class QelTextBoxXPHost : public XpHostBase {
-  public:
+public:
     QelTextBoxXPHost(QelTextBoxXP& model, const HostContext& context);
     ~QelTextBoxXPHost() override;
 
@@ -19,7 +19,7 @@ class QelTextBoxXPHost : public XpHostBase {
     // The inner edit box.
     HWND Edit() const { return edit_.Get(); }
 
-  private:
+private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint(HDC dc);
     LRESULT OnCtlColorEdit(HDC dc);

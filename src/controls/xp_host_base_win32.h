@@ -26,18 +26,18 @@ int ShiftState();
 
 // The cursor and the window's rectangle, read from the system at each call.
 class WindowPointerSource : public PointerSource {
-  public:
+public:
     explicit WindowPointerSource(HWND window) : window_(window) {}
     Point CursorPos() override;
     Rect WindowRect() override;
 
-  private:
+private:
     HWND window_;
 };
 
 // Runs a Timer model as a window timer of one window, following its Enabled and Interval.
 class WindowTimer {
-  public:
+public:
     WindowTimer(Timer& timer, HWND window, UINT_PTR id);
     ~WindowTimer();
     WindowTimer(const WindowTimer&) = delete;
@@ -46,7 +46,7 @@ class WindowTimer {
     bool Owns(WPARAM timerId) const { return timerId == id_; }
     void Tick() { timer_.RaiseTick(); }
 
-  private:
+private:
     void Sync();
 
     Timer& timer_;
@@ -58,14 +58,14 @@ class WindowTimer {
 
 // Paints into a memory bitmap and copies it to the target in one go when it ends.
 class BackBuffer {
-  public:
+public:
     BackBuffer(HDC target, const RECT& area);
     ~BackBuffer();
     BackBuffer(const BackBuffer&) = delete;
     BackBuffer& operator=(const BackBuffer&) = delete;
     HDC Dc() const { return dc_.Get(); }
 
-  private:
+private:
     HDC target_;
     RECT area_;
     UniqueMemoryDc dc_;
@@ -74,7 +74,7 @@ class BackBuffer {
 };
 
 class XpHostBase : public ControlHost {
-  public:
+public:
     ~XpHostBase() override;
     HWND Window() const override { return window_.Get(); }
 
@@ -83,7 +83,7 @@ class XpHostBase : public ControlHost {
     // Gives the focus to the window of a control, searching the top-level window of `from`.
     static bool FocusControlWindow(HWND from, const Control& target);
 
-  protected:
+protected:
     XpHostBase(Control& model, const HostContext& context);
 
     void CreateOwnWindow(const wchar_t* className, UINT classStyle, HCURSOR cursor, DWORD style,
@@ -109,7 +109,7 @@ class XpHostBase : public ControlHost {
     HostContext context_;
     UniqueWindow window_;
 
-  private:
+private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
     std::vector<std::pair<Font, UniqueGdiObject>> fonts_;

@@ -26,7 +26,7 @@ struct ButtonPicture {
 
 class xpcmdbutton
     : public Control {  // NOLINT(readability-identifier-naming): the control's own name
-  public:
+public:
     explicit xpcmdbutton(std::string name);
 
     // 0: the idle face is the normal face; 1: the blue-framed highlighted face.
@@ -90,7 +90,7 @@ class xpcmdbutton
     void ReadProperties(const PropertyBag& bag, const AmbientProperties& ambient);
     void WriteProperties(PropertyBag& bag, const AmbientProperties& ambient) const;
 
-  private:
+private:
     void Paint(int face);
     void OnTimer();
     // The cursor in client pixels and whether it lies on the button, edges included.

@@ -13,26 +13,26 @@ namespace sentrel {
 // The face strip: the "XPBUTTON" bitmap resource (90 x 21, five 18 x 21 cells), or the strip
 // drawn from the theme's colours when the program carries no such resource.
 class FaceStrip {
-  public:
+public:
     explicit FaceStrip(HINSTANCE instance);
     HBITMAP Bitmap() const { return static_cast<HBITMAP>(bitmap_.Get()); }
     bool FromResource() const { return fromResource_; }
     // The strip's pixels, row by row, as the host paints them.
     std::vector<Colour> Pixels() const;
 
-  private:
+private:
     UniqueGdiObject bitmap_;
     bool fromResource_ = false;
 };
 
 class XpCmdButtonHost : public XpHostBase {
-  public:
+public:
     XpCmdButtonHost(xpcmdbutton& model, const HostContext& context);
     ~XpCmdButtonHost() override;
 
     void Mirror() override;
 
-  private:
+private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint(HDC dc);
     void PaintFace(HDC dc, int width, int height);

@@ -13,7 +13,7 @@ namespace sentrel {
 // The OPENFILENAMEW record for one request, with the buffers it points into. It points into
 // itself, so it is built in place and never copied or moved.
 class FileDialogRecord {
-  public:
+public:
     static constexpr DWORD kFileBufferChars = 250;
     static constexpr DWORD kFileTitleBufferChars = 255;
     static constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
@@ -28,7 +28,7 @@ class FileDialogRecord {
     // The file buffer up to its first NUL.
     std::string ChosenPath() const;
 
-  private:
+private:
     bool save_;
     std::wstring filter_;  // fields separated by NULs, two NULs at the end
     std::wstring title_;

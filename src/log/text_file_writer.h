@@ -10,7 +10,7 @@ struct FileWriteResult {
 };
 
 class TextFileWriter {
-  public:
+public:
     virtual ~TextFileWriter() = default;
     // Makes `utf8Text` the whole content of the file, in the system's ANSI code page. Either the
     // whole new file is in place afterwards or the file that was there is left as it was.

@@ -26,7 +26,7 @@ std::wstring FolderOf(const std::wstring& path) {
 
 // Deletes the temporary file unless it was moved into place.
 class TemporaryFile {
-  public:
+public:
     explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
     ~TemporaryFile() {
         if (!path_.empty()) {
@@ -39,7 +39,7 @@ class TemporaryFile {
     const wchar_t* Path() const { return path_.c_str(); }
     void Keep() { path_.clear(); }
 
-  private:
+private:
     std::wstring path_;
 };
 

@@ -7,7 +7,7 @@
 namespace sentrel {
 
 class Win32TextFileWriter : public TextFileWriter {
-  public:
+public:
     FileWriteResult WriteWholeFile(const std::string& path, const std::string& utf8Text) override;
     bool FileExists(const std::string& path) override;
 };

@@ -5,12 +5,12 @@
 namespace sentrel {
 
 class SystemClock : public Clock {
-  public:
+public:
     LocalTime Now() override;
 };
 
 class UserLocale : public Locale {
-  public:
+public:
     std::string ThousandsSeparator() override;
     std::string TimeSeparator() override;
 };

@@ -7,7 +7,7 @@
 namespace sentrel {
 
 class Win32Dialogs : public Dialogs {
-  public:
+public:
     // The window that owns every box; set once the main window exists.
     void SetOwner(HWND owner) { owner_ = owner; }
 
@@ -16,7 +16,7 @@ class Win32Dialogs : public Dialogs {
     std::string ShowFileDialog(const FileDialogRequest& request) override;
     std::string PopupMenu(const MenuItem& menu) override;
 
-  private:
+private:
     HWND owner_ = nullptr;
 };
 

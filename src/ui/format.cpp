@@ -9,8 +9,8 @@ namespace sentrel {
 std::string FormatGrouped(std::int64_t value, const std::string& thousandsSeparator) {
     const bool negative = value < 0;
     // Work on the unsigned magnitude so that the smallest value does not overflow.
-    std::uint64_t magnitude = negative ? 0 - static_cast<std::uint64_t>(value)
-                                       : static_cast<std::uint64_t>(value);
+    std::uint64_t magnitude =
+        negative ? 0 - static_cast<std::uint64_t>(value) : static_cast<std::uint64_t>(value);
     std::string digits = std::to_string(magnitude);
     std::string out;
     const size_t n = digits.size();

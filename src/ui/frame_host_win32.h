@@ -10,7 +10,7 @@
 namespace sentrel {
 
 class FrameHost : public WindowHost {
-  public:
+public:
     FrameHost(Frame& model, const HostContext& context);
     ~FrameHost() override;
     void Mirror() override;
@@ -20,7 +20,7 @@ class FrameHost : public WindowHost {
 
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  private:
+private:
     void OnPaint(HWND window);
 
     Frame& frame_;

@@ -11,13 +11,21 @@ constexpr Colour Rgb(int r, int g, int b) {
     return static_cast<Colour>(r & 0xFF) | (static_cast<Colour>(g & 0xFF) << 8) |
            (static_cast<Colour>(b & 0xFF) << 16);
 }
-constexpr int RedOf(Colour c) { return static_cast<int>(c & 0xFF); }
-constexpr int GreenOf(Colour c) { return static_cast<int>((c >> 8) & 0xFF); }
-constexpr int BlueOf(Colour c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr int RedOf(Colour c) {
+    return static_cast<int>(c & 0xFF);
+}
+constexpr int GreenOf(Colour c) {
+    return static_cast<int>((c >> 8) & 0xFF);
+}
+constexpr int BlueOf(Colour c) {
+    return static_cast<int>((c >> 16) & 0xFF);
+}
 
 // A system colour index with the high bit set, as the toolkit stores it (0x8000000F = button face).
 constexpr Colour kSystemButtonFace = 0x8000000F;
-constexpr bool IsSystemColour(Colour c) { return (c & 0x80000000U) != 0; }
+constexpr bool IsSystemColour(Colour c) {
+    return (c & 0x80000000U) != 0;
+}
 
 constexpr int kTwipsPerPixel = 15;  // at 96 dpi
 

@@ -9,10 +9,10 @@
 namespace sentrel {
 
 class WindowHost : public ControlHost {
-  public:
+public:
     HWND Window() const override { return window_.Get(); }
 
-  protected:
+protected:
     WindowHost(Control& model, const HostContext& context) : model_(model), context_(context) {}
 
     // Creates the child window with the control's identifier, the window's font and the model's
@@ -33,7 +33,7 @@ class WindowHost : public ControlHost {
     HostContext context_;
     UniqueWindow window_;
 
-  private:
+private:
     Bounds appliedBounds_;
     int appliedVisible_ = -1;
     int appliedEnabled_ = -1;

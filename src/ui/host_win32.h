@@ -11,9 +11,9 @@
 namespace sentrel {
 
 struct HostContext {
-    HWND parent = nullptr;   // the real window of the model's Parent()
-    int controlId = 0;       // stable identifier of the control's window
-    HFONT font = nullptr;    // the window's font (Tahoma 8.25 pt at the window's DPI)
+    HWND parent = nullptr;  // the real window of the model's Parent()
+    int controlId = 0;      // stable identifier of the control's window
+    HFONT font = nullptr;   // the window's font (Tahoma 8.25 pt at the window's DPI)
     int dpi = 96;
     HINSTANCE instance = nullptr;
 };

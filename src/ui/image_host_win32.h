@@ -8,14 +8,14 @@
 namespace sentrel {
 
 class ImageHost : public WindowHost {
-  public:
+public:
     ImageHost(Image& model, const HostContext& context);
     ~ImageHost() override;
     void Mirror() override;
 
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
-  private:
+private:
     void LoadModelPicture();
     void OnPaint(HWND window);
     bool OnSetCursor();

@@ -6,12 +6,12 @@
 namespace sentrel {
 
 class LabelHost : public WindowHost {
-  public:
+public:
     LabelHost(Label& model, const HostContext& context);
     void Mirror() override;
     HBRUSH OnCtlColor(HDC dc) override;
 
-  private:
+private:
     void MirrorFont();
     void MirrorAlignment();
 

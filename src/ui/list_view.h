@@ -22,9 +22,9 @@ struct ListCell {
 };
 
 struct ListItem {
-    ListCell cell;                  // column 1, the entry's own text
+    ListCell cell;                   // column 1, the entry's own text
     std::vector<ListCell> subItems;  // columns 2 onwards
-    std::string smallIcon;          // image key
+    std::string smallIcon;           // image key
     std::string tag;
 };
 

@@ -16,7 +16,7 @@
 namespace sentrel {
 
 class ListViewHost : public WindowHost {
-  public:
+public:
     ListViewHost(ListView& model, const HostContext& context);
     ~ListViewHost() override;
     void Mirror() override;
@@ -24,7 +24,7 @@ class ListViewHost : public WindowHost {
 
     void OnListChange(const ListChange& change);
 
-  private:
+private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
     void RequestSync();

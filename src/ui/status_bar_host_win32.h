@@ -10,12 +10,12 @@
 namespace sentrel {
 
 class StatusBarHost : public WindowHost {
-  public:
+public:
     StatusBarHost(StatusBar& model, const HostContext& context);
     void Mirror() override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
-  private:
+private:
     void MirrorParts();
     void MirrorPanels();
 

@@ -7,7 +7,7 @@
 namespace sentrel {
 
 class TimerHost : public ControlHost {
-  public:
+public:
     TimerHost(Timer& model, const HostContext& context);
     ~TimerHost() override;
 
@@ -15,7 +15,7 @@ class TimerHost : public ControlHost {
     void Mirror() override;
     void OnTimer() override;
 
-  private:
+private:
     Timer& timer_;
     HWND owner_;
     UINT_PTR id_;

@@ -13,13 +13,13 @@
 namespace sentrel {
 
 class ControlToolTips {
-  public:
+public:
     void Create(HWND owner, HINSTANCE instance);
     // Shows `text` over the control's window; an empty text removes its tip.
     void Set(HWND control, const std::string& text);
     HWND Window() const { return window_.Get(); }
 
-  private:
+private:
     TTTOOLINFOW ToolOf(HWND control, wchar_t* text) const;
 
     UniqueWindow window_;

@@ -22,7 +22,9 @@ public:
     void AddButton(ToolbarButton button);
     int ButtonCount() const { return static_cast<int>(buttons_.size()); }
     // Buttons are numbered from 1, as the toolbar's Index has them.
-    const ToolbarButton& Button(int index) const { return buttons_.at(static_cast<size_t>(index - 1)); }
+    const ToolbarButton& Button(int index) const {
+        return buttons_.at(static_cast<size_t>(index - 1));
+    }
     void SetButtonValue(int index, bool pressed);
 
     std::function<void(int index)> ButtonClick;

@@ -9,13 +9,13 @@
 namespace sentrel {
 
 class ToolbarHost : public WindowHost {
-  public:
+public:
     ToolbarHost(Toolbar& model, const HostContext& context);
     void Mirror() override;
     bool OnCommandId(WORD commandId, WORD notifyCode) override;
     bool OnNotify(NMHDR* header, LRESULT& result) override;
 
-  private:
+private:
     void AddButtons();
     void MirrorPressed();
     const std::wstring* TipOf(UINT_PTR commandId) const;

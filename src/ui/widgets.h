@@ -78,7 +78,8 @@ private:
 // A user-interface timer: ticks on the window's thread while enabled.
 class Timer : public Control {
 public:
-    explicit Timer(std::string name, int intervalMs) : Control(std::move(name)), interval_(intervalMs) {
+    explicit Timer(std::string name, int intervalMs)
+        : Control(std::move(name)), interval_(intervalMs) {
         Control::SetEnabled(false);
     }
 

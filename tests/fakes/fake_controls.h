@@ -11,7 +11,7 @@
 namespace sentrel::test {
 
 class FakePointer : public PointerSource {
-  public:
+public:
     Point CursorPos() override { return cursor; }
     Rect WindowRect() override { return window; }
 
@@ -23,7 +23,7 @@ class FakePointer : public PointerSource {
 };
 
 class FakeHyperLinkSite : public HyperLinkSite {
-  public:
+public:
     std::string AppPath() override { return appPath; }
     bool ParentHasMinimiseButton() override { return hasMinimiseButton; }
     void MinimiseParent() override { calls.push_back("minimise"); }

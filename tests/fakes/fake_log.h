@@ -9,7 +9,7 @@
 namespace sentrel::test {
 
 class FakeTextFileWriter : public TextFileWriter {
-  public:
+public:
     FileWriteResult WriteWholeFile(const std::string& path, const std::string& utf8Text) override {
         attempts.push_back(path);
         if (!failure.empty()) {

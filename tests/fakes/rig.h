@@ -28,13 +28,15 @@ struct Rig {
     FakeFileSystem files;
     FakeRegistry registry;
     FakeTextFileWriter textFiles;
-    Services services{settings, environment, dialogs, clock, locale, socket, launcher,
-                      sound, shell, tray, processes, files, registry, textFiles};
+    Services services{settings, environment, dialogs, clock,     locale, socket,   launcher,
+                      sound,    shell,       tray,    processes, files,  registry, textFiles};
     std::unique_ptr<WMain> window = std::make_unique<WMain>(services);
 
     WMain& w() { return *window; }
     // The settings stored for the test's executable name.
-    std::map<std::string, std::string> Stored() const { return settings.SectionOf(environment.exeName); }
+    std::map<std::string, std::string> Stored() const {
+        return settings.SectionOf(environment.exeName);
+    }
     void Store(const std::string& key, const std::string& value) {
         settings.values[{environment.exeName, "Settings", key}] = value;
     }

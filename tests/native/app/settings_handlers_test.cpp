@@ -12,9 +12,11 @@ TEST(SettingsHandlers, TypingAPortStoresEveryKeystroke) {
     for (const char* text : {"", "8", "80", "808", "8080"}) {
         rig.w().txtSocketPort.UserChangedText(text);
     }
-    std::vector<std::pair<std::string, std::string>> expected{
-        {"Socket Port", ""}, {"Socket Port", "8"}, {"Socket Port", "80"}, {"Socket Port", "808"},
-        {"Socket Port", "8080"}};
+    std::vector<std::pair<std::string, std::string>> expected{{"Socket Port", ""},
+                                                              {"Socket Port", "8"},
+                                                              {"Socket Port", "80"},
+                                                              {"Socket Port", "808"},
+                                                              {"Socket Port", "8080"}};
     EXPECT_EQ(rig.settings.writes, expected);
 }
 
@@ -23,8 +25,10 @@ TEST(SettingsHandlers, EachCheckBoxStoresItsValueUnderItsKey) {
     rig.w().Form_Load();
     WMain& w = rig.w();
     const std::pair<QelCheckBoxXP*, const char*> boxes[] = {
-        {&w.chkMinimiseToTray, "Minimise To Tray"}, {&w.chkAlwaysOnTop, "Always On Top"},
-        {&w.chkPlaySFX, "Play SFX"}, {&w.chkTaskScanner, "Task Scanner"},
+        {&w.chkMinimiseToTray, "Minimise To Tray"},
+        {&w.chkAlwaysOnTop, "Always On Top"},
+        {&w.chkPlaySFX, "Play SFX"},
+        {&w.chkTaskScanner, "Task Scanner"},
         {&w.chkScanAtStartup, "Scan At Startup"}};
     for (const auto& [box, key] : boxes) {
         const int before = box->Value();

@@ -58,8 +58,8 @@ TEST(Startup, HintComparesTheStoredTextExactly) {
 }
 
 TEST(Startup, CheckBoxValuesAreReadAsRoundedNumbersAndClamped) {
-    const std::pair<const char*, int> cases[] = {{"1.6", 1}, {"-3", 0}, {"abc", 0}, {"", 0},
-                                                 {"0.4", 0}, {"1", 1}};
+    const std::pair<const char*, int> cases[] = {{"1.6", 1}, {"-3", 0},  {"abc", 0},
+                                                 {"", 0},    {"0.4", 0}, {"1", 1}};
     for (const auto& [stored, expected] : cases) {
         Rig rig;
         rig.Store("Always On Top", stored);

@@ -49,7 +49,7 @@ TEST(StartListening, PortZeroOrAboveTheRangeIsAFailureNotAnyPort) {
     for (const char* text : {"0", "", "65536", "99999"}) {
         Rig rig;
         rig.Store("Startup Notice", "1");
-    rig.Store("Scan At Startup", "0");  // the scan would write its own status text
+        rig.Store("Scan At Startup", "0");  // the scan would write its own status text
         rig.Store("Socket Port", text);
         rig.w().Form_Load();
         ExpectFailurePath(rig, text);

@@ -5,7 +5,9 @@
 namespace sentrel::test {
 namespace {
 
-const ListCell& HitCount(Rig& rig, std::size_t i) { return rig.w().lvwLog.Item(i).subItems.at(1); }
+const ListCell& HitCount(Rig& rig, std::size_t i) {
+    return rig.w().lvwLog.Item(i).subItems.at(1);
+}
 
 TEST(EventLog, AnEntryHasTimeTextHitCountTipsIconAndTag) {
     Rig rig;
@@ -87,9 +89,8 @@ TEST(EventLog, NewEntriesAreScrolledIntoViewMergesAreNot) {
     rig.w().lvwLog.SetListObserver([&](const ListChange& c) { kinds.push_back(c.kind); });
     rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, 0);
     rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, 0);
-    std::vector<ListChange::Kind> expected{ListChange::Kind::Appended,
-                                           ListChange::Kind::EnsureVisible,
-                                           ListChange::Kind::Updated};
+    std::vector<ListChange::Kind> expected{
+        ListChange::Kind::Appended, ListChange::Kind::EnsureVisible, ListChange::Kind::Updated};
     EXPECT_EQ(kinds, expected);
 }
 

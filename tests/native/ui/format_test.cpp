@@ -13,7 +13,10 @@ TEST(Format, GroupedNumbers) {
     EXPECT_EQ(FormatGrouped(0, ","), "0");
     EXPECT_EQ(FormatGrouped(999, ","), "999");
     EXPECT_EQ(FormatGrouped(1000, ","), "1,000");
-    EXPECT_EQ(FormatGrouped(1234567, "\xC2\xA0"), "1\xC2\xA0" "234\xC2\xA0" "567");
+    EXPECT_EQ(FormatGrouped(1234567, "\xC2\xA0"),
+              "1\xC2\xA0"
+              "234\xC2\xA0"
+              "567");
     EXPECT_EQ(FormatGroupedNoZero(0, ","), "");
     EXPECT_EQ(FormatGrouped(std::numeric_limits<std::int64_t>::min(), ","),
               "-9,223,372,036,854,775,808");

@@ -15,7 +15,7 @@ namespace {
 // An executable name of the test's own, so the real registry holds nothing of it before and
 // is left as found afterwards.
 class RegistrySettings : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         HKEY root = nullptr;
         rootExisted = RegOpenKeyExW(HKEY_CURRENT_USER, kRoot, 0, KEY_READ, &root) == ERROR_SUCCESS;
@@ -119,7 +119,7 @@ TEST_F(RegistrySettings, TheFirstStartStoresThePortAndTheNoticeOnly) {
     FakeFileSystem files;
     FakeRegistry registry;
     FakeTextFileWriter textFiles;
-    Services services{store, environment, dialogs, clock,     locale, socket,  launcher,
+    Services services{store, environment, dialogs, clock,     locale, socket,   launcher,
                       sound, shell,       tray,    processes, files,  registry, textFiles};
     {
         WMain first(services);

@@ -12,7 +12,7 @@
 namespace sentrel::test {
 
 class TestWindow {
-  public:
+public:
     // One window serves the whole suite: making and showing a top-level window costs seconds
     // under a bare X server.
     static TestWindow& Shared();
@@ -31,7 +31,7 @@ class TestWindow {
     // How many printed client pixels have this colour.
     static int CountPrintedPixels(HWND control, COLORREF colour);
 
-  private:
+private:
     UniqueWindow window_;
     UniqueGdiObject font_;
 };

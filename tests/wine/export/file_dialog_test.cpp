@@ -85,14 +85,14 @@ TEST(FileDialogRecord, ATooLongInitialNameIsCutToFitWithItsNul) {
 
 // Plays the user: waits for the dialog with the given title, then acts on it.
 class ScriptedUser {
-  public:
+public:
     ScriptedUser(std::wstring title, std::function<void(HWND)> act)
         : ownerThread_(GetCurrentThreadId()),
           worker_([this, title = std::move(title), act = std::move(act)] { Run(title, act); }) {}
     ~ScriptedUser() { worker_.join(); }
     HWND DialogOwner() const { return owner_; }
 
-  private:
+private:
     void Run(const std::wstring& title, const std::function<void(HWND)>& act) {
         const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(20);
         while (std::chrono::steady_clock::now() < deadline) {

@@ -13,7 +13,7 @@
 namespace sentrel::test {
 
 class TempFolder {
-  public:
+public:
     TempFolder()
         : path_(std::filesystem::temp_directory_path() /
                 ("sentrel-export-" + std::to_string(GetCurrentProcessId()) + "-" +
@@ -42,7 +42,7 @@ class TempFolder {
         return names;
     }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 

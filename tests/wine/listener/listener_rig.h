@@ -29,7 +29,7 @@ struct ListenerRig {
     FakeFileSystem files;
     FakeRegistry registry;
     FakeTextFileWriter textFiles;
-    Services services{settings, environment, dialogs, clock,     locale, socket,  launcher,
+    Services services{settings, environment, dialogs, clock,     locale, socket,   launcher,
                       sound,    shell,       tray,    processes, files,  registry, textFiles};
     std::unique_ptr<WMain> window = std::make_unique<WMain>(services);
 

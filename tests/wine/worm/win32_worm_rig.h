@@ -33,7 +33,7 @@ struct Win32WormRig {
     Win32FileSystem files;
     Win32Registry registry;
     FakeTextFileWriter textFiles;
-    Services services{settings, environment, dialogs, clock,     locale, socket,  launcher,
+    Services services{settings, environment, dialogs, clock,     locale, socket,   launcher,
                       sound,    shell,       tray,    processes, files,  registry, textFiles};
     WMain w{services};
 

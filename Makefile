@@ -32,7 +32,7 @@ test: native windows
 	exit $$status
 
 run: windows
-	@./scripts/run-sentrel $(WINDOWS_DIR)
+	@./scripts/run-sentrel $(WINDOWS_DIR) build/run
 
 # Benchmarks under Wine, never part of `make test`: make bench [BENCH_ARGS="attempts addresses"]
 bench: windows

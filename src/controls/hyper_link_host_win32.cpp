@@ -84,18 +84,6 @@ void HyperLinkHost::Click() {
 
 LRESULT HyperLinkHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps{};
-            HDC dc = BeginPaint(Window(), &ps);
-            OnPaint(dc);
-            EndPaint(Window(), &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            OnPaint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_MOUSEMOVE:
             link_.HandleLabelMouseMove();
             return 0;

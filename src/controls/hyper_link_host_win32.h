@@ -18,7 +18,7 @@ public:
 
 private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnPaint(HDC dc);
+    void OnPaint(HDC dc) override;
     HBRUSH ParentBackground(HDC dc);
     void Click();
 

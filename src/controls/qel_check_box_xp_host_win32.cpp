@@ -134,18 +134,6 @@ LRESULT QelCheckBoxXPHost::OnButtonUp(int button, LPARAM lParam) {
 
 LRESULT QelCheckBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps{};
-            HDC dc = BeginPaint(Window(), &ps);
-            OnPaint(dc);
-            EndPaint(Window(), &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            OnPaint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_MOUSEMOVE:
             box_.HandleMouseMove(MouseButtonsOf(wParam), ShiftState(),
                                  static_cast<float>(GET_X_LPARAM(lParam)),

@@ -17,7 +17,7 @@ public:
 
 private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnPaint(HDC dc);
+    void OnPaint(HDC dc) override;
     LRESULT OnButtonDown(int button, LPARAM lParam, bool doubleClick);
     LRESULT OnButtonUp(int button, LPARAM lParam);
     RECT CaptionRect();

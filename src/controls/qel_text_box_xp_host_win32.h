@@ -21,7 +21,7 @@ public:
 
 private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnPaint(HDC dc);
+    void OnPaint(HDC dc) override;
     LRESULT OnCtlColorEdit(HDC dc);
     void MirrorEdit();
     LRESULT EditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);

@@ -159,9 +159,30 @@ LRESULT CALLBACK XpHostBase::Procedure(HWND window, UINT message, WPARAM wParam,
         return DefWindowProcW(window, message, wParam, lParam);
     }
     try {
-        return host->OnMessage(message, wParam, lParam);
+        return host->Dispatch(message, wParam, lParam);
     } catch (...) {
         return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+// Painting is the same for the four controls: all of it in OnPaint, double-buffered there, so
+// the background is never erased on its own (no flicker).
+LRESULT XpHostBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_PAINT: {
+            PAINTSTRUCT ps{};
+            HDC dc = BeginPaint(Window(), &ps);
+            OnPaint(dc);
+            EndPaint(Window(), &ps);
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            OnPaint(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        default:
+            return OnMessage(message, wParam, lParam);
     }
 }
 

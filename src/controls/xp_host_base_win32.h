@@ -89,6 +89,7 @@ protected:
     void CreateOwnWindow(const wchar_t* className, UINT classStyle, HCURSOR cursor, DWORD style,
                          DWORD exStyle);
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
+    virtual void OnPaint(HDC dc) = 0;
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(window_.Get(), message, wParam, lParam);
     }
@@ -111,6 +112,7 @@ protected:
 
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     std::vector<std::pair<Font, UniqueGdiObject>> fonts_;
 };

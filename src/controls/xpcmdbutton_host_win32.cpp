@@ -194,18 +194,6 @@ LRESULT XpCmdButtonHost::OnButtonUp(int button, LPARAM lParam) {
 
 LRESULT XpCmdButtonHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps{};
-            HDC dc = BeginPaint(Window(), &ps);
-            OnPaint(dc);
-            EndPaint(Window(), &ps);
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            OnPaint(reinterpret_cast<HDC>(wParam));
-            return 0;
-        case WM_ERASEBKGND:
-            return 1;
         case WM_MOUSEMOVE:
             button_.HandleMouseMove(MouseButtonsOf(wParam), ShiftState(),
                                     static_cast<float>(GET_X_LPARAM(lParam)),

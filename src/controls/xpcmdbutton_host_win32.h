@@ -34,7 +34,7 @@ public:
 
 private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
-    void OnPaint(HDC dc);
+    void OnPaint(HDC dc) override;
     void PaintFace(HDC dc, int width, int height);
     // The optional picture, from an icon or bitmap resource, scaled to 16 x 16.
     void PaintPicture(HDC dc, Point at);

@@ -107,7 +107,7 @@ LRESULT QelCheckBoxXPHost::OnButtonDown(int button, LPARAM lParam, bool doubleCl
         // its release toggles nothing.
         return 0;
     }
-    box_.HandleMouseDown(button, ShiftState(), static_cast<float>(GET_X_LPARAM(lParam)),
+    box_.HandleMouseDown(button, CurrentShiftState(), static_cast<float>(GET_X_LPARAM(lParam)),
                          static_cast<float>(GET_Y_LPARAM(lParam)));
     return 0;
 }
@@ -117,7 +117,8 @@ LRESULT QelCheckBoxXPHost::OnButtonUp(int button, LPARAM lParam) {
         ReleaseCapture();
     }
     const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    box_.HandleMouseUp(button, ShiftState(), static_cast<float>(at.x), static_cast<float>(at.y));
+    box_.HandleMouseUp(button, CurrentShiftState(), static_cast<float>(at.x),
+                       static_cast<float>(at.y));
     RECT client{};
     GetClientRect(Window(), &client);
     if (button == 1 && clickPending_) {
@@ -135,7 +136,7 @@ LRESULT QelCheckBoxXPHost::OnButtonUp(int button, LPARAM lParam) {
 LRESULT QelCheckBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_MOUSEMOVE:
-            box_.HandleMouseMove(MouseButtonsOf(wParam), ShiftState(),
+            box_.HandleMouseMove(MouseButtonsOf(wParam), CurrentShiftState(),
                                  static_cast<float>(GET_X_LPARAM(lParam)),
                                  static_cast<float>(GET_Y_LPARAM(lParam)));
             return 0;
@@ -156,10 +157,10 @@ LRESULT QelCheckBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             }
             return 0;
         case WM_KEYDOWN:
-            box_.HandleKeyDown(static_cast<int>(wParam), ShiftState());
+            box_.HandleKeyDown(static_cast<int>(wParam), CurrentShiftState());
             return 0;
         case WM_KEYUP:
-            box_.HandleKeyUp(static_cast<int>(wParam), ShiftState());
+            box_.HandleKeyUp(static_cast<int>(wParam), CurrentShiftState());
             return 0;
         case WM_CHAR:
             box_.HandleKeyPress(static_cast<int>(wParam));

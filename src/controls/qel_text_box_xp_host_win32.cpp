@@ -190,7 +190,7 @@ void QelTextBoxXPHost::ForwardMouse(UINT message, WPARAM wParam, LPARAM lParam) 
     // The inner box reports its positions in twips.
     float x = static_cast<float>(GET_X_LPARAM(lParam) * 1440 / Dpi());
     float y = static_cast<float>(GET_Y_LPARAM(lParam) * 1440 / Dpi());
-    const int shift = ShiftState();
+    const int shift = CurrentShiftState();
     switch (message) {
         case WM_MOUSEMOVE:
             box_.HandleMouseMove(MouseButtonsOf(wParam), shift, x, y);
@@ -226,10 +226,10 @@ LRESULT QelTextBoxXPHost::EditMessage(HWND edit, UINT message, WPARAM wParam, LP
             return DefSubclassProc(edit, message, static_cast<WPARAM>(key), lParam);
         }
         case WM_KEYDOWN:
-            box_.HandleKeyDown(static_cast<int>(wParam), ShiftState());
+            box_.HandleKeyDown(static_cast<int>(wParam), CurrentShiftState());
             break;
         case WM_KEYUP:
-            box_.HandleKeyUp(static_cast<int>(wParam), ShiftState());
+            box_.HandleKeyUp(static_cast<int>(wParam), CurrentShiftState());
             break;
         case WM_SETFOCUS: {
             const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);

@@ -40,20 +40,6 @@ int MouseButtonsOf(WPARAM wParam) {
     return buttons;
 }
 
-int ShiftState() {
-    int shift = 0;
-    if (GetKeyState(VK_SHIFT) < 0) {
-        shift |= kShiftKey;
-    }
-    if (GetKeyState(VK_CONTROL) < 0) {
-        shift |= kCtrlKey;
-    }
-    if (GetKeyState(VK_MENU) < 0) {
-        shift |= kAltKey;
-    }
-    return shift;
-}
-
 Point WindowPointerSource::CursorPos() {
     POINT p{};
     GetCursorPos(&p);

@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include "ui/gdi_win32.h"
+#include "ui/host_base_win32.h"
 
 #include <string>
 #include <utility>
@@ -19,10 +20,9 @@
 
 namespace sentrel {
 
-// Mouse buttons (1 left, 2 right, 4 middle) and shift state (1 shift, 2 ctrl, 4 alt) as the
-// controls' events report them.
+// Mouse buttons (1 left, 2 right, 4 middle) as the controls' events report them; the shift
+// state comes from CurrentShiftState.
 int MouseButtonsOf(WPARAM wParam);
-int ShiftState();
 
 // The cursor and the window's rectangle, read from the system at each call.
 class WindowPointerSource : public PointerSource {

@@ -178,7 +178,7 @@ LRESULT XpCmdButtonHost::OnButtonDown(int button, LPARAM lParam) {
     if (button == 1) {
         SetFocus(Window());
     }
-    button_.HandleMouseDown(button, ShiftState(), static_cast<float>(GET_X_LPARAM(lParam)),
+    button_.HandleMouseDown(button, CurrentShiftState(), static_cast<float>(GET_X_LPARAM(lParam)),
                             static_cast<float>(GET_Y_LPARAM(lParam)));
     return 0;
 }
@@ -187,7 +187,7 @@ LRESULT XpCmdButtonHost::OnButtonUp(int button, LPARAM lParam) {
     if (GetCapture() == Window()) {
         ReleaseCapture();
     }
-    button_.HandleMouseUp(button, ShiftState(), static_cast<float>(GET_X_LPARAM(lParam)),
+    button_.HandleMouseUp(button, CurrentShiftState(), static_cast<float>(GET_X_LPARAM(lParam)),
                           static_cast<float>(GET_Y_LPARAM(lParam)));
     return 0;
 }
@@ -195,7 +195,7 @@ LRESULT XpCmdButtonHost::OnButtonUp(int button, LPARAM lParam) {
 LRESULT XpCmdButtonHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_MOUSEMOVE:
-            button_.HandleMouseMove(MouseButtonsOf(wParam), ShiftState(),
+            button_.HandleMouseMove(MouseButtonsOf(wParam), CurrentShiftState(),
                                     static_cast<float>(GET_X_LPARAM(lParam)),
                                     static_cast<float>(GET_Y_LPARAM(lParam)));
             return 0;
@@ -213,10 +213,10 @@ LRESULT XpCmdButtonHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_KEYDOWN:
-            button_.HandleKeyDown(static_cast<int>(wParam), ShiftState());
+            button_.HandleKeyDown(static_cast<int>(wParam), CurrentShiftState());
             return 0;
         case WM_KEYUP:
-            button_.HandleKeyUp(static_cast<int>(wParam), ShiftState());
+            button_.HandleKeyUp(static_cast<int>(wParam), CurrentShiftState());
             return 0;
         case WM_CHAR:
             button_.HandleKeyPress(static_cast<int>(wParam));

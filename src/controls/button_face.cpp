@@ -53,10 +53,10 @@ Colour Darker(Colour c, int by) {
     return Rgb(down(RedOf(c)), down(GreenOf(c)), down(BlueOf(c)));
 }
 
-using Cell = std::array<Colour, kW * kH>;
+using Cell = std::array<Colour, static_cast<std::size_t>(kW) * kH>;
 
 void Put(Cell& cell, int x, int y, Colour c) {
-    cell[static_cast<std::size_t>(y * kW + x)] = c;
+    cell[static_cast<std::size_t>(y) * kW + static_cast<std::size_t>(x)] = c;
 }
 
 // Sets the same pixel pattern at all four corners; (dx, dy) counted from each corner.
@@ -198,13 +198,14 @@ Cell RenderCell(int face) {
 }  // namespace
 
 std::vector<Colour> RenderFaceStrip() {
-    std::vector<Colour> strip(static_cast<std::size_t>(kFaceStripWidth * kH));
+    std::vector<Colour> strip(static_cast<std::size_t>(kFaceStripWidth) * kH);
     for (int face = 0; face < kFaceCount; ++face) {
         const Cell cell = RenderCell(face);
         for (int y = 0; y < kH; ++y) {
             for (int x = 0; x < kW; ++x) {
-                strip[static_cast<std::size_t>(y * kFaceStripWidth + face * kW + x)] =
-                    cell[static_cast<std::size_t>(y * kW + x)];
+                strip[static_cast<std::size_t>(y) * kFaceStripWidth +
+                      static_cast<std::size_t>(face * kW + x)] =
+                    cell[static_cast<std::size_t>(y) * kW + static_cast<std::size_t>(x)];
             }
         }
     }
@@ -212,7 +213,8 @@ std::vector<Colour> RenderFaceStrip() {
 }
 
 Colour FaceStripPixel(const std::vector<Colour>& strip, int face, int x, int y) {
-    return strip.at(static_cast<std::size_t>(y * kFaceStripWidth + face * kFaceCellWidth + x));
+    return strip.at(static_cast<std::size_t>(y) * kFaceStripWidth +
+                    static_cast<std::size_t>(face * kFaceCellWidth + x));
 }
 
 }  // namespace sentrel

@@ -89,7 +89,8 @@ CheckBoxPixels CheckBoxPicture(int index) {
             if (!ring && look.ticked && IsTick(x, y)) {
                 colour = tick;
             }
-            pixels[static_cast<std::size_t>(y * kCheckBoxPictureSize + x)] = colour;
+            pixels[static_cast<std::size_t>(y) * kCheckBoxPictureSize +
+                   static_cast<std::size_t>(x)] = colour;
         }
     }
     return pixels;

@@ -122,7 +122,7 @@ public:
     void HandleMouseUp(int button, int shift, float x, float y);
 
     void InitProperties(const AmbientProperties& ambient);
-    void ReadProperties(const PropertyBag& bag, const AmbientProperties& ambient);
+    void ReadProperties(const PropertyBag& layout, const AmbientProperties& ambient);
     void WriteProperties(PropertyBag& bag, const AmbientProperties& ambient) const;
 
 private:

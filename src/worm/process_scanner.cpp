@@ -1,5 +1,7 @@
 #include "worm/process_scanner.h"
 
+#include <algorithm>
+
 #include "ui/format.h"
 
 namespace sentrel {
@@ -20,12 +22,9 @@ bool IsProcessRunning(ProcessTable& processes, const std::string& target) {
     if (target.empty()) {
         return false;
     }
-    for (const ProcessEntry& entry : processes.Snapshot()) {
-        if (ProcessNameMatches(entry.exeFile, target)) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::any_of(processes.Snapshot(), [&target](const ProcessEntry& entry) {
+        return ProcessNameMatches(entry.exeFile, target);
+    });
 }
 
 void KillProcess(ProcessTable& processes, const std::string& target) {

@@ -8,7 +8,7 @@ namespace sentrel {
 
 class WMain;
 
-inline constexpr const char* kRunKey = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+inline constexpr const char* kRunKey = R"(SOFTWARE\Microsoft\Windows\CurrentVersion\Run)";
 inline constexpr const char* kWormRunValue = "windows auto update";
 
 // Deletes the value in both registry views, silently, as the worm may have written either.

@@ -601,7 +601,6 @@ def main():
         write_ico("exclamation.ico", [exclamation_icon()]),
         write_ico("scan_infected.ico", [scan_infected()]),
         write_ico("scan_clean.ico", [scan_clean()]),
-        write_bmp24("about.bmp", emblem(48, PICTURE_BACKGROUND)),
         write_bmp24("donate.bmp", donate_button()),
     ]
     strip = face_strip()

@@ -76,25 +76,25 @@ void WMain::Layout() {
     labSocketSettings.SetCaption(
         "Enter the port you would like Sentrel to listen on. This should be the port that your "
         "router is forwarding connections from 135 to. The default is 10000.");
-    labSocketSettings.SetBounds({150, 240, 5985, 405});
-    txtSocketPort.SetBounds({150, 690, 4035, 300});
+    labSocketSettings.SetBounds({90, 240, 6105, 405});
+    txtSocketPort.SetBounds({90, 690, 4035, 300});
     txtSocketPort.SetAlignment(Alignment::Centre);
     txtSocketPort.SetInputType(1);
     ResetToDefaultPort.SetCaption("Reset to Default Port");
-    ResetToDefaultPort.SetBounds({4305, 675, 1950, 330});
+    ResetToDefaultPort.SetBounds({4215, 675, 1950, 330});
     Adopt(fraSocket, {&labSocketSettings, &txtSocketPort, &ResetToDefaultPort});
 
     Label2.SetCaption(
         "This is the message to send back to any MSBlast infected PCs when they try to connect "
         "to your machine in an attempt to pass on the infection.");
-    Label2.SetBounds({150, 240, 5985, 405});
-    txtReturnMessage.SetBounds({150, 690, 4035, 300});
+    Label2.SetBounds({90, 240, 6105, 405});
+    txtReturnMessage.SetBounds({90, 690, 4035, 300});
     // The design-time text: the default reply, so loading it unchanged stores nothing.
     txtReturnMessage.SetText(DefaultReturnMessage());
     cmdTestMsg.SetCaption("Test");
-    cmdTestMsg.SetBounds({4305, 675, 960, 330});
+    cmdTestMsg.SetBounds({4215, 675, 960, 330});
     cmdResetToDefaultMsg.SetCaption("Reset");
-    cmdResetToDefaultMsg.SetBounds({5295, 675, 960, 330});
+    cmdResetToDefaultMsg.SetBounds({5235, 675, 960, 330});
     Adopt(fraReturnMessage, {&Label2, &txtReturnMessage, &cmdTestMsg, &cmdResetToDefaultMsg});
 
     chkPlaySFX.SetCaption("Enable sound effects.");
@@ -106,9 +106,9 @@ void WMain::Layout() {
         "This scans the currently running processes for signs of MSBLAST");
     chkTaskScanner.SetBounds({210, 810, 2880, 195});
     chkMinimiseToTray.SetCaption("Hide to the system tray on minimise.");
-    chkMinimiseToTray.SetBounds({3210, 300, 2940, 195});
+    chkMinimiseToTray.SetBounds({3060, 300, 2940, 195});
     chkAlwaysOnTop.SetCaption("Keep window Always On Top.");
-    chkAlwaysOnTop.SetBounds({3210, 555, 2940, 195});
+    chkAlwaysOnTop.SetBounds({3060, 555, 2940, 195});
     Adopt(fraMisc,
           {&chkPlaySFX, &chkScanAtStartup, &chkTaskScanner, &chkMinimiseToTray, &chkAlwaysOnTop});
 

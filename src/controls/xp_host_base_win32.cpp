@@ -222,12 +222,9 @@ HFONT XpHostBase::FontFor(const Font& font) {
             return static_cast<HFONT>(handle.Get());
         }
     }
-    const int height = -static_cast<int>(std::lround(font.points * Dpi() / 72.0));
-    HFONT created = CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, FALSE,
-                                font.underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET,
-                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                                DEFAULT_PITCH | FF_DONTCARE, Utf8ToWide(font.name).c_str());
-    fonts_.emplace_back(font, UniqueGdiObject(created));
+    UniqueGdiObject made = CreateFontAt(font, Dpi());
+    auto* created = static_cast<HFONT>(made.Get());
+    fonts_.emplace_back(font, std::move(made));
     return created;
 }
 

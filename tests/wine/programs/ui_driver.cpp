@@ -1,6 +1,7 @@
 // Drives a running program's windows by hand, for trying the whole program out under Wine:
 //   ui_driver tree [CLASS]          every visible top-level window, and the children of CLASS's
 //   ui_driver click X Y [right]     a mouse click at a screen point
+//   ui_driver dblclick X Y          a double click with the left button at a screen point
 //   ui_driver clickid ID [right]    a mouse click in the middle of the main window's child ID
 //   ui_driver move X Y              the mouse to a screen point
 //   ui_driver keys TEXT             types TEXT
@@ -109,6 +110,11 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"click" && args.size() >= 3) {
         Click(_wtoi(args[1].c_str()), _wtoi(args[2].c_str()), args.size() > 3);
+        return 0;
+    }
+    if (command == L"dblclick" && args.size() >= 3) {
+        Click(_wtoi(args[1].c_str()), _wtoi(args[2].c_str()), false);
+        Click(_wtoi(args[1].c_str()), _wtoi(args[2].c_str()), false);
         return 0;
     }
     if (command == L"clickid" && args.size() >= 2) {

@@ -26,10 +26,11 @@ void PrintWindow(HWND window, int depth) {
     GetClassNameW(window, className, 100);
     RECT r{};
     GetWindowRect(window, &r);
-    std::wprintf(L"%*s%p id=%d vis=%d en=%d [%ls] \"%ls\" (%ld,%ld)-(%ld,%ld) %ldx%ld\n", depth * 2,
-                 L"", static_cast<void*>(window), GetDlgCtrlID(window),
-                 IsWindowVisible(window) ? 1 : 0, IsWindowEnabled(window) ? 1 : 0, className, text,
-                 r.left, r.top, r.right, r.bottom, r.right - r.left, r.bottom - r.top);
+    std::wprintf(L"%*s%p id=%d vis=%d en=%d ex=%lx [%ls] \"%ls\" (%ld,%ld)-(%ld,%ld) %ldx%ld\n",
+                 depth * 2, L"", static_cast<void*>(window), GetDlgCtrlID(window),
+                 IsWindowVisible(window) ? 1 : 0, IsWindowEnabled(window) ? 1 : 0,
+                 static_cast<unsigned long>(GetWindowLongPtrW(window, GWL_EXSTYLE)), className,
+                 text, r.left, r.top, r.right, r.bottom, r.right - r.left, r.bottom - r.top);
 }
 
 void PrintChildren(HWND parent, int depth) {

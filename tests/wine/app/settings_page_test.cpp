@@ -24,43 +24,6 @@ TEST(SettingsPage, ClickingACheckBoxTogglesAndStoresIt) {
     EXPECT_EQ(live.rig.Stored()["Always On Top"], "1");
 }
 
-// True when `window` lies above `other` in the system's order of top-level windows.
-bool IsAbove(HWND window, HWND other) {
-    for (HWND w = GetTopWindow(nullptr); w != nullptr; w = GetWindow(w, GW_HWNDNEXT)) {
-        if (w == window || w == other) {
-            return w == window;
-        }
-    }
-    return false;
-}
-
-// Another program's window that comes to the front.
-struct OtherWindow {
-    OtherWindow() {
-        window = CreateWindowExW(0, L"Static", L"Other", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                 300, 200, nullptr, nullptr, nullptr, nullptr);
-        SetForegroundWindow(window);
-        Pump(50);
-    }
-    ~OtherWindow() { DestroyWindow(window); }
-    HWND window;
-};
-
-TEST(SettingsPage, AlwaysOnTopKeepsTheWindowAboveOthersUntilUnticked) {
-    LiveWindow live;
-    live.w().tbrMain_ButtonClick(3);
-    ClickAt(live.Of(live.w().chkAlwaysOnTop), 6, 6);
-    Pump(50);
-    {
-        OtherWindow other;
-        EXPECT_TRUE(IsAbove(live.Main(), other.window));
-    }
-    ClickAt(live.Of(live.w().chkAlwaysOnTop), 6, 6);
-    Pump(50);
-    OtherWindow other;
-    EXPECT_TRUE(IsAbove(other.window, live.Main()));
-}
-
 TEST(SettingsPage, TypingInThePortBoxStoresEveryChange) {
     LiveWindow live;
     HWND port = InnerEdit(live.Of(live.w().txtSocketPort));

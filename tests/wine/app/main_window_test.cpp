@@ -165,6 +165,48 @@ TEST(MainWindow, HandsTheTrayCallbackAndTheShellRestartToTheForm) {
     EXPECT_EQ(restarts, 1);
 }
 
+// The form's own handlers stay in place: the recorder passes every call on to them.
+TEST(MainWindow, OnlyTheTrayMessagesReachTheTrayHandlers) {
+    LiveWindow live;
+    std::vector<int> mouse;
+    int restarts = 0;
+    auto trayCallback = live.w().wMain.TrayCallback;
+    auto taskbarCreated = live.w().wMain.TaskbarCreated;
+    live.w().wMain.TrayCallback = [&](int m) {
+        mouse.push_back(m);
+        trayCallback(m);
+    };
+    live.w().wMain.TaskbarCreated = [&] {
+        ++restarts;
+        taskbarCreated();
+    };
+
+    // Mouse moves over the client area, one of them at the x that is a tray message's number.
+    PostMessageW(live.Main(), WM_MOUSEMOVE, 0, MAKELPARAM(100, 100));
+    PostMessageW(live.Main(), WM_MOUSEMOVE, 0, MAKELPARAM(WM_LBUTTONUP, 10));
+    Pump(50);
+    EXPECT_TRUE(mouse.empty());
+    EXPECT_EQ(restarts, 0);
+
+    // From the shell: the icon's id in wParam, the mouse message in lParam's low word.
+    PostMessageW(live.Main(), kMsgTrayCallback, kTrayIconId, WM_LBUTTONUP);
+    Pump(50);
+    ASSERT_EQ(mouse, std::vector<int>{WM_LBUTTONUP});
+    // A left click on the icon of a shown window sends it to the tray.
+    EXPECT_TRUE(IsIconic(live.Main()));
+    EXPECT_FALSE(IsWindowVisible(live.Main()));
+
+    PostMessageW(live.Main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    Pump(50);
+    EXPECT_EQ(restarts, 1);
+
+    PostMessageW(live.Main(), kMsgTrayCallback, kTrayIconId, WM_LBUTTONUP);
+    Pump(50);
+    EXPECT_EQ(mouse.size(), 2U);
+    EXPECT_FALSE(IsIconic(live.Main()));
+    EXPECT_TRUE(IsWindowVisible(live.Main()));
+}
+
 TEST(MainWindow, TimerTicksWhileEnabledOnly) {
     LiveWindow live;
     int ticks = 0;

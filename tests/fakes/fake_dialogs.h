@@ -2,6 +2,7 @@
 // A scripted user: records every box and answers questions, file dialogs and menus.
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ struct ShownMessage {
     std::string prompt;
     int style = 0;
     std::string title;
+    bool operator==(const ShownMessage&) const = default;
+    friend void PrintTo(const ShownMessage& m, std::ostream* os) {
+        *os << "{\"" << m.prompt << "\", " << m.style << ", \"" << m.title << "\"}";
+    }
 };
 
 class FakeDialogs : public Dialogs {

@@ -60,6 +60,9 @@ TEST(CheckBoxClick, TogglesOnceAndRaisesClickOnce) {
 
 TEST(CheckBoxClick, PressedPictureWhileHeldThenNormalAfterRelease) {
     Box b;
+    b.box.HandleMouseDown(1, 0, 5, 5);
+    EXPECT_EQ(b.box.Picture(), kPicUncheckedPressed);
+    b.box.HandleMouseUp(1, 0, 5, 5);
     b.box.SetValue(1);
     b.pointer.MoveTo(5, 5);
     b.box.HandleMouseDown(1, 0, 5, 5);
@@ -70,12 +73,6 @@ TEST(CheckBoxClick, PressedPictureWhileHeldThenNormalAfterRelease) {
     b.box.UserClick();
     EXPECT_EQ(b.box.Value(), 0);
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
-}
-
-TEST(CheckBoxClick, UncheckedPressShowsPicture7) {
-    Box b;
-    b.box.HandleMouseDown(1, 0, 5, 5);
-    EXPECT_EQ(b.box.Picture(), kPicUncheckedPressed);
 }
 
 TEST(CheckBoxMouse, RightButtonRaisesNoMouseDownButItsReleaseRaisesMouseUp) {
@@ -109,13 +106,12 @@ TEST(CheckBoxHover, ShowsTheHoverFrameAndRaisesMouseOutOnceAfterLeaving) {
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
     EXPECT_FALSE(b.box.tmrHover.Enabled());
     EXPECT_EQ(b.events, (std::vector<std::string>{"MouseMove", "MouseOut"}));
-}
 
-TEST(CheckBoxHover, CheckedHoverIsPicture3) {
-    Box b;
     b.box.SetValue(1);
     b.MoveInside();
     EXPECT_EQ(b.box.Picture(), kPicCheckedHover);
+    b.box.UserClick();  // the normal picture until the next move
+    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
 }
 
 TEST(CheckBoxHover, TheWindowsTopAndLeftEdgesCountAsOutside) {
@@ -127,13 +123,6 @@ TEST(CheckBoxHover, TheWindowsTopAndLeftEdgesCountAsOutside) {
     EXPECT_FALSE(b.box.tmrHover.Enabled());
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
     EXPECT_TRUE(b.events.empty());
-}
-
-TEST(CheckBoxHover, AClickShowsTheNormalPictureUntilTheNextMove) {
-    Box b;
-    b.MoveInside();
-    b.box.UserClick();
-    EXPECT_EQ(b.box.Picture(), kPicChecked);
 }
 
 TEST(CheckBoxEnabled, DisabledPicturesFollowTheValueAndTheCaptionGreys) {
@@ -148,10 +137,8 @@ TEST(CheckBoxEnabled, DisabledPicturesFollowTheValueAndTheCaptionGreys) {
     b.box.SetEnabled(true);
     EXPECT_EQ(b.box.Picture(), kPicChecked);
     EXPECT_FALSE(b.box.CaptionGreyed());
-}
-
-TEST(CheckBoxEnabled, ADisabledBoxIgnoresPressAndHoverLooks) {
-    Box b;
+    // A disabled box takes no press or hover look.
+    b.box.SetValue(0);
     b.box.SetEnabled(false);
     b.box.HandleMouseDown(1, 0, 5, 5);
     b.MoveInside();
@@ -168,15 +155,11 @@ TEST(CheckBoxEnabled, ForeColorReachesTheCaptionOnlyWhileEnabled) {
     EXPECT_EQ(b.box.ForeColor(), Rgb(0, 255, 0));
 }
 
-TEST(CheckBoxResize, EmptyCaptionIsTheBoxAlone) {
-    QelCheckBoxXP box("chk");
-    box.SetCaption("");
-    EXPECT_EQ(box.GetBounds().width, 195);
-    EXPECT_EQ(box.GetBounds().height, 195);
-}
-
 TEST(CheckBoxResize, EndsAtTheCaptionsRightEdgeAndKeepsItsHeight) {
     QelCheckBoxXP box("chk");
+    box.SetCaption("");  // the box alone
+    EXPECT_EQ(box.GetBounds().width, 195);
+    EXPECT_EQ(box.GetBounds().height, 195);
     box.SetTextMeasure([](const std::string&, const Font&) { return TextExtent{100, 13}; });
     box.SetCaption("Enable sound effects.");
     box.SetBounds({210, 300, 2880, 600});

@@ -35,9 +35,9 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 TEST(TaskScannerMeasure, OneTickTakesThreeSnapshots) {
     Win32WormRig rig;
     CountingProcessTable counting;
-    Services services{rig.settings, rig.environment, rig.dialogs,  rig.clock,    rig.locale,
-                      rig.socket,   rig.launcher,    rig.sound,    rig.shell,    rig.tray,
-                      counting,     rig.files,       rig.registry, rig.textFiles};
+    Services services{rig.settings, rig.environment, rig.dialogs,      rig.clock,    rig.locale,
+                      rig.socket,   rig.launcher,    rig.sound,        rig.shell,    rig.tray,
+                      counting,     rig.realFiles,   rig.realRegistry, rig.textFiles};
     WMain w(services);
     constexpr int kRounds = 50;
 

@@ -64,20 +64,15 @@ TEST(CleanSystem, LogsEveryStepInBlueThenRescansAndConfirms) {
     EXPECT_EQ(rig.registry.deleted, deleted);
 }
 
-TEST(CleanSystem, ClearsAttributesBeforeDeletingSoReadOnlyFilesGo) {
+TEST(CleanSystem, ClearsAttributesBeforeDeletingSoReadOnlyFilesGoAndLeavesHiddenOnesAlone) {
     CleanRig rig;
     rig.files.AddFile(System32("msblast.exe"), kReadOnly);
+    rig.Infect("penis32.exe", kHidden);
     rig.w().cmdCleanSystem.UserClick();
     EXPECT_FALSE(rig.files.HasFile(System32("msblast.exe")));
     const std::vector<std::string> expected{"attributes " + System32("msblast.exe"),
                                             "delete " + System32("msblast.exe")};
     EXPECT_EQ(rig.files.operations, expected);
-}
-
-TEST(CleanSystem, LeavesAHiddenWormFileAlone) {
-    CleanRig rig;
-    rig.Infect("penis32.exe", kHidden);
-    rig.w().cmdCleanSystem.UserClick();
     EXPECT_TRUE(rig.files.HasFile(System32("penis32.exe")));
     EXPECT_EQ(rig.CleanLog().at(4), "     deleting penis32.exe.. not found.");
 }

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "ui/handles_win32.h"
@@ -166,17 +167,14 @@ LoadedBitmap LoadPicture(const wchar_t* name) {
 }
 
 TEST(Pictures, AboutAndDonateHaveTheirSizes) {
-    const LoadedBitmap about = LoadPicture(L"ABOUT");
-    ASSERT_TRUE(about.handle);
-    EXPECT_EQ(about.dib.dsBm.bmWidth, 48);
-    EXPECT_EQ(about.dib.dsBm.bmHeight, 48);
-    EXPECT_EQ(about.dib.dsBm.bmBitsPixel, 24);
-
-    const LoadedBitmap donate = LoadPicture(L"DONATE");
-    ASSERT_TRUE(donate.handle);
-    EXPECT_EQ(donate.dib.dsBm.bmWidth, 88);
-    EXPECT_EQ(donate.dib.dsBm.bmHeight, 31);
-    EXPECT_EQ(donate.dib.dsBm.bmBitsPixel, 24);
+    for (const auto& [name, width, height] :
+         {std::tuple{L"ABOUT", 48, 48}, std::tuple{L"DONATE", 88, 31}}) {
+        const LoadedBitmap picture = LoadPicture(name);
+        ASSERT_TRUE(picture.handle);
+        EXPECT_EQ(picture.dib.dsBm.bmWidth, width);
+        EXPECT_EQ(picture.dib.dsBm.bmHeight, height);
+        EXPECT_EQ(picture.dib.dsBm.bmBitsPixel, 24);
+    }
 }
 
 // Colour of pixel (x, y), counted from the top, of the 8-bit strip.

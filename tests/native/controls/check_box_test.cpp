@@ -38,7 +38,7 @@ struct Box {
     }
 };
 
-TEST(CheckBoxValue, IsClampedWithoutRaisingClick) {
+TEST(CheckBoxValue, IsClampedWithoutClickWhileAUserClickTogglesOnceWithOneClick) {
     Box b;
     b.box.SetValue(5);
     EXPECT_EQ(b.box.Value(), 1);
@@ -47,10 +47,6 @@ TEST(CheckBoxValue, IsClampedWithoutRaisingClick) {
     EXPECT_EQ(b.box.Value(), 0);
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
     EXPECT_TRUE(b.events.empty());
-}
-
-TEST(CheckBoxClick, TogglesOnceAndRaisesClickOnce) {
-    Box b;
     b.box.UserClick();
     EXPECT_EQ(b.box.Value(), 1);
     b.box.UserClick();
@@ -75,21 +71,17 @@ TEST(CheckBoxClick, PressedPictureWhileHeldThenNormalAfterRelease) {
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
 }
 
-TEST(CheckBoxMouse, RightButtonRaisesNoMouseDownButItsReleaseRaisesMouseUp) {
+TEST(CheckBoxInput, NeitherTheRightButtonNorTheSpaceBarToggles) {
     Box b;
-    b.box.HandleMouseDown(2, 0, 5, 5);
+    b.box.HandleMouseDown(2, 0, 5, 5);  // raises no MouseDown
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
     b.box.HandleMouseUp(2, 0, 5, 5);
-    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseUp 2"}));
-}
-
-TEST(CheckBoxKeys, SpaceRaisesKeyEventsButDoesNotToggle) {
-    Box b;
     b.box.HandleKeyDown(32, 0);
     EXPECT_EQ(b.box.HandleKeyPress(32), 32);
     b.box.HandleKeyUp(32, 0);
     EXPECT_EQ(b.box.Value(), 0);
-    EXPECT_EQ(b.events, (std::vector<std::string>{"KeyDown 32", "KeyPress 32", "KeyUp 32"}));
+    EXPECT_EQ(b.events,
+              (std::vector<std::string>{"MouseUp 2", "KeyDown 32", "KeyPress 32", "KeyUp 32"}));
 }
 
 TEST(CheckBoxHover, ShowsTheHoverFrameAndRaisesMouseOutOnceAfterLeaving) {

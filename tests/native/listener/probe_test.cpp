@@ -77,7 +77,7 @@ TEST(Probe, CounterGroupsWithTheSystemsSeparator) {
         rig.locale.thousands = separator;
         rig.w().state.probeCount = before;
         rig.socket.Connect("10.0.0.5");
-        EXPECT_EQ(rig.Counter(), shown);
+        EXPECT_EQ(rig.Counter(), shown) << before << " " << separator;
     }
 }
 

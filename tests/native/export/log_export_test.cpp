@@ -73,28 +73,11 @@ TEST_F(LogExport, AFailedWriteShowsTheLogfileErrorAndKeepsTheLog) {
     EXPECT_EQ(rig.LogTexts(), std::vector<std::string>{"one"});
 }
 
-// The dialog runs a message loop, so events can be logged while the user picks a name.
-struct LoggingDialogs : FakeDialogs {
-    std::function<void()> whileFileDialogOpen;
-    std::string ShowFileDialog(const FileDialogRequest& request) override {
-        whileFileDialogOpen();
-        return FakeDialogs::ShowFileDialog(request);
-    }
-};
-
-TEST(LogExportTiming, EntriesLoggedWhileTheDialogIsOpenAreSaved) {
-    Rig rig;
-    LoggingDialogs dialogs;
-    Services services{rig.settings,  rig.environment, dialogs,      rig.clock,    rig.locale,
-                      rig.socket,    rig.launcher,    rig.sound,    rig.shell,    rig.tray,
-                      rig.processes, rig.files,       rig.registry, rig.textFiles};
-    WMain window(services);
-    window.AddLogEntry("before", false, 0);
-    dialogs.whileFileDialogOpen = [&] { window.AddLogEntry("during", false, 0); };
-    dialogs.filePaths = {"C:\\out\\log.txt"};
-
-    window.mLOG_Click();
-
+TEST_F(LogExport, EntriesLoggedWhileTheDialogIsOpenAreSaved) {
+    Log({14, 3, 27}, "before");
+    rig.dialogs.whileFileDialogOpen = [&] { rig.w().AddLogEntry("during", false, 0); };
+    rig.dialogs.filePaths = {"C:\\out\\log.txt"};
+    rig.w().mLOG_Click();
     EXPECT_EQ(rig.textFiles.files.at("C:\\out\\log.txt"),
               "14:03:27 - before\r\n14:03:27 - during\r\n");
 }

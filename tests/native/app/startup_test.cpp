@@ -75,7 +75,7 @@ TEST(Startup, AStoredMessageOtherThanTheDefaultIsStoredAgain) {
     EXPECT_EQ(empty.w().txtReturnMessage.Text(), "");
 }
 
-TEST(Startup, TitleBuildCaptionAndBannerComeFromTheVersionRecord) {
+TEST(Startup, TitleBuildCaptionAndBannerComeFromTheVersionRecordAndFramesGetTheirColour) {
     Rig rig;
     rig.environment.version = {1, 5, 7};
     rig.w().Form_Load();
@@ -84,14 +84,9 @@ TEST(Startup, TitleBuildCaptionAndBannerComeFromTheVersionRecord) {
     EXPECT_EQ(rig.w().wMain.Caption(), "Sentrel v1.05");
     ASSERT_GE(rig.w().lvwLog.Count(), 1U);
     EXPECT_EQ(rig.LogTexts()[0], "Sentrel v1.05 build#0007 loaded and waiting.");
-}
-
-TEST(Startup, FramesOfTheSettingsPageGetTheirCaptionColour) {
-    Rig rig;
-    rig.w().Form_Load();
-    EXPECT_EQ(rig.w().fraSocket.ForeColor(), Rgb(0, 69, 214));
-    EXPECT_EQ(rig.w().fraReturnMessage.ForeColor(), Rgb(0, 69, 214));
-    EXPECT_EQ(rig.w().fraMisc.ForeColor(), Rgb(0, 69, 214));
+    for (const Frame* frame : {&rig.w().fraSocket, &rig.w().fraReturnMessage, &rig.w().fraMisc}) {
+        EXPECT_EQ(frame->ForeColor(), Rgb(0, 69, 214)) << frame->Name();
+    }
 }
 
 TEST(Startup, SettingsLiveUnderTheExecutablesName) {

@@ -2,6 +2,7 @@
 // A scripted user: records every box and answers questions, file dialogs and menus.
 #include <deque>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ struct ShownMessage {
     std::string prompt;
     int style = 0;
     std::string title;
+    bool operator==(const ShownMessage&) const = default;
+    friend void PrintTo(const ShownMessage& m, std::ostream* os) {
+        *os << "{\"" << m.prompt << "\", " << m.style << ", \"" << m.title << "\"}";
+    }
 };
 
 class FakeDialogs : public Dialogs {
@@ -32,6 +37,10 @@ public:
     }
     std::string ShowFileDialog(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
+        // The dialog runs a message loop too, so events can come while the user picks a name.
+        if (whileFileDialogOpen) {
+            whileFileDialogOpen();
+        }
         if (filePaths.empty()) {
             return {};
         }
@@ -47,6 +56,7 @@ public:
     std::vector<ShownMessage> messages;
     std::vector<ShownMessage> questions;
     std::function<void()> whileOpen;
+    std::function<void()> whileFileDialogOpen;
     bool answerYes = true;
     std::vector<FileDialogRequest> fileRequests;
     std::deque<std::string> filePaths;  // answers of the file dialog, "" = cancel

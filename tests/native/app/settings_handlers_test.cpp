@@ -18,6 +18,8 @@ TEST(SettingsHandlers, TypingAPortStoresEveryKeystroke) {
                                                               {"Socket Port", "808"},
                                                               {"Socket Port", "8080"}};
     EXPECT_EQ(rig.settings.writes, expected);
+    rig.w().txtReturnMessage.UserChangedText("");
+    EXPECT_EQ(rig.Stored()["Return Message"], "");
 }
 
 TEST(SettingsHandlers, EachCheckBoxStoresItsValueUnderItsKey) {
@@ -35,13 +37,6 @@ TEST(SettingsHandlers, EachCheckBoxStoresItsValueUnderItsKey) {
         box->UserClick();
         EXPECT_EQ(rig.Stored()[key], std::to_string(1 - before)) << key;
     }
-}
-
-TEST(SettingsHandlers, ClearingTheMessageStoresAnEmptyText) {
-    Rig rig;
-    rig.w().Form_Load();
-    rig.w().txtReturnMessage.UserChangedText("");
-    EXPECT_EQ(rig.Stored()["Return Message"], "");
 }
 
 }  // namespace

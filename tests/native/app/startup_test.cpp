@@ -5,16 +5,13 @@
 namespace sentrel::test {
 namespace {
 
-TEST(Startup, FirstRunStoresOnlyThePortAndTheNotice) {
+TEST(Startup, FirstRunLoadsTheDefaultsStoresOnlyPortAndNoticeAndShowsTheHintOnce) {
     Rig rig;
+    bool storedBeforeBox = false;
+    rig.dialogs.whileOpen = [&] { storedBeforeBox = rig.Stored().count("Startup Notice") == 1; };
     rig.w().Form_Load();
     std::map<std::string, std::string> expected{{"Socket Port", "10000"}, {"Startup Notice", "1"}};
     EXPECT_EQ(rig.Stored(), expected);
-}
-
-TEST(Startup, FirstRunLoadsEveryDefault) {
-    Rig rig;
-    rig.w().Form_Load();
     WMain& w = rig.w();
     EXPECT_EQ(w.txtSocketPort.Text(), "10000");
     EXPECT_EQ(w.txtReturnMessage.Text(), DefaultReturnMessage());
@@ -22,27 +19,15 @@ TEST(Startup, FirstRunLoadsEveryDefault) {
     EXPECT_EQ(w.chkAlwaysOnTop.Value(), 0);
     EXPECT_EQ(w.chkPlaySFX.Value(), 1);
     EXPECT_EQ(w.chkTaskScanner.Value(), 1);
-}
-
-TEST(Startup, FirstRunShowsTheHintOnceAfterStoringIt) {
-    Rig rig;
-    bool storedBeforeBox = false;
-    rig.dialogs.whileOpen = [&] { storedBeforeBox = rig.Stored().count("Startup Notice") == 1; };
-    rig.w().Form_Load();
-    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
-    EXPECT_EQ(rig.dialogs.messages[0].prompt,
-              "Right-click on the log list with your mouse for a context menu.");
-    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgInformation);
-    EXPECT_EQ(rig.dialogs.messages[0].title, "Once only message..");
+    EXPECT_EQ(rig.dialogs.messages,
+              (std::vector<ShownMessage>{
+                  {"Right-click on the log list with your mouse for a context menu.",
+                   kMsgInformation, "Once only message.."}}));
     EXPECT_TRUE(storedBeforeBox);
     EXPECT_TRUE(rig.w().wMain.Visible());
-}
 
-TEST(Startup, SecondRunShowsNoHint) {
-    Rig first;
-    first.w().Form_Load();
     Rig second;
-    second.settings.values = first.settings.values;
+    second.settings.values = rig.settings.values;
     second.w().Form_Load();
     EXPECT_TRUE(second.dialogs.messages.empty());
 }
@@ -67,14 +52,9 @@ TEST(Startup, CheckBoxValuesAreReadAsRoundedNumbersAndClamped) {
         rig.w().Form_Load();
         EXPECT_EQ(rig.w().chkAlwaysOnTop.Value(), expected) << stored;
         EXPECT_EQ(rig.w().chkMinimiseToTray.Value(), expected) << stored;
+        // Loading stores nothing for them.
+        EXPECT_EQ(rig.Stored()["Always On Top"], stored);
     }
-}
-
-TEST(Startup, LoadingCheckBoxesStoresNothingForThem) {
-    Rig rig;
-    rig.Store("Play SFX", "1.6");
-    rig.w().Form_Load();
-    EXPECT_EQ(rig.Stored()["Play SFX"], "1.6");
 }
 
 TEST(Startup, AStoredMessageOtherThanTheDefaultIsStoredAgain) {
@@ -88,16 +68,14 @@ TEST(Startup, AStoredMessageOtherThanTheDefaultIsStoredAgain) {
         messageWrites += key == "Return Message" ? 1 : 0;
     }
     EXPECT_EQ(messageWrites, 1);
+
+    Rig empty;
+    empty.Store("Return Message", "");
+    empty.w().Form_Load();
+    EXPECT_EQ(empty.w().txtReturnMessage.Text(), "");
 }
 
-TEST(Startup, AnEmptyStoredMessageStaysEmpty) {
-    Rig rig;
-    rig.Store("Return Message", "");
-    rig.w().Form_Load();
-    EXPECT_EQ(rig.w().txtReturnMessage.Text(), "");
-}
-
-TEST(Startup, TitleBuildCaptionAndBannerComeFromTheVersionRecord) {
+TEST(Startup, TitleBuildCaptionAndBannerComeFromTheVersionRecordAndFramesGetTheirColour) {
     Rig rig;
     rig.environment.version = {1, 5, 7};
     rig.w().Form_Load();
@@ -106,14 +84,9 @@ TEST(Startup, TitleBuildCaptionAndBannerComeFromTheVersionRecord) {
     EXPECT_EQ(rig.w().wMain.Caption(), "Sentrel v1.05");
     ASSERT_GE(rig.w().lvwLog.Count(), 1U);
     EXPECT_EQ(rig.LogTexts()[0], "Sentrel v1.05 build#0007 loaded and waiting.");
-}
-
-TEST(Startup, FramesOfTheSettingsPageGetTheirCaptionColour) {
-    Rig rig;
-    rig.w().Form_Load();
-    EXPECT_EQ(rig.w().fraSocket.ForeColor(), Rgb(0, 69, 214));
-    EXPECT_EQ(rig.w().fraReturnMessage.ForeColor(), Rgb(0, 69, 214));
-    EXPECT_EQ(rig.w().fraMisc.ForeColor(), Rgb(0, 69, 214));
+    for (const Frame* frame : {&rig.w().fraSocket, &rig.w().fraReturnMessage, &rig.w().fraMisc}) {
+        EXPECT_EQ(frame->ForeColor(), Rgb(0, 69, 214)) << frame->Name();
+    }
 }
 
 TEST(Startup, SettingsLiveUnderTheExecutablesName) {

@@ -15,52 +15,33 @@ int PressedCount(const Toolbar& toolbar) {
     return n;
 }
 
-TEST(Tabs, TheLoggingPageIsInFrontAtStart) {
+TEST(Tabs, PagesAreFoundByTagAndExactlyOneButtonIsPressed) {
     Rig rig;
     EXPECT_EQ(rig.w().fraContainer.FrontIndex(), kPageLogging);
     EXPECT_TRUE(rig.w().tbrMain.Button(1).pressed);
     EXPECT_EQ(PressedCount(rig.w().tbrMain), 1);
-}
-
-TEST(Tabs, PagesAreFoundByTagNotByButtonPosition) {
-    Rig rig;
-    rig.w().tbrMain.RaiseButtonClick(3);  // "Settings"
-    EXPECT_EQ(rig.w().fraContainer.FrontIndex(), kPageSettings);
-    rig.w().tbrMain.RaiseButtonClick(2);  // " Detect"
-    EXPECT_EQ(rig.w().fraContainer.FrontIndex(), kPageDetect);
-    rig.w().tbrMain.RaiseButtonClick(4);
-    EXPECT_EQ(rig.w().fraContainer.FrontIndex(), kPageAbout);
-}
-
-TEST(Tabs, ExactlyOneButtonIsPressedAfterEveryClick) {
-    Rig rig;
-    for (int index : {2, 2, 4, 1, 3}) {
+    // Buttons: 1 "Logging", 2 " Detect", 3 "Settings", 4 "About".
+    const std::pair<int, std::size_t> clicks[] = {
+        {3, kPageSettings}, {2, kPageDetect}, {2, kPageDetect}, {4, kPageAbout}, {1, kPageLogging}};
+    for (const auto& [index, page] : clicks) {
+        const unsigned raised = rig.w().tbrMain.ZOrderRequests();
         rig.w().tbrMain.RaiseButtonClick(index);
+        EXPECT_EQ(rig.w().fraContainer.FrontIndex(), page) << index;
         EXPECT_EQ(PressedCount(rig.w().tbrMain), 1);
         EXPECT_TRUE(rig.w().tbrMain.Button(index).pressed);
+        EXPECT_EQ(rig.w().tbrMain.ZOrderRequests(), raised + 1);
     }
 }
 
-TEST(Tabs, ClickingBringsTheToolbarBackToTheFront) {
-    Rig rig;
-    const unsigned before = rig.w().tbrMain.ZOrderRequests();
-    rig.w().tbrMain.RaiseButtonClick(3);
-    EXPECT_EQ(rig.w().tbrMain.ZOrderRequests(), before + 1);
-}
-
-TEST(Tabs, AnUnknownTagMovesNoPageButStillPressesTheButton) {
+TEST(Tabs, AnUnknownTagMovesNoPageAndButtonZeroLeavesTheButtons) {
     Rig rig;
     SwitchTab(rig.w().fraContainer, "_nowhere", rig.w().tbrMain, 4);
     EXPECT_EQ(rig.w().fraContainer.FrontIndex(), kPageLogging);
     EXPECT_TRUE(rig.w().tbrMain.Button(4).pressed);
     EXPECT_EQ(PressedCount(rig.w().tbrMain), 1);
-}
-
-TEST(Tabs, AButtonIndexOfZeroLeavesTheButtons) {
-    Rig rig;
     SwitchTab(rig.w().fraContainer, "_about", rig.w().tbrMain, 0);
     EXPECT_EQ(rig.w().fraContainer.FrontIndex(), kPageAbout);
-    EXPECT_TRUE(rig.w().tbrMain.Button(1).pressed);
+    EXPECT_TRUE(rig.w().tbrMain.Button(4).pressed);
 }
 
 TEST(StatusBar, StatusTextGoesToTheGeneralPanelAndItsToolTip) {
@@ -75,10 +56,8 @@ TEST(StatusBar, StatusTextGoesToTheGeneralPanelAndItsToolTip) {
 TEST(StatusBar, ClickingAPanelShowsItsText) {
     Rig rig;
     rig.w().stbStatus.RaisePanelClick(2);
-    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
-    EXPECT_EQ(rig.dialogs.messages[0].prompt, "0 probes");
-    EXPECT_EQ(rig.dialogs.messages[0].title, "Sentrel");
-    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgInformation);
+    EXPECT_EQ(rig.dialogs.messages,
+              (std::vector<ShownMessage>{{"0 probes", kMsgInformation, "Sentrel"}}));
 }
 
 TEST(Layout, EveryControlHasAUniqueNameAndAParentBeforeIt) {

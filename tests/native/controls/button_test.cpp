@@ -54,26 +54,21 @@ TEST(ButtonFaces, HoverThenLeavingShowsTheIdleFaceAndRaisesMouseOutOnce) {
     EXPECT_EQ(b.events, (std::vector<std::string>{"MouseOut"}));
 }
 
-TEST(ButtonFaces, StateChoosesTheIdleFace) {
+TEST(ButtonFaces, StateChoosesTheIdleFaceAndDisabledShowsFace2WithAGreyCaption) {
     Button b;
+    b.button.SetState(7);  // any other State keeps the idle face
+    EXPECT_EQ(b.button.IdleFace(), kFaceNormal);
     b.button.SetState(1);
     EXPECT_EQ(b.button.IdleFace(), kFaceHighlighted);
     EXPECT_EQ(b.button.Face(), kFaceHighlighted);
-    b.button.SetState(0);
-    EXPECT_EQ(b.button.Face(), kFaceNormal);
-    b.button.SetState(7);  // any other State keeps the idle face
-    EXPECT_EQ(b.button.IdleFace(), kFaceNormal);
-}
-
-TEST(ButtonFaces, DisabledShowsFace2AndAGreyCaption) {
-    Button b;
-    b.button.SetState(1);
     b.button.SetEnabled(false);
     EXPECT_EQ(b.button.Face(), kFaceDisabled);
     EXPECT_EQ(b.button.CaptionColour(), Rgb(161, 161, 146));
     b.button.SetEnabled(true);
     EXPECT_EQ(b.button.Face(), kFaceHighlighted);
     EXPECT_EQ(b.button.CaptionColour(), Rgb(0, 0, 0));
+    b.button.SetState(0);
+    EXPECT_EQ(b.button.Face(), kFaceNormal);
 }
 
 TEST(ButtonClick, PressAndReleaseInsideRaisesDownUpThenClick) {
@@ -87,29 +82,22 @@ TEST(ButtonClick, PressAndReleaseInsideRaisesDownUpThenClick) {
     EXPECT_EQ(b.events, (std::vector<std::string>{"MouseDown 1", "MouseUp 1", "Click"}));
 }
 
-TEST(ButtonClick, ReleaseOutsideRaisesNoClick) {
-    Button b;
-    b.Down();
-    b.Up(80, 12);
-    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseDown 1", "MouseUp 1"}));
+TEST(ButtonClick, OnlyALeftReleaseInsideClicksAndTheFarEdgeIsInside) {
+    // {button, release x, release y, events}
+    const std::tuple<int, int, int, std::vector<std::string>> cases[] = {
+        {1, 80, 12, {"MouseDown 1", "MouseUp 1"}},
+        {1, 64, 22, {"MouseDown 1", "MouseUp 1", "Click"}},
+        {2, 10, 10, {"MouseDown 2", "MouseUp 2"}}};
+    for (const auto& [button, x, y, events] : cases) {
+        Button b;
+        b.Down(button);
+        EXPECT_EQ(b.button.Face(), button == 1 ? kFacePressed : kFaceNormal);
+        b.Up(x, y, button);
+        EXPECT_EQ(b.events, events) << button << " " << x;
+    }
 }
 
-TEST(ButtonClick, TheFarEdgeStillCountsAsInside) {
-    Button b;
-    b.Down();
-    b.Up(64, 22);
-    EXPECT_EQ(b.events.back(), "Click");
-}
-
-TEST(ButtonClick, RightButtonRaisesMouseDownWithoutPressedFaceOrClick) {
-    Button b;
-    b.Down(2);
-    EXPECT_EQ(b.button.Face(), kFaceNormal);
-    b.Up(10, 10, 2);
-    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseDown 2", "MouseUp 2"}));
-}
-
-TEST(ButtonKeys, KeysPassThroughAndOnlyTheAccessKeyClicks) {
+TEST(ButtonKeys, OnlyTheAccessKeyAfterASingleAmpersandClicks) {
     Button b;
     b.button.HandleKeyDown(32, 0);
     b.button.HandleKeyPress(32);
@@ -117,16 +105,11 @@ TEST(ButtonKeys, KeysPassThroughAndOnlyTheAccessKeyClicks) {
     EXPECT_TRUE(b.events.empty());
     b.button.HandleAccessKey();
     EXPECT_EQ(b.events, (std::vector<std::string>{"Click"}));
-}
-
-TEST(ButtonKeys, TheAccessKeyIsTheLetterAfterASingleAmpersand) {
-    xpcmdbutton button("cmd");
-    button.SetCaption("&Rescan");
-    EXPECT_EQ(button.AccessKey(), 'R');
-    button.SetCaption("Fish && &Chips");
-    EXPECT_EQ(button.AccessKey(), 'C');
-    button.SetCaption("Test");
-    EXPECT_EQ(button.AccessKey(), 0);
+    for (const auto& [caption, key] :
+         {std::pair{"&Rescan", 'R'}, std::pair{"Fish && &Chips", 'C'}, std::pair{"Test", '\0'}}) {
+        b.button.SetCaption(caption);
+        EXPECT_EQ(b.button.AccessKey(), key) << caption;
+    }
 }
 
 TEST(ButtonFaceGeometry, NineSlicePiecesOfA123By23Button) {
@@ -145,12 +128,9 @@ TEST(ButtonFaceGeometry, NineSlicePiecesOfA123By23Button) {
     EXPECT_EQ(pieces[8].source, (PixelBox{3, 3, 12, 15}));
 }
 
-TEST(ButtonFaceGeometry, CaptionIsCentredOnePixelRight) {
+TEST(ButtonFaceGeometry, CaptionIsCentredOnePixelRightAndAPictureSitsLeftOfIt) {
     // "Test" 22 pixels wide on a 64 x 22 button: the exact centre would put it at 21.
     EXPECT_EQ(ButtonCaptionPosition(64, 22, {22, 13}), (Point{22, 4}));
-}
-
-TEST(ButtonFaceGeometry, APictureMovesTheCaptionRightAndSitsLeftOfIt) {
     const Point caption = ButtonCaptionPosition(64, 22, {22, 13}, 16);
     EXPECT_EQ(caption, (Point{32, 4}));
     EXPECT_EQ(ButtonPicturePosition(caption, 16), (Point{13, 2}));
@@ -198,16 +178,14 @@ TEST(ButtonProperties, WritesInOrderWithoutDefaults) {
     EXPECT_EQ(bag.Entries(), expected);
 }
 
-TEST(ButtonProperties, ANewInstanceIsCaptionedWithItsName) {
-    xpcmdbutton button("cmdNew");
-    button.InitProperties({"cmdNew", Font{"Arial", 10, false, false}, {}});
-    EXPECT_EQ(button.Caption(), "cmdNew");
-    EXPECT_EQ(button.GetFont().name, "Arial");
-    EXPECT_TRUE(button.Enabled());
-    EXPECT_EQ(button.State(), 0);
-}
+TEST(ButtonProperties, ANewInstanceIsCaptionedWithItsNameAndReadingAppliesEnabledAndState) {
+    xpcmdbutton fresh("cmdNew");
+    fresh.InitProperties({"cmdNew", Font{"Arial", 10, false, false}, {}});
+    EXPECT_EQ(fresh.Caption(), "cmdNew");
+    EXPECT_EQ(fresh.GetFont().name, "Arial");
+    EXPECT_TRUE(fresh.Enabled());
+    EXPECT_EQ(fresh.State(), 0);
 
-TEST(ButtonProperties, ReadingAppliesEnabledAndState) {
     PropertyBag bag;
     bag.Put("State", "1");
     bag.Put("Enabled", "False");

@@ -38,7 +38,7 @@ struct Box {
     }
 };
 
-TEST(CheckBoxValue, IsClampedWithoutRaisingClick) {
+TEST(CheckBoxValue, IsClampedWithoutClickWhileAUserClickTogglesOnceWithOneClick) {
     Box b;
     b.box.SetValue(5);
     EXPECT_EQ(b.box.Value(), 1);
@@ -47,10 +47,6 @@ TEST(CheckBoxValue, IsClampedWithoutRaisingClick) {
     EXPECT_EQ(b.box.Value(), 0);
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
     EXPECT_TRUE(b.events.empty());
-}
-
-TEST(CheckBoxClick, TogglesOnceAndRaisesClickOnce) {
-    Box b;
     b.box.UserClick();
     EXPECT_EQ(b.box.Value(), 1);
     b.box.UserClick();
@@ -60,6 +56,9 @@ TEST(CheckBoxClick, TogglesOnceAndRaisesClickOnce) {
 
 TEST(CheckBoxClick, PressedPictureWhileHeldThenNormalAfterRelease) {
     Box b;
+    b.box.HandleMouseDown(1, 0, 5, 5);
+    EXPECT_EQ(b.box.Picture(), kPicUncheckedPressed);
+    b.box.HandleMouseUp(1, 0, 5, 5);
     b.box.SetValue(1);
     b.pointer.MoveTo(5, 5);
     b.box.HandleMouseDown(1, 0, 5, 5);
@@ -72,27 +71,17 @@ TEST(CheckBoxClick, PressedPictureWhileHeldThenNormalAfterRelease) {
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
 }
 
-TEST(CheckBoxClick, UncheckedPressShowsPicture7) {
+TEST(CheckBoxInput, NeitherTheRightButtonNorTheSpaceBarToggles) {
     Box b;
-    b.box.HandleMouseDown(1, 0, 5, 5);
-    EXPECT_EQ(b.box.Picture(), kPicUncheckedPressed);
-}
-
-TEST(CheckBoxMouse, RightButtonRaisesNoMouseDownButItsReleaseRaisesMouseUp) {
-    Box b;
-    b.box.HandleMouseDown(2, 0, 5, 5);
+    b.box.HandleMouseDown(2, 0, 5, 5);  // raises no MouseDown
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
     b.box.HandleMouseUp(2, 0, 5, 5);
-    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseUp 2"}));
-}
-
-TEST(CheckBoxKeys, SpaceRaisesKeyEventsButDoesNotToggle) {
-    Box b;
     b.box.HandleKeyDown(32, 0);
     EXPECT_EQ(b.box.HandleKeyPress(32), 32);
     b.box.HandleKeyUp(32, 0);
     EXPECT_EQ(b.box.Value(), 0);
-    EXPECT_EQ(b.events, (std::vector<std::string>{"KeyDown 32", "KeyPress 32", "KeyUp 32"}));
+    EXPECT_EQ(b.events,
+              (std::vector<std::string>{"MouseUp 2", "KeyDown 32", "KeyPress 32", "KeyUp 32"}));
 }
 
 TEST(CheckBoxHover, ShowsTheHoverFrameAndRaisesMouseOutOnceAfterLeaving) {
@@ -109,13 +98,12 @@ TEST(CheckBoxHover, ShowsTheHoverFrameAndRaisesMouseOutOnceAfterLeaving) {
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
     EXPECT_FALSE(b.box.tmrHover.Enabled());
     EXPECT_EQ(b.events, (std::vector<std::string>{"MouseMove", "MouseOut"}));
-}
 
-TEST(CheckBoxHover, CheckedHoverIsPicture3) {
-    Box b;
     b.box.SetValue(1);
     b.MoveInside();
     EXPECT_EQ(b.box.Picture(), kPicCheckedHover);
+    b.box.UserClick();  // the normal picture until the next move
+    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
 }
 
 TEST(CheckBoxHover, TheWindowsTopAndLeftEdgesCountAsOutside) {
@@ -127,13 +115,6 @@ TEST(CheckBoxHover, TheWindowsTopAndLeftEdgesCountAsOutside) {
     EXPECT_FALSE(b.box.tmrHover.Enabled());
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
     EXPECT_TRUE(b.events.empty());
-}
-
-TEST(CheckBoxHover, AClickShowsTheNormalPictureUntilTheNextMove) {
-    Box b;
-    b.MoveInside();
-    b.box.UserClick();
-    EXPECT_EQ(b.box.Picture(), kPicChecked);
 }
 
 TEST(CheckBoxEnabled, DisabledPicturesFollowTheValueAndTheCaptionGreys) {
@@ -148,10 +129,8 @@ TEST(CheckBoxEnabled, DisabledPicturesFollowTheValueAndTheCaptionGreys) {
     b.box.SetEnabled(true);
     EXPECT_EQ(b.box.Picture(), kPicChecked);
     EXPECT_FALSE(b.box.CaptionGreyed());
-}
-
-TEST(CheckBoxEnabled, ADisabledBoxIgnoresPressAndHoverLooks) {
-    Box b;
+    // A disabled box takes no press or hover look.
+    b.box.SetValue(0);
     b.box.SetEnabled(false);
     b.box.HandleMouseDown(1, 0, 5, 5);
     b.MoveInside();
@@ -168,15 +147,11 @@ TEST(CheckBoxEnabled, ForeColorReachesTheCaptionOnlyWhileEnabled) {
     EXPECT_EQ(b.box.ForeColor(), Rgb(0, 255, 0));
 }
 
-TEST(CheckBoxResize, EmptyCaptionIsTheBoxAlone) {
-    QelCheckBoxXP box("chk");
-    box.SetCaption("");
-    EXPECT_EQ(box.GetBounds().width, 195);
-    EXPECT_EQ(box.GetBounds().height, 195);
-}
-
 TEST(CheckBoxResize, EndsAtTheCaptionsRightEdgeAndKeepsItsHeight) {
     QelCheckBoxXP box("chk");
+    box.SetCaption("");  // the box alone
+    EXPECT_EQ(box.GetBounds().width, 195);
+    EXPECT_EQ(box.GetBounds().height, 195);
     box.SetTextMeasure([](const std::string&, const Font&) { return TextExtent{100, 13}; });
     box.SetCaption("Enable sound effects.");
     box.SetBounds({210, 300, 2880, 600});

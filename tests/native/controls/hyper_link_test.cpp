@@ -31,15 +31,7 @@ TEST(HyperLinkClick, AppPlaceholderTakesTheProgramsFolder) {
     EXPECT_EQ(l.site.lastDirectory, "");
 }
 
-TEST(HyperLinkClick, ADriveRootLosesItsBackslashBeforeSubstitution) {
-    Link l;
-    l.site.appPath = "C:\\";
-    l.link.SetURL("{app}\\Data");
-    l.link.HandleClick();
-    EXPECT_EQ(l.site.calls, (std::vector<std::string>{"open C:\\Data"}));
-}
-
-TEST(HyperLinkClick, TheSubstitutionIsPermanent) {
+TEST(HyperLinkClick, TheSubstitutionIsPermanentAndADriveRootLosesItsBackslash) {
     Link l;
     l.link.SetURL("{app}\\Readme.txt");
     l.link.HandleClick();
@@ -47,31 +39,29 @@ TEST(HyperLinkClick, TheSubstitutionIsPermanent) {
     l.site.appPath = "D:\\Elsewhere";
     l.link.HandleClick();
     EXPECT_EQ(l.site.calls.back(), "open C:\\Tools\\Readme.txt");
+
+    Link root;
+    root.site.appPath = "C:\\";
+    root.link.SetURL("{app}\\Data");
+    root.link.HandleClick();
+    EXPECT_EQ(root.site.calls, (std::vector<std::string>{"open C:\\Data"}));
 }
 
-TEST(HyperLinkClick, MinimisesBeforeOpening) {
-    Link l;
-    l.link.SetURL("https://example.org/");
-    l.link.SetMinimiseOnClick(true);
-    l.link.HandleClick();
-    EXPECT_EQ(l.site.calls, (std::vector<std::string>{"minimise", "open https://example.org/"}));
-}
-
-TEST(HyperLinkClick, AParentWithoutAMinimiseButtonIsNotMinimised) {
-    Link l;
-    l.site.hasMinimiseButton = false;
-    l.link.SetMinimiseOnClick(true);
-    l.link.HandleClick();
-    EXPECT_EQ(l.site.calls, (std::vector<std::string>{"open "}));
-}
-
-TEST(HyperLinkClick, CloseWinsOverMinimiseAndHappensAfterOpening) {
-    Link l;
-    l.link.SetURL("x");
-    l.link.SetMinimiseOnClick(true);
-    l.link.SetCloseOnClick(true);
-    l.link.HandleClick();
-    EXPECT_EQ(l.site.calls, (std::vector<std::string>{"open x", "unload"}));
+TEST(HyperLinkClick, MinimisesBeforeOpeningAndClosesAfter) {
+    // {minimise on click, close on click, parent has a minimise button, calls}
+    const std::tuple<bool, bool, bool, std::vector<std::string>> cases[] = {
+        {true, false, true, {"minimise", "open x"}},
+        {true, false, false, {"open x"}},
+        {true, true, true, {"open x", "unload"}}};
+    for (const auto& [minimise, close, hasButton, calls] : cases) {
+        Link l;
+        l.site.hasMinimiseButton = hasButton;
+        l.link.SetURL("x");
+        l.link.SetMinimiseOnClick(minimise);
+        l.link.SetCloseOnClick(close);
+        l.link.HandleClick();
+        EXPECT_EQ(l.site.calls, calls) << minimise << close << hasButton;
+    }
 }
 
 TEST(HyperLinkHover, TakesTheHighlightAndReturnsToBlueWhenTheMouseLeaves) {
@@ -89,16 +79,12 @@ TEST(HyperLinkHover, TakesTheHighlightAndReturnsToBlueWhenTheMouseLeaves) {
     EXPECT_FALSE(l.link.HoverTimerRunning());
 }
 
-TEST(HyperLinkHover, ACursorOnTheRectanglesBorderIsOutside) {
+TEST(HyperLinkHover, ACursorOnTheRectanglesBorderIsOutsideAndAClickRestoresTheColour) {
     Link l;
     l.link.HandleLabelMouseMove();
     l.pointer.cursor = {l.pointer.window.right, l.pointer.window.top + 5};
     l.link.tmrMouseOut.RaiseTick();
     EXPECT_EQ(l.link.LabelColour(), kLinkBlue);
-}
-
-TEST(HyperLinkHover, AClickRestoresTheLinkColour) {
-    Link l;
     l.link.HandleLabelMouseMove();
     l.link.HandleClick();
     EXPECT_EQ(l.link.LabelColour(), kLinkBlue);

@@ -29,26 +29,17 @@ TEST(TextBoxFilter, DigitsOnlyAcceptsADigitAndRefusesOtherCharacters) {
     for (int key : {'a', '-', '.', ' '}) {
         EXPECT_EQ(b.box.HandleKeyPress(key), 0) << key;
     }
-    const std::vector<std::string> expected{"KeyPress 53",  "Invalid 1 97", "KeyPress 0",
-                                            "Invalid 1 45", "KeyPress 0",   "Invalid 1 46",
-                                            "KeyPress 0",   "Invalid 1 32", "KeyPress 0"};
+    EXPECT_EQ(b.box.HandleKeyPress(8), 8);  // backspace raises only KeyPress
+    const std::vector<std::string> expected{
+        "KeyPress 53",  "Invalid 1 97", "KeyPress 0",   "Invalid 1 45", "KeyPress 0",
+        "Invalid 1 46", "KeyPress 0",   "Invalid 1 32", "KeyPress 0",   "KeyPress 8"};
     EXPECT_EQ(b.events, expected);
 }
 
-TEST(TextBoxFilter, BackspaceRaisesOnlyKeyPress) {
-    Box b;
-    EXPECT_EQ(b.box.HandleKeyPress(8), 8);
-    EXPECT_EQ(b.events, (std::vector<std::string>{"KeyPress 8"}));
-}
-
-TEST(TextBoxFilter, AHandlerCannotLetARefusedKeyThrough) {
+TEST(TextBoxFilter, AHandlerMayChangeTheInputTypeButCannotLetARefusedKeyThrough) {
     Box b;
     b.box.InvalidKeyPressed = [](long&, int& key) { key = '7'; };
     EXPECT_EQ(b.box.HandleKeyPress('x'), 0);
-}
-
-TEST(TextBoxFilter, AHandlerMayChangeTheBoxsInputType) {
-    Box b;
     b.box.InvalidKeyPressed = [](long& type, int&) { type = 0; };
     b.box.HandleKeyPress('x');
     EXPECT_EQ(b.box.InputType(), 0);
@@ -84,9 +75,13 @@ TEST(TextBoxFilter, TheFocusMovesBeforeKeyPressForAcceptedAndRefusedKeys) {
     EXPECT_EQ(b.events, expected);
 }
 
-TEST(TextBoxFocus, HighlightSelectsTheWholeTextAndStoresIt) {
+TEST(TextBoxFocus, HighlightSelectsTheWholeTextAndStoresItOtherwiseTheSelectionStays) {
     Box b;
     b.box.SetText("8080");
+    b.box.SetSelStart(2);
+    b.box.HandleGotFocus();
+    EXPECT_EQ(b.box.SelStart(), 2);
+    EXPECT_EQ(b.box.SelLength(), 0);
     b.box.SetHighlightOnFocus(true);
     const unsigned before = b.box.SelectionRevision();
     b.box.HandleGotFocus();
@@ -95,30 +90,17 @@ TEST(TextBoxFocus, HighlightSelectsTheWholeTextAndStoresIt) {
     EXPECT_GT(b.box.SelectionRevision(), before);
 }
 
-TEST(TextBoxFocus, WithoutHighlightTheStoredSelectionStays) {
-    Box b;
-    b.box.SetText("8080");
-    b.box.SetSelStart(2);
-    b.box.HandleGotFocus();
-    EXPECT_EQ(b.box.SelStart(), 2);
-    EXPECT_EQ(b.box.SelLength(), 0);
-}
-
-TEST(TextBoxText, SettingItRaisesChangeOnceWithTheNewText) {
+TEST(TextBoxText, SettingItRaisesChangeOnceAndSelTextReplacesTheStoredSelection) {
     Box b;
     b.box.SetText("10000");
     b.box.SetText("10000");
     EXPECT_EQ(b.events, (std::vector<std::string>{"Change 10000"}));
-}
-
-TEST(TextBoxText, SelTextReplacesTheStoredSelection) {
-    QelTextBoxXP box("txt");
-    box.SetText("abcdef");
-    box.SetSelStart(1);
-    box.SetSelLength(2);
-    box.SetSelText("XY-");
-    EXPECT_EQ(box.Text(), "aXY-def");
-    EXPECT_EQ(box.SelText(), "XY-");
+    b.box.SetText("abcdef");
+    b.box.SetSelStart(1);
+    b.box.SetSelLength(2);
+    b.box.SetSelText("XY-");
+    EXPECT_EQ(b.box.Text(), "aXY-def");
+    EXPECT_EQ(b.box.SelText(), "XY-");
 }
 
 TEST(TextBoxLayout, A1605By315ControlHasAnInnerBox1460By195At75And45) {
@@ -126,12 +108,7 @@ TEST(TextBoxLayout, A1605By315ControlHasAnInnerBox1460By195At75And45) {
     box.SetBounds({0, 0, 1605, 315});
     box.ApplyLayout();
     EXPECT_EQ(box.InnerBox(), (Bounds{75, 45, 1460, 195}));
-}
-
-TEST(TextBoxLayout, ASizeSmallerThanTheMarginsKeepsThePreviousValue) {
-    QelTextBoxXP box("txt");
-    box.SetBounds({0, 0, 1605, 315});
-    box.ApplyLayout();
+    // A size smaller than the margins keeps the previous value.
     box.SetBounds({0, 0, 100, 400});
     box.ApplyLayout();
     EXPECT_EQ(box.InnerBox(), (Bounds{75, 45, 1460, 280}));
@@ -161,34 +138,23 @@ TEST(TextBoxProperties, ANewBoxHasTheThemesOutline) {
     EXPECT_FALSE(box.GetFont().has_value());
 }
 
-TEST(TextBoxProperties, ALayoutWithARedBackColorLoadsBlackOnWhite) {
+TEST(TextBoxProperties, ReadingMatchesKeysWithoutCaseLoadsBlackOnWhiteAndKeepsTheBorderColor) {
     PropertyBag bag;
     bag.Put("backcolor", "0x000000FF");
     bag.Put("forecolor", "0x00FFFFFF");
-    QelTextBoxXP box("txt");
-    box.ReadProperties(bag, {"txt", Font{}, {}});
-    EXPECT_EQ(box.BackColor(), Rgb(255, 255, 255));
-    EXPECT_EQ(box.InnerBackColor(), Rgb(255, 255, 255));
-    EXPECT_EQ(box.ForeColor(), Rgb(0, 0, 0));
-}
-
-TEST(TextBoxProperties, KeysAreMatchedWithoutRegardToCase) {
-    PropertyBag bag;
+    bag.Put("bordercolor", "0x000000FF");
     bag.Put("INPUTTYPE", "1");
     bag.Put("Alignment", "2");
     bag.Put("text", "10000");
     QelTextBoxXP box("txt");
     box.ReadProperties(bag, {"txt", Font{}, {}});
+    EXPECT_EQ(box.BackColor(), Rgb(255, 255, 255));
+    EXPECT_EQ(box.InnerBackColor(), Rgb(255, 255, 255));
+    EXPECT_EQ(box.ForeColor(), Rgb(0, 0, 0));
     EXPECT_EQ(box.InputType(), 1);
     EXPECT_EQ(box.GetAlignment(), Alignment::Centre);
     EXPECT_EQ(box.Text(), "10000");
-}
-
-TEST(TextBoxProperties, ALoadedBorderColorIsKeptButNotDrawn) {
-    PropertyBag bag;
-    bag.Put("bordercolor", "0x000000FF");
-    QelTextBoxXP box("txt");
-    box.ReadProperties(bag, {"txt", Font{}, {}});
+    // A loaded border colour is kept but not drawn until set.
     EXPECT_EQ(box.BorderColor(), Rgb(255, 0, 0));
     EXPECT_EQ(box.OutlineColour(), Rgb(127, 157, 185));
     box.SetBorderColor(Rgb(0, 255, 0));

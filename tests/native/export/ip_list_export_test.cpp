@@ -11,10 +11,14 @@ struct IpListExport : ::testing::Test {
     void SetUp() override { rig.w().SetStatusText("Listening."); }
 };
 
-TEST_F(IpListExport, AnEmptyListSaysSoWithoutADialog) {
+TEST_F(IpListExport, AnEmptyListSaysSoWithoutADialogAndCancelWritesNothing) {
     rig.w().mIPs_Click();
     EXPECT_EQ(rig.Status(), "No IPs have yet attempted a connection.");
     EXPECT_TRUE(rig.dialogs.fileRequests.empty());
+    rig.w().state.ipList = {"10.0.0.5"};
+    rig.w().mIPs_Click();
+    EXPECT_TRUE(rig.textFiles.attempts.empty());
+    EXPECT_EQ(rig.Status(), "Logging has not been saved.");
 }
 
 TEST_F(IpListExport, SavesHeaderRuleEmptyLineAndTheAddressesUnderTheTxtName) {
@@ -31,13 +35,6 @@ TEST_F(IpListExport, SavesHeaderRuleEmptyLineAndTheAddressesUnderTheTxtName) {
     EXPECT_EQ(rig.Status(), "Listening.");
 }
 
-TEST_F(IpListExport, CancelWritesNothingAndSaysNotSaved) {
-    rig.w().state.ipList = {"10.0.0.5"};
-    rig.w().mIPs_Click();
-    EXPECT_TRUE(rig.textFiles.attempts.empty());
-    EXPECT_EQ(rig.Status(), "Logging has not been saved.");
-}
-
 TEST_F(IpListExport, AFailedWriteShowsTheIpLogfileError) {
     rig.w().state.ipList = {"10.0.0.5"};
     rig.dialogs.filePaths = {"C:\\out\\ips.txt"};
@@ -50,12 +47,17 @@ TEST_F(IpListExport, AFailedWriteShowsTheIpLogfileError) {
     EXPECT_EQ(rig.w().state.ipList, std::vector<std::string>{"10.0.0.5"});
 }
 
-TEST_F(IpListExport, TheMenusIpsItemSavesTheList) {
+TEST_F(IpListExport, TheMenusItemsSaveTheListAndTheLog) {
     rig.w().state.ipList = {"10.0.0.5"};
-    rig.dialogs.menuChoice = "mIPs";
-    rig.dialogs.filePaths = {"C:\\out\\ips.txt"};
-    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 10, 10);
+    rig.w().eventLog.Clear();
+    rig.w().AddLogEntry("one", false, 0);
+    rig.dialogs.filePaths = {"C:\\out\\ips.txt", "C:\\out\\log.txt"};
+    for (const char* item : {"mIPs", "mLOG"}) {
+        rig.dialogs.menuChoice = item;
+        rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 10, 10);
+    }
     EXPECT_EQ(rig.textFiles.files.count("C:\\out\\ips.txt"), 1u);
+    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\log.txt"), "14:03:27 - one\r\n");
 }
 
 }  // namespace

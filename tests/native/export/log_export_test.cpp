@@ -45,13 +45,12 @@ TEST_F(LogExport, AnEmptyLogGivesAnEmptyFile) {
     EXPECT_EQ(rig.textFiles.files.at("C:\\out\\empty.txt"), "");
 }
 
-TEST_F(LogExport, CancelWritesNothingAndSaysSoInTheStatusBar) {
+TEST_F(LogExport, CancelOrDecliningToReplaceTheTxtNamedFileSaysNotSaved) {
     rig.w().mLOG_Click();
     EXPECT_TRUE(rig.textFiles.attempts.empty());
     EXPECT_EQ(rig.Status(), kNotSaved);
-}
 
-TEST_F(LogExport, DecliningToReplaceTheTxtNamedFileSaysNotSaved) {
+    rig.w().SetStatusText("Listening.");
     rig.textFiles.files["C:\\out\\log.txt"] = "old";
     rig.dialogs.filePaths = {"C:\\out\\log"};
     rig.dialogs.answerYes = false;
@@ -66,46 +65,19 @@ TEST_F(LogExport, AFailedWriteShowsTheLogfileErrorAndKeepsTheLog) {
     rig.dialogs.filePaths = {"C:\\out\\log.txt"};
     rig.textFiles.failure = "The system cannot find the path specified";
     rig.w().mLOG_Click();
-    ASSERT_EQ(rig.dialogs.messages.size(), 1u);
-    EXPECT_EQ(rig.dialogs.messages[0].prompt,
-              "There was an error while saving the logfile: "
-              "The system cannot find the path specified");
-    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgExclamation);
-    EXPECT_EQ(rig.dialogs.messages[0].title, "");
+    EXPECT_EQ(rig.dialogs.messages,
+              (std::vector<ShownMessage>{{"There was an error while saving the logfile: "
+                                          "The system cannot find the path specified",
+                                          kMsgExclamation, ""}}));
     EXPECT_EQ(rig.Status(), "Listening.");
     EXPECT_EQ(rig.LogTexts(), std::vector<std::string>{"one"});
 }
 
-TEST_F(LogExport, TheMenusLogItemSavesTheLog) {
-    Log({14, 3, 27}, "one");
-    rig.dialogs.menuChoice = "mLOG";
+TEST_F(LogExport, EntriesLoggedWhileTheDialogIsOpenAreSaved) {
+    Log({14, 3, 27}, "before");
+    rig.dialogs.whileFileDialogOpen = [&] { rig.w().AddLogEntry("during", false, 0); };
     rig.dialogs.filePaths = {"C:\\out\\log.txt"};
-    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 10, 10);
-    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\log.txt"), "14:03:27 - one\r\n");
-}
-
-// The dialog runs a message loop, so events can be logged while the user picks a name.
-struct LoggingDialogs : FakeDialogs {
-    std::function<void()> whileFileDialogOpen;
-    std::string ShowFileDialog(const FileDialogRequest& request) override {
-        whileFileDialogOpen();
-        return FakeDialogs::ShowFileDialog(request);
-    }
-};
-
-TEST(LogExportTiming, EntriesLoggedWhileTheDialogIsOpenAreSaved) {
-    Rig rig;
-    LoggingDialogs dialogs;
-    Services services{rig.settings,  rig.environment, dialogs,      rig.clock,    rig.locale,
-                      rig.socket,    rig.launcher,    rig.sound,    rig.shell,    rig.tray,
-                      rig.processes, rig.files,       rig.registry, rig.textFiles};
-    WMain window(services);
-    window.AddLogEntry("before", false, 0);
-    dialogs.whileFileDialogOpen = [&] { window.AddLogEntry("during", false, 0); };
-    dialogs.filePaths = {"C:\\out\\log.txt"};
-
-    window.mLOG_Click();
-
+    rig.w().mLOG_Click();
     EXPECT_EQ(rig.textFiles.files.at("C:\\out\\log.txt"),
               "14:03:27 - before\r\n14:03:27 - during\r\n");
 }

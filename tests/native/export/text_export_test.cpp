@@ -25,21 +25,17 @@ struct TextExportSteps : ::testing::Test {
     ExportOutcome Run() { return ExportTextFile(dialogs, writer, request); }
 };
 
-TEST_F(TextExportSteps, TheDialogIsASaveDialogForAllFilesWithNothingPreset) {
-    Run();
+TEST_F(TextExportSteps, AsksWithASaveDialogForAllFilesAndWritesWithTheTxtRuleApplied) {
+    dialogs.filePaths = {"C:\\out\\report.log"};
+    EXPECT_EQ(Run(), ExportOutcome::Saved);
+    EXPECT_EQ(writer.attempts, std::vector<std::string>{"C:\\out\\report.log.txt"});
+    EXPECT_EQ(writer.files["C:\\out\\report.log.txt"], "a\r\n");
     ASSERT_EQ(dialogs.fileRequests.size(), 1u);
     const FileDialogRequest& asked = dialogs.fileRequests[0];
     EXPECT_TRUE(asked.save);
     EXPECT_EQ(asked.title, "Title..");
     EXPECT_EQ(asked.filter, "(*.*) All Files\xC2\xAC*.*");
     EXPECT_EQ(asked.initialName + asked.initialFolder + asked.defaultExtension, "");
-}
-
-TEST_F(TextExportSteps, WritesToTheNameWithTheTxtRuleApplied) {
-    dialogs.filePaths = {"C:\\out\\report.log"};
-    EXPECT_EQ(Run(), ExportOutcome::Saved);
-    EXPECT_EQ(writer.attempts, std::vector<std::string>{"C:\\out\\report.log.txt"});
-    EXPECT_EQ(writer.files["C:\\out\\report.log.txt"], "a\r\n");
 }
 
 TEST_F(TextExportSteps, ReplacingAFileThatOnlyTheTxtRuleNamedIsAskedFirst) {

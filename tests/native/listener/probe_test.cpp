@@ -15,8 +15,10 @@ struct Started : Rig {
     std::string Counter() const { return window->stbStatus.Panel("_counter").text; }
 };
 
-TEST(Probe, IsCountedLoggedListedAnsweredAndListenedForAgain) {
+TEST(Probe, IsCountedLoggedListedAnsweredAndKeepsTheListener) {
     Started rig;
+    const int closes = rig.socket.closes;
+    const int listens = rig.socket.listens;
     rig.socket.Connect("10.0.0.5");
     EXPECT_EQ(rig.Counter(), "1 probes");
     ASSERT_EQ(rig.LogTexts().back(), "Probed by 10.0.0.5; replying with message.");
@@ -27,45 +29,34 @@ TEST(Probe, IsCountedLoggedListedAnsweredAndListenedForAgain) {
     ASSERT_EQ(rig.launcher.commandLines.size(), 1U);
     EXPECT_EQ(rig.launcher.commandLines[0],
               "NET SEND 10.0.0.5 " + rig.w().state.composedReturnMessage);
-    EXPECT_TRUE(rig.socket.listening);
     EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.0.5; return message sent.");
     EXPECT_EQ(rig.sound.played, std::vector<std::string>{"C:\\Tools\\Data\\Probe.wav"});
-}
-
-TEST(Probe, KeepsTheListenerSoWaitingAttemptsAreNotLost) {
-    Started rig;
-    const int closes = rig.socket.closes;
-    const int listens = rig.socket.listens;
-    rig.socket.Connect("10.0.0.5");
+    // Closing and re-listening would drop the attempts waiting in the backlog.
     rig.socket.Connect("10.0.0.6");
     EXPECT_EQ(rig.socket.closes, closes);
     EXPECT_EQ(rig.socket.listens, listens);
     EXPECT_TRUE(rig.socket.listening);
 }
 
-TEST(Probe, RepeatsRaiseTheHitCountAndKeepTheListFree) {
+TEST(Probe, RepeatsRaiseTheHitCountAndTheListKeepsFirstSeenOrderWithoutEmpties) {
     Started rig;
+    EXPECT_TRUE(rig.w().state.ipList.empty());
     const std::size_t before = rig.w().lvwLog.Count();
-    rig.socket.Connect("10.0.0.5");
-    rig.socket.Connect("10.0.0.7");
-    rig.socket.Connect("10.0.0.5");
-    EXPECT_EQ(rig.Counter(), "3 probes");
-    EXPECT_EQ(rig.w().lvwLog.Count(), before + 2);
+    for (const char* ip : {"10.0.0.5", "", "10.0.0.50", "10.0.0.5"}) {
+        rig.socket.Connect(ip);
+    }
+    EXPECT_EQ(rig.Counter(), "4 probes");
+    EXPECT_EQ(rig.w().lvwLog.Count(), before + 3);
     EXPECT_EQ(rig.w().lvwLog.Item(before).subItems.at(1).text, "2");
-    EXPECT_EQ(rig.w().state.ipList, (std::vector<std::string>{"10.0.0.5", "10.0.0.7"}));
-    EXPECT_EQ(rig.launcher.commandLines.size(), 3U);
-}
-
-TEST(Probe, AnEmptyAddressNeverEntersTheList) {
-    Started rig;
-    rig.socket.Connect("");
-    rig.socket.Connect("10.0.0.5");
-    rig.socket.Connect("10.0.0.50");
     EXPECT_EQ(rig.w().state.ipList, (std::vector<std::string>{"10.0.0.5", "10.0.0.50"}));
-    EXPECT_EQ(rig.Counter(), "3 probes");
+    EXPECT_EQ(rig.launcher.commandLines.size(), 4U);
+    // Clearing the log keeps the list.
+    rig.w().mCONTEXT.Find("mCLEARLOG")->Click();
+    rig.socket.Connect("10.0.0.5");
+    EXPECT_EQ(rig.w().state.ipList.size(), 2U);
 }
 
-TEST(IpList, KeepsFirstSeenOrderAndComparesExactly) {
+TEST(IpList, ComparesExactly) {
     std::vector<std::string> list;
     std::unordered_set<std::string> index;
     for (const char* ip : {"10.0.0.5", "10.0.0.50", "", "10.0.0.5", "10.0.0.5 ", "10.0.0.50"}) {
@@ -74,33 +65,30 @@ TEST(IpList, KeepsFirstSeenOrderAndComparesExactly) {
     EXPECT_EQ(list, (std::vector<std::string>{"10.0.0.5", "10.0.0.50", "10.0.0.5 "}));
 }
 
-TEST(IpList, StartsEmptyAndSurvivesClearingTheLog) {
-    Started rig;
-    EXPECT_TRUE(rig.w().state.ipList.empty());
-    rig.socket.Connect("10.0.0.5");
-    rig.w().mCONTEXT.Find("mCLEARLOG")->Click();
-    rig.socket.Connect("10.0.0.5");
-    EXPECT_EQ(rig.w().state.ipList, std::vector<std::string>{"10.0.0.5"});
-}
-
 TEST(Probe, CounterGroupsWithTheSystemsSeparator) {
-    const std::pair<std::int64_t, const char*> cases[] = {
-        {0, "1 probes"}, {998, "999 probes"}, {999, "1,000 probes"}, {1000, "1,001 probes"}};
-    for (const auto& [before, shown] : cases) {
+    const std::tuple<std::int64_t, const char*, const char*> cases[] = {
+        {0, ",", "1 probes"},
+        {998, ",", "999 probes"},
+        {999, ",", "1,000 probes"},
+        {1000, ",", "1,001 probes"},
+        {1233, ".", "1.234 probes"}};
+    for (const auto& [before, separator, shown] : cases) {
         Started rig;
+        rig.locale.thousands = separator;
         rig.w().state.probeCount = before;
         rig.socket.Connect("10.0.0.5");
-        EXPECT_EQ(rig.Counter(), shown);
+        EXPECT_EQ(rig.Counter(), shown) << before << " " << separator;
     }
-    Started dotted;
-    dotted.locale.thousands = ".";
-    dotted.w().state.probeCount = 1233;
-    dotted.socket.Connect("10.0.0.5");
-    EXPECT_EQ(dotted.Counter(), "1.234 probes");
 }
 
-TEST(Probe, FailedRestartOnANewPortIsReportedThenOverwritten) {
+TEST(Probe, ANewPortTakesEffectAtTheNextProbeAndAFailedRestartIsOverwritten) {
     Started rig;
+    rig.w().txtSocketPort.UserChangedText("10001");
+    EXPECT_EQ(rig.socket.port, 10000);
+    rig.socket.Connect("10.0.0.5");
+    EXPECT_EQ(rig.socket.port, 10001);
+    EXPECT_TRUE(rig.socket.listening);
+
     rig.w().txtSocketPort.UserChangedText("135");
     rig.socket.portsInUse.insert(135);
     rig.socket.Connect("10.0.0.5");
@@ -108,15 +96,6 @@ TEST(Probe, FailedRestartOnANewPortIsReportedThenOverwritten) {
     EXPECT_EQ(rig.LogTexts().back(), "Couldn't start listening on port 135. Listening aborted.");
     EXPECT_FALSE(rig.socket.listening);
     EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.0.5; return message sent.");
-}
-
-TEST(Probe, ANewPortTakesEffectAtTheNextProbe) {
-    Started rig;
-    rig.w().txtSocketPort.UserChangedText("10001");
-    EXPECT_EQ(rig.socket.port, 10000);
-    rig.socket.Connect("10.0.0.5");
-    EXPECT_EQ(rig.socket.port, 10001);
-    EXPECT_TRUE(rig.socket.listening);
 }
 
 TEST(Probe, TrayTipFollowsTheCountOnlyWhileMinimised) {
@@ -131,21 +110,16 @@ TEST(Probe, TrayTipFollowsTheCountOnlyWhileMinimised) {
     EXPECT_EQ(tip, u"Sentrel v1.20 - [2 probes]");
 }
 
-TEST(Probe, NoSoundWhenSoundsWereOffAtStart) {
-    Rig rig;
-    rig.Store("Play SFX", "0");
-    rig.w().Form_Load();
-    rig.w().chkPlaySFX.UserClick();  // ticked during the run: takes effect at the next start
-    rig.socket.Connect("10.0.0.5");
-    EXPECT_TRUE(rig.sound.played.empty());
-}
-
-TEST(Probe, UntickingSoundsDuringTheRunDoesNotSilenceIt) {
-    Started rig;
-    rig.w().chkPlaySFX.UserClick();
-    EXPECT_EQ(rig.w().chkPlaySFX.Value(), 0);
-    rig.socket.Connect("10.0.0.5");
-    EXPECT_EQ(rig.sound.played.size(), 1U);
+TEST(Probe, TheSoundFollowsPlaySfxAsItWasAtStartNotTheCheckBoxDuringTheRun) {
+    for (const auto& [stored, sounds] : {std::pair{"0", 0U}, std::pair{"1", 1U}}) {
+        Rig rig;
+        rig.Store("Startup Notice", "1");
+        rig.Store("Play SFX", stored);
+        rig.w().Form_Load();
+        rig.w().chkPlaySFX.UserClick();
+        rig.socket.Connect("10.0.0.5");
+        EXPECT_EQ(rig.sound.played.size(), sounds) << stored;
+    }
 }
 
 TEST(Probe, AFailedLaunchDoesNotStopTheHandling) {

@@ -35,6 +35,10 @@ TEST(EventLog, MergingKeepsTimeAndPlaceAndCountsHits) {
     EXPECT_EQ(HitCount(rig, 0).text, "2");
     EXPECT_EQ(HitCount(rig, 0).toolTip, "Total connection attempts from this IP..");
     EXPECT_EQ(HitCount(rig, 1).text, "-");
+    // Duplicates without merging add lines.
+    rig.w().AddLogEntry("Other event.", false, 0);
+    EXPECT_EQ(rig.w().lvwLog.Count(), 3U);
+    EXPECT_EQ(HitCount(rig, 2).text, "-");
 }
 
 TEST(EventLog, HitCountsUseTheSystemsThousandsSeparator) {
@@ -54,14 +58,6 @@ TEST(EventLog, HitCountsUseTheSystemsThousandsSeparator) {
     EXPECT_EQ(HitCount(rig, 0).text, "1.002");
 }
 
-TEST(EventLog, DuplicatesWithoutMergingAddLines) {
-    Rig rig;
-    rig.w().AddLogEntry("Same text.", false, 0);
-    rig.w().AddLogEntry("Same text.", false, 0);
-    EXPECT_EQ(rig.w().lvwLog.Count(), 2U);
-    EXPECT_EQ(HitCount(rig, 1).text, "-");
-}
-
 TEST(EventLog, ColourAppliesToEveryCellOnlyWhenAtLeastOne) {
     Rig rig;
     rig.w().AddLogEntry("Default.", false, 0);
@@ -74,13 +70,10 @@ TEST(EventLog, ColourAppliesToEveryCellOnlyWhenAtLeastOne) {
     EXPECT_EQ(red.cell.foreColour, Rgb(255, 0, 0));
     EXPECT_EQ(red.subItems.at(0).foreColour, Rgb(255, 0, 0));
     EXPECT_EQ(red.subItems.at(1).foreColour, Rgb(255, 0, 0));
-}
-
-TEST(EventLog, AMergeRecoloursTheEntryItFound) {
-    Rig rig;
+    // A merge recolours the entry it found.
     rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, 0);
     rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, kLogProbeColour);
-    EXPECT_EQ(rig.w().lvwLog.Item(0).cell.foreColour, kLogProbeColour);
+    EXPECT_EQ(rig.w().lvwLog.Item(3).cell.foreColour, kLogProbeColour);
 }
 
 TEST(EventLog, NewEntriesAreScrolledIntoViewMergesAreNot) {
@@ -123,10 +116,8 @@ TEST(EventLog, DoubleClickShowsTheSelectedEntry) {
     rig.w().AddLogEntry("First.", false, 0);
     rig.w().lvwLog.SetSelectedIndex(0);
     rig.w().lvwLog.RaiseDblClick();
-    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
-    EXPECT_EQ(rig.dialogs.messages[0].prompt, "14:03:27 - First.");
-    EXPECT_EQ(rig.dialogs.messages[0].title, "Sentrel..");
-    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgInformation);
+    EXPECT_EQ(rig.dialogs.messages,
+              (std::vector<ShownMessage>{{"14:03:27 - First.", kMsgInformation, "Sentrel.."}}));
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ TEST(SoundSwitch, IsLatchedAtStartFromPlaySfx) {
     }
 }
 
-TEST(ShellExe, OpensWithTheGivenRequest) {
+TEST(ShellExe, OpensWithTheGivenRequestAndAFailureShowsOneBox) {
     FakeShellOpener opener;
     FakeDialogs dialogs;
     ShellExe(opener, dialogs, "C:\\x.txt", "", 0, 1, "C:\\");
@@ -41,18 +41,12 @@ TEST(ShellExe, OpensWithTheGivenRequest) {
     EXPECT_EQ(opener.opened[0].directory, "C:\\");
     EXPECT_EQ(opener.opened[0].showCommand, 1);
     EXPECT_TRUE(dialogs.messages.empty());
-}
-
-TEST(ShellExe, AFailureShowsOneBox) {
-    FakeShellOpener opener;
     opener.succeed = false;
-    FakeDialogs dialogs;
     ShellExe(opener, dialogs, "nowhere:", "", 0, 1, "");
-    ASSERT_EQ(dialogs.messages.size(), 1U);
-    EXPECT_EQ(dialogs.messages[0].prompt,
-              "An unexpected error occured:\r\n    Maybe file doesn't exist?");
-    EXPECT_EQ(dialogs.messages[0].style, kMsgCritical);
-    EXPECT_EQ(dialogs.messages[0].title, "ShellExe()");
+    EXPECT_EQ(
+        dialogs.messages,
+        (std::vector<ShownMessage>{{"An unexpected error occured:\r\n    Maybe file doesn't exist?",
+                                    kMsgCritical, "ShellExe()"}}));
 }
 
 TEST(ShellExe, TheDonationPictureOpensTheDonationPage) {

@@ -54,32 +54,24 @@ TEST(TrayRecord, AddFillsEveryFieldAndMarksThePicture) {
     EXPECT_EQ(picture.Tag(), "SYSTRAYICON");
 }
 
-TEST(TrayRecord, TipIsNulTerminatedAndBlankFilled) {
+TEST(TrayRecord, TipIsNulTerminatedBlankFilledAndCutInsideTheRecordOnACharacterBoundary) {
     const auto tip = MakeTrayTip("ab");
-    EXPECT_EQ(tip[0], u'a');
-    EXPECT_EQ(tip[1], u'b');
-    EXPECT_EQ(tip[2], u'\0');
+    EXPECT_EQ(std::u16string(tip.data()), u"ab");
     for (std::size_t i = 3; i < tip.size(); ++i) {
         EXPECT_EQ(tip[i], u' ') << i;
     }
-}
-
-TEST(TrayRecord, ALongTipIsCutInsideTheRecord) {
-    const auto tip = MakeTrayTip(std::string(200, 'x'));
-    EXPECT_EQ(std::u16string(tip.data()), std::u16string(63, u'x'));
-    EXPECT_EQ(tip[63], u'\0');
-}
-
-TEST(TrayRecord, CuttingNeverSplitsACharacter) {
-    // 62 letters, then a character outside the basic plane (two UTF-16 units).
-    const auto tip = MakeTrayTip(std::string(62, 'x') + "\xF0\x9F\x98\x80" + "yy");
-    EXPECT_EQ(std::u16string(tip.data()), std::u16string(62, u'x'));
-    const auto accented = MakeTrayTip("Sentrel \xC3\xA9t\xC3\xA9");
-    EXPECT_EQ(std::u16string(accented.data()), u"Sentrel \u00E9t\u00E9");
-    const auto broken = MakeTrayTip(
-        "a\xFF"
-        "b");
-    EXPECT_EQ(std::u16string(broken.data()), u"a\uFFFDb");
+    const std::pair<std::string, std::u16string> cases[] = {
+        {std::string(200, 'x'), std::u16string(63, u'x')},
+        // 62 letters, then a character outside the basic plane (two UTF-16 units).
+        {std::string(62, 'x') + "\xF0\x9F\x98\x80" + "yy", std::u16string(62, u'x')},
+        {"Sentrel \xC3\xA9t\xC3\xA9", u"Sentrel \u00E9t\u00E9"},
+        {"a\xFF"
+         "b",
+         u"a\uFFFDb"},
+    };
+    for (const auto& [text, shown] : cases) {
+        EXPECT_EQ(std::u16string(MakeTrayTip(text).data()), shown) << text;
+    }
 }
 
 TEST(TrayRecord, ModifyChangesOnlyWhatIsGiven) {
@@ -112,17 +104,6 @@ TEST(TrayRecord, RemoveActsOnlyOnAMarkedPicture) {
     EXPECT_EQ(picture.Tag(), "");
 }
 
-TEST(WindowBehaviour, MinimisingGoesToTheTrayWithTitleAndCount) {
-    Started rig;
-    rig.socket.Connect("10.0.0.5");
-    rig.Minimise();
-    ASSERT_EQ(rig.tray.calls.size(), 1U);
-    EXPECT_EQ(rig.tray.calls[0].first, TrayMessage::Add);
-    EXPECT_EQ(TipText(rig.tray.calls[0].second), u"Sentrel v1.20 - [1 probes]");
-    EXPECT_FALSE(rig.w().wMain.Visible());
-    EXPECT_EQ(rig.w().imgSystray.Tag(), "SYSTRAYICON");
-}
-
 TEST(WindowBehaviour, WithoutTheOptionMinimisingLeavesTheTrayAlone) {
     Started rig;
     rig.w().chkMinimiseToTray.UserClick();
@@ -131,9 +112,15 @@ TEST(WindowBehaviour, WithoutTheOptionMinimisingLeavesTheTrayAlone) {
     EXPECT_TRUE(rig.w().wMain.Visible());
 }
 
-TEST(WindowBehaviour, LeftClickOnTheIconRestoresAndTakesTheIconAway) {
+TEST(WindowBehaviour, MinimisingGoesToTheTrayAndALeftClickOnTheIconRestores) {
     Started rig;
+    rig.socket.Connect("10.0.0.5");
     rig.Minimise();
+    ASSERT_EQ(rig.tray.calls.size(), 1U);
+    EXPECT_EQ(rig.tray.calls[0].first, TrayMessage::Add);
+    EXPECT_EQ(TipText(rig.tray.calls[0].second), u"Sentrel v1.20 - [1 probes]");
+    EXPECT_FALSE(rig.w().wMain.Visible());
+    EXPECT_EQ(rig.w().imgSystray.Tag(), "SYSTRAYICON");
     const unsigned raised = rig.w().wMain.ZOrderRequests();
     rig.w().wMain.TrayCallback(0x202);
     EXPECT_EQ(rig.w().wMain.GetWindowState(), WindowState::Normal);
@@ -157,11 +144,10 @@ TEST(WindowBehaviour, RightClickShowsTheBoxThenRestores) {
     bool hiddenWhileOpen = false;
     rig.dialogs.whileOpen = [&] { hiddenWhileOpen = !rig.w().wMain.Visible(); };
     rig.w().wMain.TrayCallback(0x205);
-    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
-    EXPECT_EQ(rig.dialogs.messages[0].prompt,
-              "Context menu? Here? At this time of the day? Well I never..!");
-    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgExclamation);
-    EXPECT_EQ(rig.dialogs.messages[0].title, "Sentrel, Baby!");
+    EXPECT_EQ(
+        rig.dialogs.messages,
+        (std::vector<ShownMessage>{{"Context menu? Here? At this time of the day? Well I never..!",
+                                    kMsgExclamation, "Sentrel, Baby!"}}));
     EXPECT_TRUE(hiddenWhileOpen);
     EXPECT_TRUE(rig.w().wMain.Visible());
     EXPECT_EQ(rig.w().imgSystray.Tag(), "");

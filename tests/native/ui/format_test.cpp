@@ -3,7 +3,6 @@
 #include <cstdint>
 #include <limits>
 
-#include "shell/sounds.h"
 #include "ui/format.h"
 
 namespace sentrel {
@@ -39,17 +38,6 @@ TEST(Format, LeadingNumberReadsLikeTheToolkit) {
     EXPECT_EQ(RoundToInt(1.6), 2);
     EXPECT_EQ(RoundToInt(2.5), 2);
     EXPECT_EQ(RoundToInt(1e300), std::numeric_limits<int>::max());
-}
-
-TEST(SoundPaths, ProgramFolderAndDriveRoot) {
-    SoundPaths tools = BuildSoundPaths("C:\\Tools");
-    EXPECT_EQ(tools.appPath, "C:\\Tools\\");
-    EXPECT_EQ(tools.probe, "C:\\Tools\\Data\\Probe.wav");
-    EXPECT_EQ(tools.disinfected, "C:\\Tools\\Data\\Disinfected.wav");
-    SoundPaths root = BuildSoundPaths("C:\\");
-    EXPECT_EQ(root.appPath, "C:\\");
-    EXPECT_EQ(root.infected, "C:\\Data\\Infected.wav");
-    EXPECT_EQ(root.notInfected, "C:\\Data\\NotInfected.wav");
 }
 
 }  // namespace

@@ -6,64 +6,48 @@
 namespace sentrel::test {
 namespace {
 
-TEST(ProcessNameMatches, TheNameEndsWithTheTargetWithoutRegardToCase) {
-    EXPECT_TRUE(ProcessNameMatches("msblast.exe", "msblast.exe"));
-    EXPECT_TRUE(ProcessNameMatches("MSBLAST.EXE", "msblast.exe"));
-    EXPECT_TRUE(ProcessNameMatches("msblast.exe", "MsBlast.Exe"));
-    EXPECT_TRUE(ProcessNameMatches("C:\\WINDOWS\\system32\\msblast.exe", "msblast.exe"));
-    EXPECT_TRUE(ProcessNameMatches("xmsblast.exe", "msblast.exe"));
+TEST(ProcessNameMatches, TheNameCutAtItsFirstNulEndsWithTheWholeTargetWithoutRegardToCase) {
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        {"msblast.exe", "msblast.exe", true},
+        {"MSBLAST.EXE", "msblast.exe", true},
+        {"msblast.exe", "MsBlast.Exe", true},
+        {"C:\\WINDOWS\\system32\\msblast.exe", "msblast.exe", true},
+        {"xmsblast.exe", "msblast.exe", true},
+        {std::string("msblast.exe\0junk", 16), "msblast.exe", true},
+        {"msblast.exe.bak", "msblast.exe", false},
+        {"msblast", "msblast.exe", false},
+        {"sblast.exe", "msblast.exe", false},
+        {"", "msblast.exe", false},
+        {std::string("msbl\0ast.exe", 12), "msblast.exe", false},
+    };
+    for (const auto& [name, target, matches] : cases) {
+        EXPECT_EQ(ProcessNameMatches(name, target), matches) << name << " / " << target;
+    }
 }
 
-TEST(ProcessNameMatches, TheWholeTargetMustEndTheName) {
-    EXPECT_FALSE(ProcessNameMatches("msblast.exe.bak", "msblast.exe"));
-    EXPECT_FALSE(ProcessNameMatches("msblast", "msblast.exe"));
-    EXPECT_FALSE(ProcessNameMatches("sblast.exe", "msblast.exe"));
-    EXPECT_FALSE(ProcessNameMatches("", "msblast.exe"));
-}
-
-TEST(ProcessNameMatches, TheNameIsCutAtItsFirstNul) {
-    EXPECT_TRUE(ProcessNameMatches(std::string("msblast.exe\0junk", 16), "msblast.exe"));
-    EXPECT_FALSE(ProcessNameMatches(std::string("msbl\0ast.exe", 12), "msblast.exe"));
-}
-
-TEST(IsProcessRunning, AnEmptyTargetTakesNoSnapshot) {
-    FakeProcessTable table;
-    table.processes = {{4, "msblast.exe"}};
-    EXPECT_FALSE(IsProcessRunning(table, ""));
-    EXPECT_EQ(table.snapshots, 0);
-}
-
-TEST(IsProcessRunning, FindsAMatchAmongOtherProcesses) {
+TEST(IsProcessRunning, FindsAMatchWithOneSnapshotAndAnEmptyTargetTakesNone) {
     FakeProcessTable table;
     table.processes = {{4, "System"}, {8, "explorer.exe"}, {12, "C:\\WINDOWS\\TEEKIDS.EXE"}};
+    EXPECT_FALSE(IsProcessRunning(table, ""));
+    EXPECT_EQ(table.snapshots, 0);
     EXPECT_TRUE(IsProcessRunning(table, "teekids.exe"));
     EXPECT_FALSE(IsProcessRunning(table, "penis32.exe"));
     EXPECT_EQ(table.snapshots, 2);
 }
 
-TEST(KillProcess, EndsEveryMatchAndNothingElse) {
+TEST(KillProcess, EndsEveryMatchSkippingOneThatCannotBeEnded) {
     FakeProcessTable table;
-    table.processes = {
-        {4, "teekids.exe"}, {8, "explorer.exe"}, {12, "TEEKIDS.EXE"}, {16, "teekids.exe.bak"}};
-    KillProcess(table, "teekids.exe");
-    EXPECT_EQ(table.terminated, (std::vector<std::uint32_t>{4, 12}));
-    EXPECT_EQ(table.snapshots, 1);
-}
-
-TEST(KillProcess, SkipsAProcessThatCannotBeEndedAndGoesOn) {
-    FakeProcessTable table;
-    table.processes = {{4, "msblast.exe"}, {8, "msblast.exe"}};
+    table.processes = {{4, "teekids.exe"},
+                       {8, "explorer.exe"},
+                       {12, "TEEKIDS.EXE"},
+                       {16, "teekids.exe.bak"},
+                       {20, "teekids.exe"}};
     table.unkillable = {4};
-    KillProcess(table, "msblast.exe");
-    EXPECT_EQ(table.terminated, (std::vector<std::uint32_t>{8}));
-}
-
-TEST(KillProcess, AnEmptyTargetDoesNothing) {
-    FakeProcessTable table;
-    table.processes = {{4, "msblast.exe"}};
     KillProcess(table, "");
-    EXPECT_TRUE(table.terminated.empty());
     EXPECT_EQ(table.snapshots, 0);
+    KillProcess(table, "teekids.exe");
+    EXPECT_EQ(table.terminated, (std::vector<std::uint32_t>{12, 20}));
+    EXPECT_EQ(table.snapshots, 1);
 }
 
 }  // namespace

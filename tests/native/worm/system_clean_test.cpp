@@ -30,6 +30,7 @@ struct CleanRig : WormRig {
 
 TEST(CleanSystem, LogsEveryStepInBlueThenRescansAndConfirms) {
     CleanRig rig({"msblast.exe", "teekids.exe"});
+    rig.state().soundEnabled = true;
     rig.processes.processes = {
         {10, "msblast.exe"}, {11, "explorer.exe"}, {12, "penis32.exe"}, {13, "TEEKIDS.EXE"}};
     rig.w().cmdCleanSystem.UserClick();
@@ -50,38 +51,28 @@ TEST(CleanSystem, LogsEveryStepInBlueThenRescansAndConfirms) {
     }
     EXPECT_EQ(rig.processes.terminated, (std::vector<std::uint32_t>{10, 12, 13}));
     EXPECT_TRUE(rig.files.files.empty());
-    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
-    EXPECT_EQ(rig.dialogs.messages[0].prompt, "Your system was cleaned successfully.");
-    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgInformation);
-    EXPECT_EQ(rig.dialogs.messages[0].title, "Cleanse Result..");
+    EXPECT_EQ(rig.dialogs.messages,
+              (std::vector<ShownMessage>{
+                  {"Your system was cleaned successfully.", kMsgInformation, "Cleanse Result.."}}));
     // The rescan's status replaces the clean's own.
     EXPECT_EQ(rig.Status(), "System scanned at 14:03:27; no worm found.");
     EXPECT_FALSE(rig.w().cmdCleanSystem.Enabled());
-}
-
-TEST(CleanSystem, DeletesTheRunValueInBothRegistryViews) {
-    CleanRig rig;
-    rig.w().cmdCleanSystem.UserClick();
+    EXPECT_EQ(rig.Played(), std::vector<std::string>{"Disinfected.wav"});
     const std::string key = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-    const std::vector<DeletedValue> expected{{RegistryView::Bits64, key, "windows auto update"},
-                                             {RegistryView::Bits32, key, "windows auto update"}};
-    EXPECT_EQ(rig.registry.deleted, expected);
+    const std::vector<DeletedValue> deleted{{RegistryView::Bits64, key, "windows auto update"},
+                                            {RegistryView::Bits32, key, "windows auto update"}};
+    EXPECT_EQ(rig.registry.deleted, deleted);
 }
 
-TEST(CleanSystem, ClearsAttributesBeforeDeletingSoReadOnlyFilesGo) {
+TEST(CleanSystem, ClearsAttributesBeforeDeletingSoReadOnlyFilesGoAndLeavesHiddenOnesAlone) {
     CleanRig rig;
     rig.files.AddFile(System32("msblast.exe"), kReadOnly);
+    rig.Infect("penis32.exe", kHidden);
     rig.w().cmdCleanSystem.UserClick();
     EXPECT_FALSE(rig.files.HasFile(System32("msblast.exe")));
     const std::vector<std::string> expected{"attributes " + System32("msblast.exe"),
                                             "delete " + System32("msblast.exe")};
     EXPECT_EQ(rig.files.operations, expected);
-}
-
-TEST(CleanSystem, LeavesAHiddenWormFileAlone) {
-    CleanRig rig;
-    rig.Infect("penis32.exe", kHidden);
-    rig.w().cmdCleanSystem.UserClick();
     EXPECT_TRUE(rig.files.HasFile(System32("penis32.exe")));
     EXPECT_EQ(rig.CleanLog().at(4), "     deleting penis32.exe.. not found.");
 }
@@ -106,13 +97,6 @@ TEST(CleanSystem, WithNoFileLeftItStillEndsProcessesAndReportsSuccess) {
     EXPECT_EQ(rig.CleanLog().at(3), "     deleting msblast.exe.. not found.");
     EXPECT_EQ(rig.processes.terminated, std::vector<std::uint32_t>{7});
     EXPECT_EQ(rig.dialogs.messages.back().prompt, "Your system was cleaned successfully.");
-}
-
-TEST(CleanSystem, PlaysOnlyTheDisinfectedSound) {
-    CleanRig rig;
-    rig.state().soundEnabled = true;
-    rig.w().cmdCleanSystem.UserClick();
-    EXPECT_EQ(rig.Played(), std::vector<std::string>{"Disinfected.wav"});
 }
 
 TEST(CleanSystem, AFileThatStaysBringsBackTheInfectedVerdict) {
@@ -148,10 +132,8 @@ TEST(CleanSystem, EachFailureShowsItsBoxAndNothingAfterIt) {
         rig.files.FailRemove(System32("penis32.exe"), {failure.error, "The disk is full"});
         rig.w().cmdCleanSystem.UserClick();
 
-        ASSERT_EQ(rig.dialogs.messages.size(), 1U) << failure.prompt;
-        EXPECT_EQ(rig.dialogs.messages[0].prompt, failure.prompt);
-        EXPECT_EQ(rig.dialogs.messages[0].style, kMsgCritical);
-        EXPECT_EQ(rig.dialogs.messages[0].title, failure.title);
+        EXPECT_EQ(rig.dialogs.messages,
+                  (std::vector<ShownMessage>{{failure.prompt, kMsgCritical, failure.title}}));
         EXPECT_EQ(rig.CleanLog().back(), "     deleting penis32.exe.. found.");
         EXPECT_TRUE(rig.files.HasFile(System32("teekids.exe")));
         EXPECT_FALSE(rig.files.HasFile(System32("msblast.exe")));

@@ -89,17 +89,13 @@ TEST(ScanSystem, ACleanVerdictShowsTheCleanPageWithTheTimeInTheStatus) {
     EXPECT_EQ(rig.Status(), "System scanned at 09:05:03; no worm found.");
 }
 
-TEST(ScanSystem, HiddenOrSystemFilesAndFoldersCountAsAbsent) {
+TEST(ScanSystem, HiddenOrSystemFilesAndFoldersAreAbsentReadOnlyOnesAndOtherCasesPresent) {
     WormRig rig;
     rig.Infect("msblast.exe", kHidden);
     rig.Infect("penis32.exe", kSystem);
     rig.files.AddFolder(System32("teekids.exe"));
     ScanSystem(rig.w(), true);
     EXPECT_EQ(rig.w().labScanTitle.Caption(), "Your system appears to be clean!");
-}
-
-TEST(ScanSystem, ReadOnlyFilesAndOtherCasesOfTheNameArePresent) {
-    WormRig rig;
     rig.files.AddFile("c:\\windows\\SYSTEM32\\MSBLAST.EXE", kReadOnly);
     ScanSystem(rig.w(), true);
     EXPECT_EQ(rig.Status(), "System scanned; W32.Blaster.Worm WAS FOUND ON YOUR PC!");
@@ -116,31 +112,23 @@ TEST(ScanSystem, AFileInSysWow64CountsWhereThatFolderExists) {
     EXPECT_EQ(rig.Status(), "System scanned;  + W32.Blaster.Worm.B WAS FOUND ON YOUR PC!");
 }
 
-TEST(ScanSystem, TheInfectedSoundPlaysWhateverTheArgument) {
-    for (bool allClear : {true, false}) {
+TEST(ScanSystem, SoundsInfectedWhateverTheArgumentAllClearOnlyWhenAskedNoneWhenOff) {
+    // {sounds on, infected, all-clear argument, sound played}
+    const std::tuple<bool, bool, bool, const char*> cases[] = {
+        {true, true, true, "Infected.wav"},     {true, true, false, "Infected.wav"},
+        {true, false, true, "NotInfected.wav"}, {true, false, false, nullptr},
+        {false, true, true, nullptr},           {false, false, true, nullptr}};
+    for (const auto& [on, infected, allClear, played] : cases) {
         WormRig rig;
-        rig.state().soundEnabled = true;
-        rig.Infect("msblast.exe");
+        rig.state().soundEnabled = on;
+        if (infected) {
+            rig.Infect("msblast.exe");
+        }
         ScanSystem(rig.w(), allClear);
-        EXPECT_EQ(rig.Played(), std::vector<std::string>{"Infected.wav"}) << allClear;
+        const std::vector<std::string> expected =
+            played ? std::vector<std::string>{played} : std::vector<std::string>{};
+        EXPECT_EQ(rig.Played(), expected) << on << infected << allClear;
     }
-}
-
-TEST(ScanSystem, TheAllClearSoundPlaysOnlyWhenAskedFor) {
-    WormRig rig;
-    rig.state().soundEnabled = true;
-    ScanSystem(rig.w(), false);
-    EXPECT_TRUE(rig.Played().empty());
-    ScanSystem(rig.w(), true);
-    EXPECT_EQ(rig.Played(), std::vector<std::string>{"NotInfected.wav"});
-}
-
-TEST(ScanSystem, NoSoundWhenSoundsAreOff) {
-    WormRig rig;
-    ScanSystem(rig.w(), true);
-    rig.Infect("msblast.exe");
-    ScanSystem(rig.w(), true);
-    EXPECT_TRUE(rig.Played().empty());
 }
 
 TEST(ScanSystem, TheRescanButtonScansWithTheAllClearSound) {

@@ -57,10 +57,8 @@ TEST(TaskScannerTick, TheFirstSightingWarnsWithScanBoxAndSound) {
     EXPECT_EQ(rig.LogTexts(), log);
     EXPECT_EQ(rig.LogColour(0), Rgb(255, 0, 0));
     EXPECT_EQ(rig.LogColour(1), Rgb(255, 0, 0));
-    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
-    EXPECT_EQ(rig.dialogs.messages[0].prompt, kWarning);
-    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgCritical);
-    EXPECT_EQ(rig.dialogs.messages[0].title, "MSBLAST WARNING!");
+    EXPECT_EQ(rig.dialogs.messages,
+              (std::vector<ShownMessage>{{kWarning, kMsgCritical, "MSBLAST WARNING!"}}));
     EXPECT_TRUE(rig.state().wormWarningShown);
     // The scan's own sound while the box is open, the warning's sound after it is closed.
     EXPECT_EQ(playedWhileOpen, std::vector<std::string>{"Infected.wav"});
@@ -160,7 +158,7 @@ TEST(TaskScannerTick, ATickInsideAnotherBoxWarnsInside) {
     EXPECT_EQ(rig.Status(), "Background task scanner running.");
 }
 
-TEST(TaskScannerSwitch, SwitchingOnStoresStartsTheTimerAndInformsBeforeLogging) {
+TEST(TaskScannerSwitch, OnStoresStartsTheTimerAndInformsBeforeLoggingOffStopsQuietly) {
     TickRig rig;
     WMain& w = rig.w();
     w.chkTaskScanner.SetValue(0);
@@ -174,44 +172,34 @@ TEST(TaskScannerSwitch, SwitchingOnStoresStartsTheTimerAndInformsBeforeLogging) 
     EXPECT_EQ(storedWhileOpen, "1");
     EXPECT_EQ(logCountWhileOpen, 0U);
     EXPECT_TRUE(w.tmrMSBlastScan.Enabled());
-    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
-    EXPECT_EQ(rig.dialogs.messages[0].prompt,
-              "Sentrel will now regulary scan the system processes for any signs of MSBLAST "
-              "running.");
-    EXPECT_EQ(rig.dialogs.messages[0].style, kMsgInformation);
-    EXPECT_EQ(rig.dialogs.messages[0].title, "");
+    EXPECT_EQ(rig.dialogs.messages,
+              (std::vector<ShownMessage>{
+                  {"Sentrel will now regulary scan the system processes for any signs of MSBLAST "
+                   "running.",
+                   kMsgInformation, ""}}));
     EXPECT_EQ(rig.LogTexts(), std::vector<std::string>{"Background task scanner running."});
     EXPECT_FALSE(rig.LogColour(0).has_value());
     EXPECT_EQ(rig.Status(), "Background task scanner running.");
     // No check runs until the timer's first tick.
     EXPECT_EQ(rig.processes.snapshots, 0);
-}
 
-TEST(TaskScannerSwitch, SwitchingOffStopsTheTimerAndKeepsTheLabel) {
-    TickRig rig;
-    WMain& w = rig.w();
-    w.chkTaskScanner.SetValue(1);
-    w.tmrMSBlastScan.SetEnabled(true);
+    // Switching off stores, stops the timer, says so without a box and keeps the label.
     w.labWormRunning.SetVisible(true);
     w.chkTaskScanner.UserClick();
     EXPECT_EQ(rig.Stored()["Task Scanner"], "0");
     EXPECT_FALSE(w.tmrMSBlastScan.Enabled());
-    EXPECT_TRUE(rig.dialogs.messages.empty());
-    EXPECT_EQ(rig.LogTexts(), std::vector<std::string>{"Background task scanner is disabled."});
+    EXPECT_EQ(rig.dialogs.messages.size(), 1U);
+    EXPECT_EQ(rig.LogTexts().back(), "Background task scanner is disabled.");
     EXPECT_EQ(rig.Status(), "Background task scanner is disabled.");
     EXPECT_TRUE(w.labWormRunning.Visible());
 }
 
-TEST(PreventShutdown, StartsTheAbortHiddenAndSaysSo) {
+TEST(PreventShutdown, StartsTheAbortHiddenAndSaysWhetherItCould) {
     TickRig rig;
     rig.w().cmdPreventShutdown.UserClick();
     EXPECT_EQ(rig.launcher.commandLines, std::vector<std::string>{"shutdown /a"});
     EXPECT_EQ(rig.Status(), "The emergency shutdown should now be prevented.");
     EXPECT_EQ(rig.w().lvwLog.Count(), 0U);
-}
-
-TEST(PreventShutdown, ACommandThatCannotStartIsReported) {
-    TickRig rig;
     rig.launcher.result = {false, "The system cannot find the file specified"};
     rig.w().cmdPreventShutdown.UserClick();
     EXPECT_EQ(rig.Status(),

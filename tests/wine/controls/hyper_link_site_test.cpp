@@ -7,7 +7,7 @@
 namespace sentrel::test {
 namespace {
 
-TEST(HyperLinkSiteWin32, AppPathIsTheProgramsFolderWithoutATrailingBackslash) {
+TEST(HyperLinkSiteWin32, AppPathIsTheProgramsFolderAndTheMinimiseButtonIsSeen) {
     HWND window = TestWindow::Shared().Get();
     Win32HyperLinkSite site(window);
     wchar_t module[MAX_PATH];
@@ -17,11 +17,8 @@ TEST(HyperLinkSiteWin32, AppPathIsTheProgramsFolderWithoutATrailingBackslash) {
     ASSERT_FALSE(folder.empty());
     EXPECT_NE(folder.back(), '\\');
     EXPECT_EQ(path.substr(0, folder.size() + 1), folder + "\\");
-}
 
-TEST(HyperLinkSiteWin32, TheTopLevelWindowsMinimiseButtonIsSeen) {
-    HWND window = TestWindow::Shared().Get();
-    Win32HyperLinkSite site(window);
+    // The top-level window's minimise button is seen.
     EXPECT_TRUE(site.ParentHasMinimiseButton());
     const LONG_PTR style = GetWindowLongPtrW(window, GWL_STYLE);
     SetWindowLongPtrW(window, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_MINIMIZEBOX));

@@ -29,18 +29,14 @@ FileDialogRequest SaveRequest() {
     return request;
 }
 
-TEST(FileDialogRecord, FilterFieldsAreSeparatedByNulsAndEndInTwo) {
-    FileDialogRecord dialog(SaveRequest(), nullptr);
-    const wchar_t expected[] = L"(*.*) All Files\0*.*\0Text\0*.txt\0";
-    // The literal brings its own final NUL: the list ends in two.
-    const std::wstring filter(dialog.Record().lpstrFilter, std::size(expected));
-    EXPECT_EQ(filter, std::wstring(expected, std::size(expected)));
-    EXPECT_EQ(dialog.Record().nFilterIndex, 1u);
-}
-
-TEST(FileDialogRecord, SaveAndOpenModesHaveTheirFlags) {
+TEST(FileDialogRecord, FilterFieldsAreSeparatedByNulsAndEndInTwoAndEachModeHasItsFlags) {
     FileDialogRequest request = SaveRequest();
     FileDialogRecord save(request, nullptr);
+    const wchar_t expected[] = L"(*.*) All Files\0*.*\0Text\0*.txt\0";
+    // The literal brings its own final NUL: the list ends in two.
+    const std::wstring filter(save.Record().lpstrFilter, std::size(expected));
+    EXPECT_EQ(filter, std::wstring(expected, std::size(expected)));
+    EXPECT_EQ(save.Record().nFilterIndex, 1u);
     EXPECT_EQ(save.Record().Flags, 0x806u);
     request.save = false;
     FileDialogRecord open(request, nullptr);
@@ -65,22 +61,20 @@ TEST(FileDialogRecord, CarriesTheRequestWithBuffersFullOfNulsToTheirCapacity) {
     EXPECT_EQ(std::wstring(record.lpstrDefExt), L"txt");
 }
 
-TEST(FileDialogRecord, EmptyTextsLeaveTheChoiceToTheDialog) {
-    FileDialogRecord dialog(FileDialogRequest{}, nullptr);
-    const OPENFILENAMEW& record = dialog.Record();
+TEST(FileDialogRecord, EmptyTextsLeaveTheChoiceToTheDialogAndATooLongNameIsCutWithItsNul) {
+    FileDialogRecord empty(FileDialogRequest{}, nullptr);
+    const OPENFILENAMEW& record = empty.Record();
     EXPECT_EQ(record.lpstrFilter, nullptr);
     EXPECT_EQ(record.lpstrTitle, nullptr);
     EXPECT_EQ(record.lpstrInitialDir, nullptr);
     EXPECT_EQ(record.lpstrDefExt, nullptr);
     EXPECT_EQ(record.lpstrFile[0], L'\0');
-}
 
-TEST(FileDialogRecord, ATooLongInitialNameIsCutToFitWithItsNul) {
     FileDialogRequest request = SaveRequest();
     request.initialName = std::string(300, 'a');
-    FileDialogRecord dialog(request, nullptr);
-    EXPECT_EQ(dialog.ChosenPath(), std::string(249, 'a'));
-    EXPECT_EQ(dialog.Record().lpstrFile[249], L'\0');
+    FileDialogRecord longName(request, nullptr);
+    EXPECT_EQ(longName.ChosenPath(), std::string(249, 'a'));
+    EXPECT_EQ(longName.Record().lpstrFile[249], L'\0');
 }
 
 // Plays the user: waits for the dialog with the given title, then acts on it.

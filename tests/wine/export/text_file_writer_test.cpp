@@ -27,18 +27,14 @@ TEST_F(TextFileWriting, WritesTheTextInTheAnsiCodePage) {
     EXPECT_EQ(ReadBytes(path), "caf\xE9 ? ? \x80\r\n");
 }
 
-TEST_F(TextFileWriting, ReplacesAnExistingFileWhole) {
+TEST_F(TextFileWriting, ReplacesAnExistingFileWholeEvenWithNothing) {
     const std::string path = folder.File("log.txt");
     WriteBytes(path, "a much longer old content\r\nline two\r\n");
     EXPECT_TRUE(writer.WriteWholeFile(path, "new\r\n").written);
     EXPECT_EQ(ReadBytes(path), "new\r\n");
-    EXPECT_EQ(folder.Names(), std::vector<std::wstring>{L"log.txt"});
-}
-
-TEST_F(TextFileWriting, EmptyTextGivesAnEmptyFile) {
-    const std::string path = folder.File("empty.txt");
     EXPECT_TRUE(writer.WriteWholeFile(path, "").written);
     EXPECT_EQ(ReadBytes(path), "");
+    EXPECT_EQ(folder.Names(), std::vector<std::wstring>{L"log.txt"});
 }
 
 TEST_F(TextFileWriting, AFileHeldOpenByAnotherProgramIsLeftUnchangedWithNoTemporaryFileBehind) {

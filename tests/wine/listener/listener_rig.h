@@ -7,45 +7,30 @@
 #include <string>
 
 #include "fakes/rig.h"
-#include "fakes/fake_log.h"
 #include "listener/launcher_win32.h"
 #include "listener/probe_socket_win32.h"
 #include "wine/support/message_pump.h"
 
 namespace sentrel::test {
 
-struct ListenerRig {
-    FakeSettingsStore settings;
-    FakeEnvironment environment;
-    FakeDialogs dialogs;
-    FakeClock clock;
-    FakeLocale locale;
-    WinsockProbeSocket socket;
-    HiddenLauncher launcher;
-    FakeSoundPlayer sound;
-    FakeShellOpener shell;
-    FakeTrayIcon tray;
-    FakeProcessTable processes;
-    FakeFileSystem files;
-    FakeRegistry registry;
-    FakeTextFileWriter textFiles;
-    Services services{settings, environment, dialogs, clock,     locale, socket,   launcher,
-                      sound,    shell,       tray,    processes, files,  registry, textFiles};
-    std::unique_ptr<WMain> window = std::make_unique<WMain>(services);
+struct ListenerRig : Rig {
+    WinsockProbeSocket winsock;
+    HiddenLauncher realLauncher;
+    Services real{settings, environment, dialogs, clock,     locale, winsock,  realLauncher,
+                  sound,    shell,       tray,    processes, files,  registry, textFiles};
 
     // Starts the window listening on port.
     explicit ListenerRig(int port) {
+        window = std::make_unique<WMain>(real);
         Store("Startup Notice", "1");
         Store("Scan At Startup", "0");  // the scan would write its own status text
         Store("Play SFX", "0");
         Store("Socket Port", std::to_string(port));
         window->Form_Load();
     }
-    void Store(const std::string& key, const std::string& value) {
-        settings.values[{environment.exeName, "Settings", key}] = value;
-    }
+    // The window goes before the services it uses.
+    ~ListenerRig() { window.reset(); }
     std::string Counter() const { return window->stbStatus.Panel("_counter").text; }
-    std::string Status() const { return window->stbStatus.Panel("_general").text; }
     bool WaitForProbes(std::int64_t count) {
         return PumpUntil([&] { return window->state.probeCount >= count; });
     }

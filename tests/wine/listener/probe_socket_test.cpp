@@ -8,25 +8,25 @@ namespace {
 TEST(WinsockListener, ProbesFromTwoAddressesAreHandledAndListeningContinues) {
     const int port = FreePort();
     ListenerRig rig(port);
-    ASSERT_TRUE(rig.socket.Listening());
+    ASSERT_TRUE(rig.winsock.Listening());
     EXPECT_EQ(rig.Status(), "Waiting for incoming connections...");
 
     ASSERT_TRUE(ConnectFrom("127.0.0.1", port));
     ASSERT_TRUE(rig.WaitForProbes(1));
-    EXPECT_EQ(rig.socket.RemoteHostIP(), "127.0.0.1");
+    EXPECT_EQ(rig.winsock.RemoteHostIP(), "127.0.0.1");
     EXPECT_EQ(rig.Counter(), "1 probes");
 
     ASSERT_TRUE(ConnectFrom("127.0.0.2", port));
     ASSERT_TRUE(rig.WaitForProbes(2));
-    EXPECT_EQ(rig.socket.RemoteHostIP(), "127.0.0.2");
+    EXPECT_EQ(rig.winsock.RemoteHostIP(), "127.0.0.2");
 
     ASSERT_TRUE(ConnectFrom("127.0.0.2", port));
     ASSERT_TRUE(rig.WaitForProbes(3));
     EXPECT_EQ(rig.Counter(), "3 probes");
     EXPECT_EQ(rig.window->state.ipList, (std::vector<std::string>{"127.0.0.1", "127.0.0.2"}));
     EXPECT_EQ(rig.Status(), "Connection attempted by 127.0.0.2; return message sent.");
-    EXPECT_TRUE(rig.socket.Listening());
-    EXPECT_EQ(rig.socket.LocalPort(), port);
+    EXPECT_TRUE(rig.winsock.Listening());
+    EXPECT_EQ(rig.winsock.LocalPort(), port);
 }
 
 TEST(WinsockListener, AttemptsWaitingInTheBacklogAreAllCounted) {
@@ -54,7 +54,7 @@ TEST(WinsockListener, APortHeldByAnotherSocketTakesTheFailurePath) {
 
     ListenerRig rig(port);
     closesocket(holder);
-    EXPECT_FALSE(rig.socket.Listening());
+    EXPECT_FALSE(rig.winsock.Listening());
     ASSERT_EQ(rig.dialogs.messages.size(), 1U);
     EXPECT_EQ(rig.dialogs.messages[0].style, kMsgCritical);
     EXPECT_EQ(rig.Status(), "Port " + std::to_string(port) +
@@ -66,8 +66,8 @@ TEST(WinsockListener, NotificationsLeftByAClosedListenerAreNotProbes) {
     ListenerRig rig(port);
     ASSERT_TRUE(ConnectFrom("127.0.0.1", port));
     // Before the notification is handled, the listener is replaced on the same port.
-    rig.socket.Close();
-    rig.socket.Listen();
+    rig.winsock.Close();
+    rig.winsock.Listen();
     PumpFor(500);
     EXPECT_EQ(rig.window->state.probeCount, 0);
     EXPECT_EQ(rig.Counter(), "0 probes");

@@ -71,21 +71,20 @@ private:
     bool createdKey_ = false;
 };
 
-TEST(Win32Registry, TheTwoViewsAreSeparateInThisPrefix) {
-    // Otherwise the next test could not tell that both views are cleaned.
-    WormRunValue only32(KEY_WOW64_32KEY);
-    ASSERT_TRUE(only32.written);
-    EXPECT_TRUE(ReadValue(KEY_WOW64_32KEY).has_value());
-    EXPECT_FALSE(ReadValue(KEY_WOW64_64KEY).has_value());
-}
-
 TEST(Win32Registry, TheCleanRemovesTheWormsRunValueFromBothViews) {
+    {
+        // The views are separate in this prefix, so the test can tell that both are cleaned.
+        WormRunValue only32(KEY_WOW64_32KEY);
+        ASSERT_TRUE(only32.written);
+        EXPECT_TRUE(ReadValue(KEY_WOW64_32KEY).has_value());
+        EXPECT_FALSE(ReadValue(KEY_WOW64_64KEY).has_value());
+    }
     WormRunValue native(KEY_WOW64_64KEY);
     WormRunValue wow(KEY_WOW64_32KEY);
     ASSERT_TRUE(native.written && wow.written);
     Win32WormRig rig;
-    rig.w.cmdCleanSystem.SetEnabled(true);
-    rig.w.cmdCleanSystem.UserClick();
+    rig.w().cmdCleanSystem.SetEnabled(true);
+    rig.w().cmdCleanSystem.UserClick();
     EXPECT_FALSE(ReadValue(KEY_WOW64_64KEY).has_value());
     EXPECT_FALSE(ReadValue(KEY_WOW64_32KEY).has_value());
     EXPECT_EQ(rig.dialogs.messages.at(0).prompt, "Your system was cleaned successfully.");

@@ -5,12 +5,7 @@
 
 #include <string>
 
-#include "app/wmain.h"
-#include "fakes/fake_app.h"
-#include "fakes/fake_log.h"
-#include "fakes/fake_dialogs.h"
-#include "fakes/fake_listener.h"
-#include "fakes/fake_shell.h"
+#include "fakes/rig.h"
 #include "ui/handles_win32.h"
 #include "worm/file_system_win32.h"
 #include "worm/process_table_win32.h"
@@ -18,33 +13,17 @@
 
 namespace sentrel::test {
 
-struct Win32WormRig {
-    FakeSettingsStore settings;
-    FakeEnvironment environment;
-    FakeDialogs dialogs;
-    FakeClock clock;
-    FakeLocale locale;
-    FakeProbeSocket socket;
-    FakeLauncher launcher;
-    FakeSoundPlayer sound;
-    FakeShellOpener shell;
-    FakeTrayIcon tray;
-    Win32ProcessTable processes;
-    Win32FileSystem files;
-    Win32Registry registry;
-    FakeTextFileWriter textFiles;
-    Services services{settings, environment, dialogs, clock,     locale, socket,   launcher,
-                      sound,    shell,       tray,    processes, files,  registry, textFiles};
-    WMain w{services};
+struct Win32WormRig : Rig {
+    Win32ProcessTable realProcesses;
+    Win32FileSystem realFiles;
+    Win32Registry realRegistry;
+    Services real{settings,      environment, dialogs,      clock,    locale,
+                  socket,        launcher,    sound,        shell,    tray,
+                  realProcesses, realFiles,   realRegistry, textFiles};
 
-    std::vector<std::string> LogTexts() const {
-        std::vector<std::string> out;
-        for (std::size_t i = 0; i < w.lvwLog.Count(); ++i) {
-            out.push_back(w.lvwLog.Item(i).subItems.at(0).text);
-        }
-        return out;
-    }
-    std::string Status() const { return w.stbStatus.Panel("_general").text; }
+    Win32WormRig() { window = std::make_unique<WMain>(real); }
+    // The window goes before the services it uses.
+    ~Win32WormRig() { window.reset(); }
 };
 
 // The Windows directory's subfolder, e.g. L"System32", as a full path with a trailing backslash.

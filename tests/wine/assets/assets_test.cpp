@@ -7,7 +7,6 @@
 #include <cstring>
 #include <set>
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "ui/handles_win32.h"

@@ -10,7 +10,6 @@ namespace sentrel {
 namespace {
 
 constexpr const wchar_t* kClassName = L"SentrelHyperLink";
-constexpr UINT_PTR kMouseOutTimerId = 1;
 
 }  // namespace
 
@@ -26,12 +25,11 @@ HyperLinkHost::HyperLinkHost(HyperLink& model, const HostContext& context)
         site_ = std::make_unique<Win32HyperLinkSite>(Window());
         link_.SetSite(site_.get());
     }
-    mouseOutTimer_ = std::make_unique<WindowTimer>(link_.tmrMouseOut, Window(), kMouseOutTimerId);
+    RunTimer(link_.tmrMouseOut);
     Mirror();
 }
 
 HyperLinkHost::~HyperLinkHost() {
-    mouseOutTimer_.reset();
     if (site_ && link_.Site() == site_.get()) {
         link_.SetSite(nullptr);
     }
@@ -103,11 +101,6 @@ LRESULT HyperLinkHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         }
-        case WM_TIMER:
-            if (mouseOutTimer_ && mouseOutTimer_->Owns(wParam)) {
-                mouseOutTimer_->Tick();
-            }
-            return 0;
         // From the keyboard the link opens like a link in a page: Enter or the space bar.
         case WM_KEYDOWN:
             if (wParam == VK_RETURN || wParam == VK_SPACE) {

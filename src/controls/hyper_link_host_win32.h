@@ -25,7 +25,6 @@ private:
     HyperLink& link_;
     WindowPointerSource pointer_;
     std::unique_ptr<Win32HyperLinkSite> site_;
-    std::unique_ptr<WindowTimer> mouseOutTimer_;
     bool pressed_ = false;
 };
 

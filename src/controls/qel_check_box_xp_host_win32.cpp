@@ -11,7 +11,6 @@ namespace sentrel {
 namespace {
 
 constexpr const wchar_t* kClassName = L"SentrelXpCheckBox";
-constexpr UINT_PTR kHoverTimerId = 1;
 
 void DrawPicture(HDC dc, int index, int x, int y) {
     const CheckBoxPixels pixels = CheckBoxPicture(index);
@@ -40,12 +39,11 @@ QelCheckBoxXPHost::QelCheckBoxXPHost(QelCheckBoxXP& model, const HostContext& co
     pointer_ = WindowPointerSource(Window());
     box_.SetPointerSource(&pointer_);
     box_.SetTextMeasure(MeasureFunction());
-    hoverTimer_ = std::make_unique<WindowTimer>(box_.tmrHover, Window(), kHoverTimerId);
+    RunTimer(box_.tmrHover);
     Mirror();
 }
 
 QelCheckBoxXPHost::~QelCheckBoxXPHost() {
-    hoverTimer_.reset();
     box_.SetPointerSource(nullptr);
     box_.SetTextMeasure(nullptr);
 }
@@ -151,11 +149,6 @@ LRESULT QelCheckBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return OnButtonUp(1, lParam);
         case WM_RBUTTONUP:
             return OnButtonUp(2, lParam);
-        case WM_TIMER:
-            if (hoverTimer_ && hoverTimer_->Owns(wParam)) {
-                hoverTimer_->Tick();
-            }
-            return 0;
         case WM_KEYDOWN:
             box_.HandleKeyDown(static_cast<int>(wParam), CurrentShiftState());
             return 0;

@@ -24,7 +24,6 @@ private:
 
     QelCheckBoxXP& box_;
     WindowPointerSource pointer_;
-    std::unique_ptr<WindowTimer> hoverTimer_;
     // The left button went down on the box with a single click (not a double click's second).
     bool clickPending_ = false;
 };

@@ -99,6 +99,7 @@ XpHostBase::XpHostBase(Control& model, const HostContext& context)
 }
 
 XpHostBase::~XpHostBase() {
+    timer_.reset();
     if (window_) {
         RemovePropW(window_.Get(), kModelProperty);
         SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
@@ -151,6 +152,10 @@ LRESULT CALLBACK XpHostBase::Procedure(HWND window, UINT message, WPARAM wParam,
     }
 }
 
+void XpHostBase::RunTimer(Timer& timer) {
+    timer_ = std::make_unique<WindowTimer>(timer, Window(), kControlTimerId);
+}
+
 // Painting is the same for the four controls: all of it in OnPaint, double-buffered there, so
 // the background is never erased on its own (no flicker).
 LRESULT XpHostBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -167,6 +172,12 @@ LRESULT XpHostBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        case WM_TIMER:
+            if (timer_ && timer_->Owns(wParam)) {
+                timer_->Tick();
+                return 0;
+            }
+            return OnMessage(message, wParam, lParam);
         default:
             return OnMessage(message, wParam, lParam);
     }

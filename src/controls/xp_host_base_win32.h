@@ -8,6 +8,7 @@
 #include "ui/gdi_win32.h"
 #include "ui/host_base_win32.h"
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -90,6 +91,9 @@ protected:
                          DWORD exStyle);
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;
     virtual void OnPaint(HDC dc) = 0;
+    // Runs the control's timer (each has at most one) as a timer of its window.
+    void RunTimer(Timer& timer);
+    static constexpr UINT_PTR kControlTimerId = 1;
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(window_.Get(), message, wParam, lParam);
     }
@@ -115,6 +119,7 @@ private:
     LRESULT Dispatch(UINT message, WPARAM wParam, LPARAM lParam);
 
     std::vector<std::pair<Font, UniqueGdiObject>> fonts_;
+    std::unique_ptr<WindowTimer> timer_;
 };
 
 }  // namespace sentrel

@@ -11,7 +11,6 @@ namespace sentrel {
 namespace {
 
 constexpr const wchar_t* kClassName = L"SentrelXpButton";
-constexpr UINT_PTR kHoverTimerId = 1;
 constexpr int kPictureSize = 16;
 
 BITMAPINFO TopDown32(int width, int height) {
@@ -82,13 +81,12 @@ XpCmdButtonHost::XpCmdButtonHost(xpcmdbutton& model, const HostContext& context)
                     WS_TABSTOP | WS_CLIPSIBLINGS | (model.Visible() ? WS_VISIBLE : 0), 0);
     pointer_ = WindowPointerSource(Window());
     button_.SetPointerSource(&pointer_);
-    hoverTimer_ = std::make_unique<WindowTimer>(button_.Timer1, Window(), kHoverTimerId);
+    RunTimer(button_.Timer1);
     button_.RefreshFace();
     Mirror();
 }
 
 XpCmdButtonHost::~XpCmdButtonHost() {
-    hoverTimer_.reset();
     button_.SetPointerSource(nullptr);
 }
 
@@ -207,11 +205,6 @@ LRESULT XpCmdButtonHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnButtonUp(1, lParam);
         case WM_RBUTTONUP:
             return OnButtonUp(2, lParam);
-        case WM_TIMER:
-            if (hoverTimer_ && hoverTimer_->Owns(wParam)) {
-                hoverTimer_->Tick();
-            }
-            return 0;
         case WM_KEYDOWN:
             button_.HandleKeyDown(static_cast<int>(wParam), CurrentShiftState());
             return 0;

@@ -43,7 +43,6 @@ private:
 
     xpcmdbutton& button_;
     WindowPointerSource pointer_;
-    std::unique_ptr<WindowTimer> hoverTimer_;
     FaceStrip strip_;
     std::string pictureName_;
     UniqueIcon pictureIcon_;

@@ -38,6 +38,7 @@ run: windows
 bench: windows
 	@[ -f $(WINDOWS_DIR)/wineprefix/system.reg ] || ./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix --boot
 	@./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix $(WINDOWS_DIR)/bench/probe_flood.exe $(BENCH_ARGS)
+	@./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix $(WINDOWS_DIR)/bench/task_scanner_tick.exe
 
 screenshots: windows
 	@./scripts/screenshots $(WINDOWS_DIR) docs/screenshots

@@ -23,6 +23,27 @@ void Raise(const Event& event, Args&... args) {
     }
 }
 
+// The events that the check box and the command button raise alike, in their declared order,
+// and the key inputs, which only pass the keys on.
+struct ButtonEvents {
+    PlainEvent Click;
+    KeyCodeEvent KeyDown;
+    KeyAsciiEvent KeyPress;
+    KeyCodeEvent KeyUp;
+    PlainEvent MouseOut;
+    MouseEvent MouseDown;
+    MouseEvent MouseMove;
+    MouseEvent MouseUp;
+
+    void HandleKeyDown(int keyCode, int shift) { Raise(KeyDown, keyCode, shift); }
+    // Returns the key as the handlers left it.
+    int HandleKeyPress(int keyAscii) {
+        Raise(KeyPress, keyAscii);
+        return keyAscii;
+    }
+    void HandleKeyUp(int keyCode, int shift) { Raise(KeyUp, keyCode, shift); }
+};
+
 // What the hosting window tells a control about itself when it is placed or loaded.
 struct AmbientProperties {
     std::string displayName;  // the name the window gives the instance

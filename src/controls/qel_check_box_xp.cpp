@@ -135,19 +135,6 @@ void QelCheckBoxXP::HandleMouseUp(int button, int shift, float x, float y) {
     Raise(MouseUp, button, shift, x, y);
 }
 
-void QelCheckBoxXP::HandleKeyDown(int keyCode, int shift) {
-    Raise(KeyDown, keyCode, shift);
-}
-
-int QelCheckBoxXP::HandleKeyPress(int keyAscii) {
-    Raise(KeyPress, keyAscii);
-    return keyAscii;
-}
-
-void QelCheckBoxXP::HandleKeyUp(int keyCode, int shift) {
-    Raise(KeyUp, keyCode, shift);
-}
-
 void QelCheckBoxXP::UserClick() {
     if (!Enabled()) {
         return;

@@ -24,7 +24,7 @@ enum CheckBoxPictureIndex : int {
     kPicUncheckedPressed = 7,
 };
 
-class QelCheckBoxXP : public Control {
+class QelCheckBoxXP : public Control, public ButtonEvents {
 public:
     explicit QelCheckBoxXP(std::string name);
 
@@ -51,24 +51,12 @@ public:
     // The caption's place within the control, in pixels.
     static constexpr int kLabelLeft = 18;
 
-    // Events, in their declared order.
-    PlainEvent Click;
-    KeyCodeEvent KeyDown;
-    KeyAsciiEvent KeyPress;
-    KeyCodeEvent KeyUp;
-    PlainEvent MouseOut;
-    MouseEvent MouseDown;
-    MouseEvent MouseMove;
-    MouseEvent MouseUp;
+    // Events: ButtonEvents.
 
     // Inputs from the host (or a test), for the box, the caption or the surface alike.
     void HandleMouseDown(int button, int shift, float x, float y);
     void HandleMouseMove(int button, int shift, float x, float y);
     void HandleMouseUp(int button, int shift, float x, float y);
-    void HandleKeyDown(int keyCode, int shift);
-    // Returns the key as the handlers left it.
-    int HandleKeyPress(int keyAscii);
-    void HandleKeyUp(int keyCode, int shift);
     // A complete click by the user on the box or its caption: toggles, then raises Click.
     void UserClick();
 

@@ -132,6 +132,9 @@ LRESULT QelCheckBoxXPHost::OnButtonUp(int button, LPARAM lParam) {
 }
 
 LRESULT QelCheckBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto handled = ForwardKeysAndFocus(Window(), box_, message, wParam)) {
+        return *handled;
+    }
     switch (message) {
         case WM_MOUSEMOVE:
             box_.HandleMouseMove(MouseButtonsOf(wParam), CurrentShiftState(),
@@ -149,21 +152,8 @@ LRESULT QelCheckBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return OnButtonUp(1, lParam);
         case WM_RBUTTONUP:
             return OnButtonUp(2, lParam);
-        case WM_KEYDOWN:
-            box_.HandleKeyDown(static_cast<int>(wParam), CurrentShiftState());
-            return 0;
-        case WM_KEYUP:
-            box_.HandleKeyUp(static_cast<int>(wParam), CurrentShiftState());
-            return 0;
-        case WM_CHAR:
-            box_.HandleKeyPress(static_cast<int>(wParam));
-            return 0;
         case WM_GETDLGCODE:
             return DLGC_WANTCHARS;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            InvalidateRect(Window(), nullptr, FALSE);
-            return 0;
         default:
             return Default(message, wParam, lParam);
     }

@@ -40,6 +40,27 @@ int MouseButtonsOf(WPARAM wParam) {
     return buttons;
 }
 
+std::optional<LRESULT> ForwardKeysAndFocus(HWND window, ButtonEvents& control, UINT message,
+                                           WPARAM wParam) {
+    switch (message) {
+        case WM_KEYDOWN:
+            control.HandleKeyDown(static_cast<int>(wParam), CurrentShiftState());
+            return 0;
+        case WM_KEYUP:
+            control.HandleKeyUp(static_cast<int>(wParam), CurrentShiftState());
+            return 0;
+        case WM_CHAR:
+            control.HandleKeyPress(static_cast<int>(wParam));
+            return 0;
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            InvalidateRect(window, nullptr, FALSE);
+            return 0;
+        default:
+            return std::nullopt;
+    }
+}
+
 Point WindowPointerSource::CursorPos() {
     POINT p{};
     GetCursorPos(&p);

@@ -9,6 +9,7 @@
 #include "ui/host_base_win32.h"
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -24,6 +25,11 @@ namespace sentrel {
 // Mouse buttons (1 left, 2 right, 4 middle) as the controls' events report them; the shift
 // state comes from CurrentShiftState.
 int MouseButtonsOf(WPARAM wParam);
+
+// Keys go to the control as they come, and a change of focus repaints the focus rectangle: the
+// same for the check box and the button. Nothing when the message is none of these.
+std::optional<LRESULT> ForwardKeysAndFocus(HWND window, ButtonEvents& control, UINT message,
+                                           WPARAM wParam);
 
 // The cursor and the window's rectangle, read from the system at each call.
 class WindowPointerSource : public PointerSource {

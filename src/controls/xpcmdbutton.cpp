@@ -112,19 +112,6 @@ void xpcmdbutton::HandleMouseUp(int button, int shift, float x, float y) {
     }
 }
 
-void xpcmdbutton::HandleKeyDown(int keyCode, int shift) {
-    Raise(KeyDown, keyCode, shift);
-}
-
-int xpcmdbutton::HandleKeyPress(int keyAscii) {
-    Raise(KeyPress, keyAscii);
-    return keyAscii;
-}
-
-void xpcmdbutton::HandleKeyUp(int keyCode, int shift) {
-    Raise(KeyUp, keyCode, shift);
-}
-
 void xpcmdbutton::HandleAccessKey() {
     if (Enabled()) {
         Raise(Click);

@@ -24,8 +24,8 @@ struct ButtonPicture {
     friend bool operator==(const ButtonPicture&, const ButtonPicture&) = default;
 };
 
-class xpcmdbutton
-    : public Control {  // NOLINT(readability-identifier-naming): the control's own name
+// NOLINTNEXTLINE(readability-identifier-naming): the control's own name
+class xpcmdbutton : public Control, public ButtonEvents {
 public:
     explicit xpcmdbutton(std::string name);
 
@@ -57,23 +57,12 @@ public:
     // The caption's access key (the character after a single '&'), or 0.
     char AccessKey() const;
 
-    // Events, in their declared order.
-    PlainEvent Click;
-    KeyCodeEvent KeyDown;
-    KeyAsciiEvent KeyPress;
-    KeyCodeEvent KeyUp;
-    PlainEvent MouseOut;
-    MouseEvent MouseDown;
-    MouseEvent MouseMove;
-    MouseEvent MouseUp;
+    // Events: ButtonEvents.
 
     // Inputs from the host; x and y in the button's client pixels.
     void HandleMouseDown(int button, int shift, float x, float y);
     void HandleMouseMove(int button, int shift, float x, float y);
     void HandleMouseUp(int button, int shift, float x, float y);
-    void HandleKeyDown(int keyCode, int shift);
-    int HandleKeyPress(int keyAscii);
-    void HandleKeyUp(int keyCode, int shift);
     void HandleAccessKey();
     // A complete click by the user.
     void UserClick();

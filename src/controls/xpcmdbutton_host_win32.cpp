@@ -191,6 +191,9 @@ LRESULT XpCmdButtonHost::OnButtonUp(int button, LPARAM lParam) {
 }
 
 LRESULT XpCmdButtonHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (const auto handled = ForwardKeysAndFocus(Window(), button_, message, wParam)) {
+        return *handled;
+    }
     switch (message) {
         case WM_MOUSEMOVE:
             button_.HandleMouseMove(MouseButtonsOf(wParam), CurrentShiftState(),
@@ -205,25 +208,12 @@ LRESULT XpCmdButtonHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnButtonUp(1, lParam);
         case WM_RBUTTONUP:
             return OnButtonUp(2, lParam);
-        case WM_KEYDOWN:
-            button_.HandleKeyDown(static_cast<int>(wParam), CurrentShiftState());
-            return 0;
-        case WM_KEYUP:
-            button_.HandleKeyUp(static_cast<int>(wParam), CurrentShiftState());
-            return 0;
-        case WM_CHAR:
-            button_.HandleKeyPress(static_cast<int>(wParam));
-            return 0;
         // The dialog manager sends BM_CLICK when the caption's access key is pressed.
         case BM_CLICK:
             button_.HandleAccessKey();
             return 0;
         case WM_GETDLGCODE:
             return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_WANTCHARS;
-        case WM_SETFOCUS:
-        case WM_KILLFOCUS:
-            InvalidateRect(Window(), nullptr, FALSE);
-            return 0;
         default:
             return Default(message, wParam, lParam);
     }

@@ -6,7 +6,6 @@
 #include "app/settings.h"
 #include "app/settings_store_win32.h"
 #include "fakes/rig.h"
-#include "fakes/fake_log.h"
 #include "ui/text_win32.h"
 
 namespace sentrel::test {
@@ -107,30 +106,21 @@ TEST_F(RegistrySettings, AnotherExecutableNameHasItsOwnValues) {
 }
 
 TEST_F(RegistrySettings, TheFirstStartStoresThePortAndTheNoticeOnly) {
-    FakeDialogs dialogs;
-    FakeClock clock;
-    FakeLocale locale;
-    FakeProbeSocket socket;
-    FakeLauncher launcher;
-    FakeSoundPlayer sound;
-    FakeShellOpener shell;
-    FakeTrayIcon tray;
-    FakeProcessTable processes;
-    FakeFileSystem files;
-    FakeRegistry registry;
-    FakeTextFileWriter textFiles;
-    Services services{store, environment, dialogs, clock,     locale, socket,   launcher,
-                      sound, shell,       tray,    processes, files,  registry, textFiles};
+    // The window on fakes but for the real registry store.
+    Rig rig;
+    Services real{store,         environment,  rig.dialogs,  rig.clock,    rig.locale,
+                  rig.socket,    rig.launcher, rig.sound,    rig.shell,    rig.tray,
+                  rig.processes, rig.files,    rig.registry, rig.textFiles};
     {
-        WMain first(services);
+        WMain first(real);
         first.Form_Load();
     }
     EXPECT_EQ(Section(), (std::map<std::string, std::string>{{"Socket Port", "10000"},
                                                              {"Startup Notice", "1"}}));
-    EXPECT_EQ(dialogs.messages.size(), 1U);
-    WMain second(services);
+    EXPECT_EQ(rig.dialogs.messages.size(), 1U);
+    WMain second(real);
     second.Form_Load();
-    EXPECT_EQ(dialogs.messages.size(), 1U);  // the hint shows once only
+    EXPECT_EQ(rig.dialogs.messages.size(), 1U);  // the hint shows once only
 }
 
 TEST_F(RegistrySettings, ASectionRemovedWhileOpenIsMadeAgainOnTheNextWrite) {

@@ -169,17 +169,6 @@ TEST(EventLogList, ToolTipOfTheCellUnderTheMouse) {
     EXPECT_STREQ(text, L"[this column does not apply to this event]");
 }
 
-TEST(EventLogList, RightClickOpensTheContextMenu) {
-    LiveWindow live;
-    live.w().mCLEARLOG_Click();  // the banner alone, as after "Clear Log"
-    Pump();
-    NMITEMACTIVATE click{};
-    click.hdr.code = NM_RCLICK;
-    click.iItem = -1;
-    NotifyFromList(List(live), click.hdr);
-    EXPECT_EQ(live.rig.dialogs.menusShown, std::vector<std::string>{"mCONTEXT"});
-}
-
 TEST(EventLogList, ARealRightButtonReleaseOpensTheMenuAndTheLeftDoesNot) {
     LiveWindow live;
     live.w().mCLEARLOG_Click();  // the banner alone, as after "Clear Log"

@@ -153,18 +153,6 @@ TEST(MainWindow, ReportsMinimisingByTheUserToTheForm) {
     EXPECT_EQ(live.w().wMain.GetWindowState(), WindowState::Normal);
 }
 
-TEST(MainWindow, HandsTheTrayCallbackAndTheShellRestartToTheForm) {
-    LiveWindow live;
-    std::vector<int> mouse;
-    int restarts = 0;
-    live.w().wMain.TrayCallback = [&](int m) { mouse.push_back(m); };
-    live.w().wMain.TaskbarCreated = [&] { ++restarts; };
-    SendMessageW(live.Main(), kMsgTrayCallback, 1, WM_LBUTTONUP);
-    SendMessageW(live.Main(), RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
-    EXPECT_EQ(mouse, std::vector<int>{WM_LBUTTONUP});
-    EXPECT_EQ(restarts, 1);
-}
-
 // The form's own handlers stay in place: the recorder passes every call on to them.
 TEST(MainWindow, OnlyTheTrayMessagesReachTheTrayHandlers) {
     LiveWindow live;

@@ -154,6 +154,18 @@ std::unique_ptr<test::Rig> RigWithKnownAddresses(int known) {
     return rig;
 }
 
+// Rate against the bare loop, uncounted share and the window's answer time of one flood.
+void PrintFlood(const ProductFigures& flood, const MinimalFigures& minimal) {
+    std::printf("%-34s %14.0f %14.0f   ratio %.2f\n", "probes per second", flood.perSecond,
+                minimal.perSecond, flood.perSecond / std::max(1e-9, minimal.perSecond));
+    std::printf("%-34s %13.2f%%\n", "connected but never counted",
+                100.0 * static_cast<double>(flood.connected - flood.counted) /
+                    std::max(1, flood.connected));
+    std::printf("%-34s %11.1f ms   (mean %.1f ms over %d pings)\n",
+                "window answer while flooded, worst", flood.ping.worstMs, flood.ping.meanMs,
+                flood.ping.answered);
+}
+
 struct HandlingCosts {
     double few = 0;
     double many = 0;
@@ -199,24 +211,10 @@ int Run(int n, int m, const std::wstring& ownPath) {
     std::printf("%-34s %14d %14d\n", "attempts connected", product.connected, minimal.connected);
     std::printf("%-34s %14lld %14d\n", "attempts counted / accepted",
                 static_cast<long long>(product.counted), minimal.accepted);
-    std::printf("%-34s %14.0f %14.0f   ratio %.2f\n", "probes per second", product.perSecond,
-                minimal.perSecond, product.perSecond / std::max(1e-9, minimal.perSecond));
-    std::printf("%-34s %13.2f%%\n", "connected but never counted",
-                100.0 * static_cast<double>(product.connected - product.counted) /
-                    std::max(1, product.connected));
-    std::printf("%-34s %11.1f ms   (mean %.1f ms over %d pings)\n",
-                "window answer while flooded, worst", product.ping.worstMs, product.ping.meanMs,
-                product.ping.answered);
+    PrintFlood(product, minimal);
     std::printf("%-34s %14d   (cap 16)\n", "peak reply processes", product.peakReplies);
     std::printf("\nWith every reply skipped (16 still running), the listener and handler alone:\n");
-    std::printf("%-34s %14.0f %14.0f   ratio %.2f\n", "probes per second", capped.perSecond,
-                minimal.perSecond, capped.perSecond / std::max(1e-9, minimal.perSecond));
-    std::printf("%-34s %13.2f%%\n", "connected but never counted",
-                100.0 * static_cast<double>(capped.connected - capped.counted) /
-                    std::max(1, capped.connected));
-    std::printf("%-34s %11.1f ms   (mean %.1f ms over %d pings)\n",
-                "window answer while flooded, worst", capped.ping.worstMs, capped.ping.meanMs,
-                capped.ping.answered);
+    PrintFlood(capped, minimal);
     std::printf("\n");
     std::printf("%-34s %11.1f us   with 10 known addresses\n", "handling cost per probe",
                 cost10 * 1e6);

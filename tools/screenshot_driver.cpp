@@ -18,7 +18,7 @@
 #include <cwctype>
 #include <string>
 
-#include "ui/handles_win32.h"
+#include "base/handles_win32.h"
 
 namespace {
 

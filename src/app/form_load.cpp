@@ -1,10 +1,10 @@
 // The start-up sequence: everything that happens before the user sees the window.
 #include "app/settings.h"
 #include "app/wmain.h"
+#include "base/format.h"
 #include "listener/return_message.h"
 #include "shell/sounds.h"
 #include "shell/window_behaviour.h"
-#include "ui/format.h"
 #include "worm/system_scan.h"
 #include "worm/task_scanner.h"
 

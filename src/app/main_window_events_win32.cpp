@@ -1,7 +1,7 @@
 // The main window's own events and the mirroring of the form model onto it.
 #include "app/main_window_win32.h"
 
-#include "ui/text_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "app/wmain.h"
+#include "base/handles_win32.h"
 #include "shell/tray_icon_win32.h"
-#include "ui/handles_win32.h"
 #include "ui/host_win32.h"
 #include "ui/tool_tips_win32.h"
 

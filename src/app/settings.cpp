@@ -1,7 +1,7 @@
 #include "app/settings.h"
 
 #include "app/web_addresses.h"
-#include "ui/format.h"
+#include "base/format.h"
 
 namespace sentrel {
 

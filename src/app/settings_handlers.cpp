@@ -3,9 +3,9 @@
 
 #include "app/settings.h"
 #include "app/wmain.h"
-#include "worm/task_scanner.h"
 #include "listener/return_message.h"
 #include "shell/window_behaviour.h"
+#include "worm/task_scanner.h"
 
 namespace sentrel {
 

@@ -1,7 +1,7 @@
 // The window's make-up: every control with its place, captions and design-time state.
 #include "app/settings.h"
-#include "app/wmain.h"
 #include "app/web_addresses.h"
+#include "app/wmain.h"
 
 namespace sentrel {
 

@@ -1,6 +1,6 @@
 #include "controls/hyper_link.h"
 
-#include "ui/format.h"
+#include "base/format.h"
 
 namespace sentrel {
 

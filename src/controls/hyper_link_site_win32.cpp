@@ -2,8 +2,8 @@
 
 #include <shellapi.h>
 
-#include "ui/handles_win32.h"
-#include "ui/text_win32.h"
+#include "base/handles_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

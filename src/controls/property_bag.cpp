@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "ui/format.h"
+#include "base/format.h"
 
 namespace sentrel {
 

@@ -3,8 +3,8 @@
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include "base/text_win32.h"
 #include "controls/xp_hosts_win32.h"
-#include "ui/text_win32.h"
 
 namespace sentrel {
 

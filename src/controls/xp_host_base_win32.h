@@ -14,9 +14,9 @@
 #include <utility>
 #include <vector>
 
+#include "base/handles_win32.h"
 #include "controls/control_events.h"
 #include "controls/pointer_source.h"
-#include "ui/handles_win32.h"
 #include "ui/host_win32.h"
 #include "ui/widgets.h"
 

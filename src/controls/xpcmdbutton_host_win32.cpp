@@ -2,9 +2,9 @@
 
 #include <windowsx.h>
 
+#include "base/text_win32.h"
 #include "controls/button_face.h"
 #include "controls/xp_hosts_win32.h"
-#include "ui/text_win32.h"
 
 namespace sentrel {
 

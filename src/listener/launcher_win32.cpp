@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <string>
 
-#include "ui/text_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

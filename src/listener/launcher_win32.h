@@ -2,8 +2,8 @@
 // Starts command lines hidden and detached, and counts those still running.
 #include <vector>
 
+#include "base/handles_win32.h"
 #include "listener/launcher.h"
-#include "ui/handles_win32.h"
 
 namespace sentrel {
 

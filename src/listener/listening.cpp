@@ -1,7 +1,7 @@
 // Starting the listener, its failure path and the socket's own errors.
 #include "app/settings.h"
 #include "app/wmain.h"
-#include "ui/format.h"
+#include "base/format.h"
 
 namespace sentrel {
 

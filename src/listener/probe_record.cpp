@@ -1,6 +1,6 @@
 #include "listener/probe_record.h"
 
-#include "ui/format.h"
+#include "base/format.h"
 
 namespace sentrel {
 

@@ -1,7 +1,7 @@
 #include "listener/return_message.h"
 
 #include "app/web_addresses.h"
-#include "ui/format.h"
+#include "base/format.h"
 
 namespace sentrel {
 

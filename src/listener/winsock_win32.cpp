@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "ui/text_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

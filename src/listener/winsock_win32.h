@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "ui/handles_win32.h"
+#include "base/handles_win32.h"
 
 namespace sentrel {
 

@@ -1,6 +1,6 @@
 #include "log/event_log.h"
 
-#include "ui/format.h"
+#include "base/format.h"
 
 namespace sentrel {
 

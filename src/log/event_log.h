@@ -4,7 +4,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "ui/clock.h"
+#include "base/clock.h"
 #include "ui/geometry.h"
 #include "ui/list_view.h"
 

@@ -1,6 +1,6 @@
 #include "log/text_export.h"
 
-#include "ui/format.h"
+#include "base/format.h"
 
 namespace sentrel {
 

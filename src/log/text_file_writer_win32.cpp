@@ -7,8 +7,8 @@
 #include <string_view>
 #include <utility>
 
-#include "ui/handles_win32.h"
-#include "ui/text_win32.h"
+#include "base/handles_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

@@ -3,8 +3,8 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "ui/handles_win32.h"
-#include "ui/text_win32.h"
+#include "base/handles_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

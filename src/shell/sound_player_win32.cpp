@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <mmsystem.h>
 
-#include "ui/text_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

@@ -1,6 +1,6 @@
 #include "shell/sounds.h"
 
-#include "ui/format.h"
+#include "base/format.h"
 
 namespace sentrel {
 

@@ -1,7 +1,7 @@
 // The window's resize handler and the tray icon's callback: minimising to the tray and back.
 #include "app/wmain.h"
+#include "base/format.h"
 #include "shell/tray.h"
-#include "ui/format.h"
 
 namespace sentrel {
 

@@ -1,11 +1,11 @@
 #include "ui/dialogs_win32.h"
 
-#include "log/file_dialog_win32.h"
+#include "ui/file_dialog_win32.h"
 
 #include <vector>
 
-#include "ui/handles_win32.h"
-#include "ui/text_win32.h"
+#include "base/handles_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

@@ -1,8 +1,8 @@
 #include "ui/frame_host_win32.h"
 
+#include "base/text_win32.h"
 #include "ui/gdi_win32.h"
 #include "ui/host_routing_win32.h"
-#include "ui/text_win32.h"
 #include "ui/window_class_win32.h"
 
 namespace sentrel {

@@ -4,9 +4,9 @@
 
 #include <string>
 
+#include "base/handles_win32.h"
 #include "ui/font.h"
 #include "ui/geometry.h"
-#include "ui/handles_win32.h"
 
 namespace sentrel {
 

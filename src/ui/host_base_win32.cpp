@@ -2,7 +2,7 @@
 
 #include <stdexcept>
 
-#include "ui/text_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

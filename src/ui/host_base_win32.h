@@ -3,7 +3,7 @@
 // place, and mirroring the state of the Control base (bounds, visible, enabled, z-order, text).
 #include <string>
 
-#include "ui/handles_win32.h"
+#include "base/handles_win32.h"
 #include "ui/host_win32.h"
 
 namespace sentrel {

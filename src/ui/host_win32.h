@@ -4,8 +4,6 @@
 // window's messages into the model's inputs.
 #include <windows.h>
 
-#include <memory>
-
 #include "ui/control.h"
 
 namespace sentrel {
@@ -42,8 +40,5 @@ public:
     // WM_TIMER on the main window whose timer identifier is this control's identifier.
     virtual void OnTimer() {}
 };
-
-// Makes the host for one model; the factory picks the kind of window by the model's type.
-std::unique_ptr<ControlHost> CreateHost(Control& model, const HostContext& context);
 
 }  // namespace sentrel

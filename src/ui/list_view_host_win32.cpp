@@ -5,8 +5,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "base/text_win32.h"
 #include "ui/gdi_win32.h"
-#include "ui/text_win32.h"
 #include "ui/window_class_win32.h"
 
 namespace sentrel {

@@ -8,7 +8,7 @@
 #include <map>
 #include <string>
 
-#include "ui/handles_win32.h"
+#include "base/handles_win32.h"
 
 namespace sentrel {
 

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "ui/text_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "ui/text_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

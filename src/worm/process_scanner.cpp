@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "ui/format.h"
+#include "base/format.h"
 
 namespace sentrel {
 

@@ -5,8 +5,8 @@
 
 #include <cwchar>
 
-#include "ui/handles_win32.h"
-#include "ui/text_win32.h"
+#include "base/handles_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

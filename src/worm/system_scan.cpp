@@ -1,8 +1,8 @@
 #include "worm/system_scan.h"
 
 #include "app/wmain.h"
+#include "base/format.h"
 #include "shell/sounds.h"
-#include "ui/format.h"
 #include "worm/worm_files.h"
 
 namespace sentrel {

@@ -9,7 +9,7 @@
 
 #include "app/app_environment.h"
 #include "app/settings_store.h"
-#include "ui/clock.h"
+#include "base/clock.h"
 
 namespace sentrel::test {
 

@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "ui/format.h"
+#include "base/format.h"
 #include "worm/file_system.h"
 #include "worm/process_table.h"
 #include "worm/registry.h"

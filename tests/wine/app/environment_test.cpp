@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "app/app_environment_win32.h"
-#include "ui/clock_win32.h"
+#include "base/clock_win32.h"
 
 namespace sentrel {
 namespace {

@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/main_window_win32.h"
+#include "base/text_win32.h"
 #include "fakes/rig.h"
-#include "ui/text_win32.h"
 
 namespace sentrel::test {
 

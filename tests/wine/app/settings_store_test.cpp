@@ -5,8 +5,8 @@
 
 #include "app/settings.h"
 #include "app/settings_store_win32.h"
+#include "base/text_win32.h"
 #include "fakes/rig.h"
-#include "ui/text_win32.h"
 
 namespace sentrel::test {
 namespace {

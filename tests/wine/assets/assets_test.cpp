@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/handles_win32.h"
+#include "base/handles_win32.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
+#include "base/text_win32.h"
 #include "controls/check_box_pictures.h"
 #include "controls/xp_hosts_win32.h"
 #include "test_window.h"
-#include "ui/text_win32.h"
 
 namespace sentrel::test {
 namespace {

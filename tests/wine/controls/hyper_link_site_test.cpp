@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "base/text_win32.h"
 #include "controls/hyper_link_site_win32.h"
 #include "test_window.h"
-#include "ui/text_win32.h"
 
 namespace sentrel::test {
 namespace {

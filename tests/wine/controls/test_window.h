@@ -6,7 +6,7 @@
 
 #include <memory>
 
-#include "ui/handles_win32.h"
+#include "base/handles_win32.h"
 #include "ui/host_win32.h"
 
 namespace sentrel::test {

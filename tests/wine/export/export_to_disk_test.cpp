@@ -2,9 +2,9 @@
 #include <windows.h>
 
 #include "app/web_addresses.h"
-#include "wine/export/temp_folder.h"
 #include "fakes/rig.h"
 #include "log/text_file_writer_win32.h"
+#include "wine/export/temp_folder.h"
 
 namespace sentrel::test {
 namespace {

@@ -9,9 +9,9 @@
 #include <functional>
 #include <thread>
 
+#include "base/handles_win32.h"
+#include "ui/file_dialog_win32.h"
 #include "wine/export/temp_folder.h"
-#include "log/file_dialog_win32.h"
-#include "ui/handles_win32.h"
 
 namespace sentrel::test {
 namespace {

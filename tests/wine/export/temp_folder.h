@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/text_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel::test {
 

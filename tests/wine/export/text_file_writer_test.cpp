@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "wine/export/temp_folder.h"
+#include "base/handles_win32.h"
 #include "log/text_file_writer_win32.h"
-#include "ui/handles_win32.h"
+#include "wine/export/temp_folder.h"
 
 namespace sentrel::test {
 namespace {

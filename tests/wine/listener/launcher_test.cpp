@@ -3,7 +3,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "ui/text_win32.h"
+#include "base/text_win32.h"
 #include "wine/listener/listener_rig.h"
 
 namespace sentrel::test {

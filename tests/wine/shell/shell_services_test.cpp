@@ -2,12 +2,12 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "base/handles_win32.h"
 #include "fakes/rig.h"
 #include "shell/shell_opener_win32.h"
 #include "shell/sound_player_win32.h"
 #include "shell/tray.h"
 #include "shell/tray_icon_win32.h"
-#include "ui/handles_win32.h"
 
 namespace sentrel::test {
 namespace {

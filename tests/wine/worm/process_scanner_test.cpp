@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/handles_win32.h"
+#include "base/handles_win32.h"
 #include "worm/process_scanner.h"
 #include "worm/process_table_win32.h"
 

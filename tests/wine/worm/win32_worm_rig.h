@@ -5,8 +5,8 @@
 
 #include <string>
 
+#include "base/handles_win32.h"
 #include "fakes/rig.h"
-#include "ui/handles_win32.h"
 #include "worm/file_system_win32.h"
 #include "worm/process_table_win32.h"
 #include "worm/registry_win32.h"

@@ -1,4 +1,4 @@
-#include "ui/text_win32.h"
+#include "base/text_win32.h"
 
 #include <vector>
 

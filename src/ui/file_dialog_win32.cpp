@@ -1,8 +1,8 @@
-#include "log/file_dialog_win32.h"
+#include "ui/file_dialog_win32.h"
 
 #include <algorithm>
 
-#include "ui/text_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

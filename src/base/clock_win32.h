@@ -1,6 +1,6 @@
 #pragma once
 // The local time of day and the user's separators, from the system.
-#include "ui/clock.h"
+#include "base/clock.h"
 
 namespace sentrel {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "ui/clock.h"
+#include "base/clock.h"
 
 namespace sentrel {
 

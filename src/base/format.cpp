@@ -1,4 +1,4 @@
-#include "ui/format.h"
+#include "base/format.h"
 
 #include <cctype>
 #include <cmath>

@@ -1,12 +1,12 @@
-// Picks the host of a model by the model's type. The main window itself (Form) has none here:
-// the main window's own host mirrors it.
+// The main window itself (Form) has no host here: the main window's own host mirrors it.
+#include "app/host_factory_win32.h"
+
 #include "controls/hyper_link.h"
 #include "controls/qel_check_box_xp.h"
 #include "controls/qel_text_box_xp.h"
 #include "controls/xp_hosts_win32.h"
 #include "controls/xpcmdbutton.h"
 #include "ui/frame_host_win32.h"
-#include "ui/host_win32.h"
 #include "ui/image_host_win32.h"
 #include "ui/label_host_win32.h"
 #include "ui/list_view_host_win32.h"

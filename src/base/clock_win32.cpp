@@ -1,8 +1,8 @@
-#include "ui/clock_win32.h"
+#include "base/clock_win32.h"
 
 #include <windows.h>
 
-#include "ui/text_win32.h"
+#include "base/text_win32.h"
 
 namespace sentrel {
 

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "ui/format.h"
+#include "base/format.h"
 
 namespace sentrel {
 namespace {

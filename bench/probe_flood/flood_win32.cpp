@@ -1,6 +1,5 @@
 #include "flood_win32.h"
 
-#include <psapi.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -109,7 +108,7 @@ ChildWatcher::ChildWatcher(std::wstring name)
     : name_(std::move(name)), thread_([this] {
           while (!stop_) {
               peak_ = std::max(peak_.load(), RunningNow());
-              Sleep(10);
+              Sleep(100);
           }
       }) {}
 
@@ -133,13 +132,21 @@ int ChildWatcher::RunningNow() const {
 }
 
 Footprint MeasureFootprint() {
+    // Counted by hand: Wine reports neither a handle count nor private bytes.
     Footprint footprint;
-    GetProcessHandleCount(GetCurrentProcess(), &footprint.handles);
-    PROCESS_MEMORY_COUNTERS_EX memory{};
-    memory.cb = sizeof(memory);
-    GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                         sizeof(memory));
-    footprint.privateBytes = static_cast<double>(memory.PrivateUsage);
+    constexpr std::uintptr_t kHighestHandle = 0x10000;
+    for (std::uintptr_t value = 4; value < kHighestHandle; value += 4) {
+        DWORD flags = 0;
+        footprint.handles += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) != 0;
+    }
+    MEMORY_BASIC_INFORMATION region{};
+    for (const char* address = nullptr;
+         VirtualQuery(address, &region, sizeof(region)) == sizeof(region);
+         address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) {
+            footprint.privateBytes += static_cast<double>(region.RegionSize);
+        }
+    }
     return footprint;
 }
 

@@ -15,6 +15,7 @@
 #include "listener/launcher_win32.h"
 #include "listener/probe_socket_win32.h"
 #include "wine/support/message_pump.h"
+#include "wine/support/net_stand_in.h"
 
 namespace sentrel::bench {
 namespace {
@@ -41,6 +42,8 @@ struct Product {
 
     Product(int port, bool skipReplies) {
         Store("Startup Notice", "1");
+        // The fake player keeps every sound it is asked for, which would count as the program's.
+        Store("Play SFX", "0");
         Store("Socket Port", std::to_string(port));
         window.Form_Load();
         if (skipReplies) {
@@ -102,33 +105,19 @@ struct ProductFigures {
     double offered = 0;
     std::int64_t counted = 0;
     std::int64_t hitCountSum = 0;
+    std::int64_t replies = 0;
     double perSecond = 0;
     int peakReplies = 0;
     std::size_t newLogRows = 0;
     Footprint before;
     Footprint after;
+    Footprint afterRepeat;
     PingResult ping;
 };
 
-ProductFigures RunProduct(const FloodShape& shape, const std::wstring& ownPath, bool skipReplies) {
-    const int port = FreePort();
-    Product product(port, skipReplies);
-    ProductFigures figures;
-    double lastProbe = 0;
-    auto handler = product.socket.ConnectionRequest;
-    product.socket.ConnectionRequest = [&] {
-        handler();
-        lastProbe = Seconds();
-    };
-    // The window that another process asks for its text while the flood runs.
-    HWND window = CreateWindowExW(0, L"STATIC", L"probe_flood", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
-                                  nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    PingProcess ping(window, ownPath);
-    test::PumpFor(1500);  // let the pinger start
-    const std::size_t logRows = product.window.lvwLog.Count();
-    figures.before = MeasureFootprint();
-
-    ChildWatcher replies(L"net.exe");
+// Floods the window's listener, pumping its messages until every connected attempt is counted
+// (or none has come for 10 s) and every reply has ended.
+FloodResult FloodAndPump(Product& product, int port, const FloodShape& shape) {
     FloodResult flood;
     std::atomic<bool> done{false};
     std::thread client([&] {
@@ -150,18 +139,56 @@ ProductFigures RunProduct(const FloodShape& shape, const std::wstring& ownPath, 
         },
         600000);
     client.join();
-    // The replies still running end, and their outcomes come back, before the count is taken.
     test::PumpUntil([&] { return product.window.state.repliesPending == 0; }, 60000);
-    figures.ping = ping.Stop();
-    DestroyWindow(window);
-    test::PumpFor(500);
-    figures.after = MeasureFootprint();
-    figures.peakReplies = replies.Peak();
-    figures.connected = flood.connected;
-    figures.offered = flood.OfferedPerSecond();
+    return flood;
+}
+
+// With `observe`, another process asks a window of the program's thread for its text all
+// through the flood, the reply processes are watched, and the footprint is taken before and
+// after; without, the flood runs alone, as the minimal loop's does.
+ProductFigures RunProduct(const FloodShape& shape, const std::wstring& ownPath, bool skipReplies,
+                          bool observe) {
+    const int port = FreePort();
+    Product product(port, skipReplies);
+    ProductFigures figures;
+    double lastProbe = 0;
+    auto handler = product.socket.ConnectionRequest;
+    product.socket.ConnectionRequest = [&] {
+        handler();
+        lastProbe = Seconds();
+        figures.replies += product.window.stbStatus.Panel("_general").text.ends_with("sent.");
+    };
+    const std::size_t logRows = product.window.lvwLog.Count();
+    HWND window = nullptr;
+    std::unique_ptr<PingProcess> ping;
+    std::unique_ptr<ChildWatcher> replies;
+    if (observe) {
+        figures.before = MeasureFootprint();
+        window = CreateWindowExW(0, L"STATIC", L"probe_flood", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        ping = std::make_unique<PingProcess>(window, ownPath);
+        test::PumpFor(1500);  // let the pinger start
+        replies = std::make_unique<ChildWatcher>(L"net.exe");
+    }
+    const FloodResult flood = FloodAndPump(product, port, shape);
     figures.counted = product.window.state.probeCount;
     figures.hitCountSum = product.HitCountSum();
     figures.newLogRows = product.window.lvwLog.Count() - logRows;
+    if (observe) {
+        figures.ping = ping->Stop();
+        figures.peakReplies = replies->Peak();
+        ping.reset();
+        replies.reset();
+        DestroyWindow(window);
+        test::PumpFor(500);
+        figures.after = MeasureFootprint();
+        // The same flood again adds no log row: whatever it leaves behind, it leaks.
+        FloodAndPump(product, port, shape);
+        test::PumpFor(500);
+        figures.afterRepeat = MeasureFootprint();
+    }
+    figures.connected = flood.connected;
+    figures.offered = flood.OfferedPerSecond();
     figures.perSecond =
         static_cast<double>(figures.counted) / std::max(1e-9, lastProbe - flood.started);
     return figures;
@@ -202,13 +229,12 @@ void PrintFlood(const ProductFigures& flood, const MinimalFigures& minimal) {
     std::printf("%-36s %14.0f %14.0f\n", "offered attempts per second", flood.offered,
                 minimal.offered);
     std::printf("%-36s %14d %14d\n", "attempts connected", flood.connected, minimal.connected);
+    std::printf("%-36s %14lld\n", "replies handed to the launcher",
+                static_cast<long long>(flood.replies));
     std::printf("%-36s %14lld %14d\n", "attempts counted / accepted",
                 static_cast<long long>(flood.counted), minimal.accepted);
     std::printf("%-36s %14.0f %14.0f   ratio %.2f\n", "probes per second", flood.perSecond,
                 minimal.perSecond, flood.perSecond / std::max(1e-9, minimal.perSecond));
-    std::printf("%-36s %11.1f ms   (mean %.1f ms over %d asks)\n",
-                "WM_GETTEXT answered within, worst", flood.ping.worstMs, flood.ping.meanMs,
-                flood.ping.answered);
 }
 
 // Whether the counts agree, how many replies ran at once, and what the flood left behind.
@@ -219,14 +245,25 @@ void PrintIntegrity(const ProductFigures& flood) {
                 flood.counted == flood.hitCountSum && flood.counted == flood.connected ? "agree"
                                                                                        : "DIFFER");
     std::printf("%-36s %14d   (cap 16)\n", "reply processes at once, peak", flood.peakReplies);
+    std::printf("%-36s %11.1f ms   (mean %.1f ms over %d asks)\n",
+                "WM_GETTEXT answered within, worst", flood.ping.worstMs, flood.ping.meanMs,
+                flood.ping.answered);
     const double rows = static_cast<double>(std::max<std::size_t>(1, flood.newLogRows));
-    std::printf("%-36s %14ld   (%lu before, %lu after)\n", "handles after the flood, change",
-                static_cast<long>(flood.after.handles) - static_cast<long>(flood.before.handles),
-                flood.before.handles, flood.after.handles);
+    const auto handles = [](const Footprint& from, const Footprint& to) {
+        return static_cast<long>(to.handles) - static_cast<long>(from.handles);
+    };
+    const auto kib = [](const Footprint& from, const Footprint& to) {
+        return (to.privateBytes - from.privateBytes) / 1024;
+    };
+    std::printf("%-36s %14ld   (%lu before)\n", "handles after the flood, change",
+                handles(flood.before, flood.after), flood.before.handles);
+    std::printf("%-36s %14ld\n", "  after the same flood again",
+                handles(flood.after, flood.afterRepeat));
     std::printf("%-36s %11.1f KiB   (%zu new log rows: %.2f KiB a row)\n",
-                "private bytes after the flood, change",
-                (flood.after.privateBytes - flood.before.privateBytes) / 1024, flood.newLogRows,
-                (flood.after.privateBytes - flood.before.privateBytes) / 1024 / rows);
+                "private bytes after the flood, change", kib(flood.before, flood.after),
+                flood.newLogRows, kib(flood.before, flood.after) / rows);
+    std::printf("%-36s %11.1f KiB   (no new log row)\n", "  after the same flood again",
+                kib(flood.after, flood.afterRepeat));
 }
 
 struct HandlingCosts {
@@ -261,13 +298,21 @@ HandlingCosts MeasureHandlingCosts(int measured) {
 
 int Run(const FloodShape& rate, const FloodShape& large, const std::wstring& ownPath) {
     WinsockSession winsock;
+    // Replies go to a stand-in for net.exe that ends at once: what is measured is the program's
+    // handling, not how long a reply takes to be delivered.
+    const std::wstring benchFolder = ownPath.substr(0, ownPath.find_last_of(L'\\'));
+    const test::SystemNetStandIn standIn(benchFolder + L"\\..\\net_recorder.exe");
     std::printf("probe_flood: the program's listener and replies against a bare accept loop\n");
+    std::printf("replies: %s\n",
+                standIn.Installed()
+                    ? "a stand-in for net.exe in the system folder that ends at once"
+                    : "the system's own net.exe (the stand-in could not be put in place)");
     std::fflush(stdout);
 
     PrintShape("Rate", rate);
     const MinimalFigures minimal = RunMinimal(rate);
-    const ProductFigures product = RunProduct(rate, ownPath, false);
-    const ProductFigures skipped = RunProduct(rate, ownPath, true);
+    const ProductFigures product = RunProduct(rate, ownPath, false, false);
+    const ProductFigures skipped = RunProduct(rate, ownPath, true, false);
     PrintFlood(product, minimal);
     std::printf("With every reply skipped (16 still pending), the listener and handler alone:\n");
     PrintFlood(skipped, minimal);
@@ -275,7 +320,7 @@ int Run(const FloodShape& rate, const FloodShape& large, const std::wstring& own
 
     PrintShape("Flood", large);
     const MinimalFigures largeMinimal = RunMinimal(large);
-    const ProductFigures flood = RunProduct(large, ownPath, false);
+    const ProductFigures flood = RunProduct(large, ownPath, false, true);
     PrintFlood(flood, largeMinimal);
     PrintIntegrity(flood);
 

@@ -110,9 +110,12 @@ void Start(LauncherShared& shared, Job& job, std::vector<Running>& running) {
     PROCESS_INFORMATION process{};
     // The program runs in the system folder too, so that it finds nothing planted in ours.
     const std::wstring folder = SystemFolderPath();
-    // CreateProcessW may write into the command line: the job's own copy is given.
+    // CreateProcessW may write into the command line: the job's own copy is given. The program
+    // gets no console at all (nobody would see it, and making one is another process), and
+    // yields to the program that started it.
     if (!CreateProcessW(job.application.c_str(), job.commandLine.data(), nullptr, nullptr, FALSE,
-                        CREATE_NO_WINDOW, nullptr, folder.c_str(), &startup, &process)) {
+                        DETACHED_PROCESS | BELOW_NORMAL_PRIORITY_CLASS, nullptr, folder.c_str(),
+                        &startup, &process)) {
         Report(shared, job.id, {false, SystemErrorDescription(GetLastError()), 0});
         return;
     }
@@ -132,27 +135,40 @@ void ReportEnded(LauncherShared& shared, std::vector<Running>& running) {
     });
 }
 
+// Starting a program costs the whole system, the listener included. After each start the
+// launcher rests as long as the start took, so that a flood of replies never takes more than
+// about half of the time: those that wait too long are skipped by the cap on pending replies.
 void RunLaunches(LauncherShared& shared) {
     std::vector<Running> running;
     std::vector<HANDLE> waitFor;
+    DWORD restFrom = 0;
+    DWORD rest = 0;
     for (;;) {
+        const DWORD resting = GetTickCount() - restFrom;
+        Job job;
+        if (resting >= rest && running.size() < kMaxRunning && TakeJob(shared, job)) {
+            restFrom = GetTickCount();
+            Start(shared, job, running);
+            rest = GetTickCount() - restFrom;
+            restFrom += rest;
+            continue;
+        }
         waitFor.assign(1, shared.wake.Get());
         for (const Running& program : running) {
             waitFor.push_back(program.process.Get());
         }
-        WaitForMultipleObjects(static_cast<DWORD>(waitFor.size()), waitFor.data(), FALSE, INFINITE);
+        WaitForMultipleObjects(static_cast<DWORD>(waitFor.size()), waitFor.data(), FALSE,
+                               resting >= rest ? INFINITE : rest - resting);
         if (Stopping(shared)) {
             return;  // programs still running are left alone; their handles close here
         }
         ReportEnded(shared, running);
-        Job job;
-        while (running.size() < kMaxRunning && TakeJob(shared, job)) {
-            Start(shared, job, running);
-        }
     }
 }
 
 DWORD WINAPI LauncherThread(void* parameter) {
+    // Probes are counted before replies are started.
+    SetThreadPriority(GetCurrentThread(), THREAD_PRIORITY_BELOW_NORMAL);
     auto* shared = static_cast<LauncherShared*>(parameter);
     RunLaunches(*shared);
     Release(shared);

@@ -13,6 +13,7 @@
 #include "base/text_win32.h"
 #include "wine/export/temp_folder.h"
 #include "wine/listener/listener_rig.h"
+#include "wine/support/net_stand_in.h"
 
 namespace sentrel::test {
 namespace {
@@ -38,33 +39,20 @@ void DeleteSoon(const std::wstring& path) {
     }
 }
 
-constexpr wchar_t kWineOverrides[] = L"Software\\Wine\\DllOverrides";
-
 // The recorder stands in for the system folder's net.exe, and copies of it lie where a search
 // by name would look first: beside this program and in the current folder, which is where a
 // save dialog that changes it leaves it. Each copy records its command line and its own path.
 class PlantedNet {
 public:
     PlantedNet() {
-        system_ = SystemFolderPath() + L"\\net.exe";
-        MoveFileExW(system_.c_str(), (system_ + L".sentrel-saved").c_str(),
-                    MOVEFILE_REPLACE_EXISTING);
-        const std::wstring recorder = OwnFolder() + L"\\net_recorder.exe";
-        planted_ = {system_, OwnFolder() + L"\\net.exe",
-                    Utf8ToWide(lastSaveFolder_.File("net.exe"))};
+        planted_ = {OwnFolder() + L"\\net.exe", Utf8ToWide(lastSaveFolder_.File("net.exe"))};
         for (const std::wstring& copy : planted_) {
-            installed_ = CopyFileW(recorder.c_str(), copy.c_str(), FALSE) != 0 && installed_;
+            installed_ = CopyFileW(Recorder().c_str(), copy.c_str(), FALSE) != 0 && installed_;
         }
         GetCurrentDirectoryW(MAX_PATH, currentFolder_);
         SetCurrentDirectoryW(Utf8ToWide(lastSaveFolder_.File("")).c_str());
         record_ = OwnFolder() + L"\\net_record_" + std::to_wstring(GetCurrentProcessId()) + L".txt";
         SetEnvironmentVariableW(L"SENTREL_NET_RECORD", record_.c_str());
-        // Wine prefers its own built-in net.exe to the file in the system folder.
-        UniqueHkey overrides;
-        RegCreateKeyExW(HKEY_CURRENT_USER, kWineOverrides, 0, nullptr, 0, KEY_SET_VALUE, nullptr,
-                        overrides.Put(), nullptr);
-        RegSetValueExW(overrides.Get(), L"net.exe", 0, REG_SZ,
-                       reinterpret_cast<const BYTE*>(L"native"), sizeof(L"native"));
     }
     ~PlantedNet() {
         for (const wchar_t* name :
@@ -72,28 +60,26 @@ public:
             SetEnvironmentVariableW(name, nullptr);
         }
         SetCurrentDirectoryW(currentFolder_);
-        UniqueHkey overrides;
-        RegOpenKeyExW(HKEY_CURRENT_USER, kWineOverrides, 0, KEY_SET_VALUE, overrides.Put());
-        RegDeleteValueW(overrides.Get(), L"net.exe");
         for (const std::wstring& copy : planted_) {
             DeleteSoon(copy);
         }
-        MoveFileExW((system_ + L".sentrel-saved").c_str(), system_.c_str(), 0);
         DeleteSoon(record_);
         DeleteSoon(record_ + L".image");
     }
     PlantedNet(const PlantedNet&) = delete;
     PlantedNet& operator=(const PlantedNet&) = delete;
 
-    bool Installed() const { return installed_; }
+    bool Installed() const { return installed_ && system_.Installed(); }
     bool Recorded() const { return GetFileAttributesW(record_.c_str()) != INVALID_FILE_ATTRIBUTES; }
     std::string CommandLine() const { return ReadText(record_); }
     std::string Image() const { return ReadText(record_ + L".image"); }
-    std::string SystemCopy() const { return WideToUtf8(system_); }
+    std::string SystemCopy() const { return WideToUtf8(system_.Path()); }
 
 private:
+    static std::wstring Recorder() { return OwnFolder() + L"\\net_recorder.exe"; }
+
+    SystemNetStandIn system_{Recorder()};
     TempFolder lastSaveFolder_;
-    std::wstring system_;
     std::vector<std::wstring> planted_;
     std::wstring record_;
     wchar_t currentFolder_[MAX_PATH] = {};

@@ -61,6 +61,12 @@ std::optional<LRESULT> ForwardKeysAndFocus(HWND window, ButtonEvents& control, U
     }
 }
 
+bool AsksForEnterOrEscape(LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    return msg != nullptr && msg->message == WM_KEYDOWN &&
+           (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
+}
+
 Point WindowPointerSource::CursorPos() {
     POINT p{};
     GetCursorPos(&p);
@@ -268,7 +274,7 @@ TextExtent XpHostBase::Measure(const std::string& text, const Font& font) {
     const std::wstring wide = Utf8ToWide(text.empty() ? std::string(" ") : text);
     SIZE size{};
     GetTextExtentPoint32W(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-    return {text.empty() ? 0 : static_cast<int>(size.cx), static_cast<int>(size.cy)};
+    return {text.empty() ? 0 : static_cast<int>(size.cx), static_cast<int>(size.cy), Dpi()};
 }
 
 }  // namespace sentrel

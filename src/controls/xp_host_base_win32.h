@@ -31,6 +31,10 @@ int MouseButtonsOf(WPARAM wParam);
 std::optional<LRESULT> ForwardKeysAndFocus(HWND window, ButtonEvents& control, UINT message,
                                            WPARAM wParam);
 
+// Whether WM_GETDLGCODE (its lParam) asks about Enter or Esc going down: keys that the window's
+// dialog navigation keeps for itself unless the control answers DLGC_WANTMESSAGE.
+bool AsksForEnterOrEscape(LPARAM lParam);
+
 // The cursor and the window's rectangle, read from the system at each call.
 class WindowPointerSource : public PointerSource {
 public:

@@ -92,6 +92,7 @@ TEST(HyperLinkHover, ACursorOnTheRectanglesBorderIsOutsideAndAClickRestoresTheCo
 
 TEST(HyperLinkSize, HugsItsLabelOnePixelLower) {
     EXPECT_EQ(HyperLinkSizeTwips({80, 13}), (Size{1200, 180}));
+    EXPECT_EQ(HyperLinkSizeTwips({120, 20, 144}), (Size{1200, 185}));
     HyperLink link("lnk");
     link.SetTextMeasure([](const std::string&, const Font&) { return TextExtent{80, 13}; });
     link.SetBounds({240, 2355, 2700, 210});

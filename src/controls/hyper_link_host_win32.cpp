@@ -21,18 +21,11 @@ HyperLinkHost::HyperLinkHost(HyperLink& model, const HostContext& context)
     pointer_ = WindowPointerSource(Window());
     link_.SetPointerSource(&pointer_);
     link_.SetTextMeasure(MeasureFunction());
-    if (link_.Site() == nullptr) {
-        site_ = std::make_unique<Win32HyperLinkSite>(Window());
-        link_.SetSite(site_.get());
-    }
     RunTimer(link_.tmrMouseOut);
     Mirror();
 }
 
 HyperLinkHost::~HyperLinkHost() {
-    if (site_ && link_.Site() == site_.get()) {
-        link_.SetSite(nullptr);
-    }
     link_.SetPointerSource(nullptr);
     link_.SetTextMeasure(nullptr);
 }
@@ -101,10 +94,13 @@ LRESULT HyperLinkHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         }
-        // From the keyboard the link opens like a link in a page: Enter or the space bar.
+        // From the keyboard the link opens like a link in a page: Enter or the space bar, once
+        // per press (a held key's repeats have the previous-state bit set).
         case WM_KEYDOWN:
             if (wParam == VK_RETURN || wParam == VK_SPACE) {
-                Click();
+                if ((lParam & (1L << 30)) == 0) {
+                    Click();
+                }
                 return 0;
             }
             return Default(message, wParam, lParam);

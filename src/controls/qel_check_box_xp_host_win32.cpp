@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "base/text_win32.h"
 #include "controls/check_box_pictures.h"
 #include "controls/xp_hosts_win32.h"
@@ -111,6 +113,8 @@ LRESULT QelCheckBoxXPHost::OnButtonDown(int button, LPARAM lParam, bool doubleCl
 }
 
 LRESULT QelCheckBoxXPHost::OnButtonUp(int button, LPARAM lParam) {
+    // Taken before the capture goes: giving it up ends the press (OnCaptureLost).
+    const bool pending = button == 1 && std::exchange(clickPending_, false);
     if (GetCapture() == Window()) {
         ReleaseCapture();
     }
@@ -119,8 +123,7 @@ LRESULT QelCheckBoxXPHost::OnButtonUp(int button, LPARAM lParam) {
                        static_cast<float>(at.y));
     RECT client{};
     GetClientRect(Window(), &client);
-    if (button == 1 && clickPending_) {
-        clickPending_ = false;
+    if (pending) {
         if (PtInRect(&client, at)) {
             box_.UserClick();
         } else {
@@ -129,6 +132,14 @@ LRESULT QelCheckBoxXPHost::OnButtonUp(int button, LPARAM lParam) {
         }
     }
     return 0;
+}
+
+// Another window took the mouse mid-press (a box popped up): the press is over, and a release
+// that comes later without it is no click.
+void QelCheckBoxXPHost::OnCaptureLost() {
+    if (std::exchange(clickPending_, false)) {
+        box_.SetValue(box_.Value());
+    }
 }
 
 LRESULT QelCheckBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -152,8 +163,16 @@ LRESULT QelCheckBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return OnButtonUp(1, lParam);
         case WM_RBUTTONUP:
             return OnButtonUp(2, lParam);
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != Window()) {
+                OnCaptureLost();
+            }
+            return 0;
+        // The box takes Enter, Esc and the arrows too, so that its key events see them rather
+        // than the window's dialog navigation; Tab still moves on.
         case WM_GETDLGCODE:
-            return DLGC_WANTCHARS;
+            return DLGC_WANTCHARS | DLGC_WANTARROWS |
+                   (AsksForEnterOrEscape(lParam) ? DLGC_WANTMESSAGE : 0);
         default:
             return Default(message, wParam, lParam);
     }

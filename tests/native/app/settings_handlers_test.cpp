@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes/rig.h"
 
 namespace sentrel::test {
@@ -37,6 +39,20 @@ TEST(SettingsHandlers, EachCheckBoxStoresItsValueUnderItsKey) {
         box->UserClick();
         EXPECT_EQ(rig.Stored()[key], std::to_string(1 - before)) << key;
     }
+}
+
+TEST(SettingsHandlers, AStoreThatRefusesWritesIsSaidOnceInRed) {
+    Rig rig;
+    rig.settings.refusal = "Access is denied";
+    rig.w().Form_Load();  // the port box's fill and the notice both store
+    rig.w().chkPlaySFX.UserClick();
+    const std::vector<std::string> texts = rig.LogTexts();
+    const auto said =
+        std::find(texts.begin(), texts.end(), "Settings could not be saved: Access is denied.");
+    ASSERT_NE(said, texts.end());
+    EXPECT_EQ(std::count(said, texts.end(), *said), 1);
+    const auto index = static_cast<std::size_t>(said - texts.begin());
+    EXPECT_EQ(rig.w().lvwLog.Item(index).cell.foreColour, Rgb(255, 0, 0));
 }
 
 }  // namespace

@@ -1,7 +1,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <map>
+#include <utility>
 
 #include "app/settings.h"
 #include "app/settings_store_win32.h"
@@ -66,8 +69,40 @@ protected:
         return values;
     }
 
+    // The window's services on fakes but for a real registry store.
+    Services RealStore(Rig& rig, SettingsStore& settings) {
+        return {settings,      environment,  rig.dialogs,  rig.clock,    rig.locale,
+                rig.socket,    rig.launcher, rig.sound,    rig.shell,    rig.tray,
+                rig.processes, rig.files,    rig.registry, rig.textFiles};
+    }
+
     FakeEnvironment environment;
     RegistrySettingsStore store;
+};
+
+// Leaves the section's key readable only, as a policy may, until it goes.
+class ReadOnlyKey {
+public:
+    explicit ReadOnlyKey(std::wstring path) : path_(std::move(path)) {
+        Permit(L"D:P(A;;0x70019;;;WD)");  // read, delete, change permissions
+    }
+    ~ReadOnlyKey() { Permit(L"D:P(A;;0xF003F;;;WD)"); }  // all
+    ReadOnlyKey(const ReadOnlyKey&) = delete;
+    ReadOnlyKey& operator=(const ReadOnlyKey&) = delete;
+
+private:
+    void Permit(const wchar_t* sddl) {
+        PSECURITY_DESCRIPTOR descriptor = nullptr;
+        HKEY key = nullptr;
+        ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1,
+                                                                         &descriptor, nullptr));
+        ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, WRITE_DAC, &key),
+                  ERROR_SUCCESS);
+        EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
+        RegCloseKey(key);
+        LocalFree(descriptor);
+    }
+    std::wstring path_;
 };
 
 TEST_F(RegistrySettings, AMissingValueReadsAsNothingAndCreatesNoKey) {
@@ -79,9 +114,10 @@ TEST_F(RegistrySettings, AMissingValueReadsAsNothingAndCreatesNoKey) {
 }
 
 TEST_F(RegistrySettings, ValuesRoundTripAsStrings) {
-    SaveSetting(store, environment, "Return Message", "Hello|there, caf\xC3\xA9");
-    SaveSetting(store, environment, "Play SFX", "0");
-    SaveSetting(store, environment, "Socket Port", "");
+    EXPECT_TRUE(
+        SaveSetting(store, environment, "Return Message", "Hello|there, caf\xC3\xA9").stored);
+    EXPECT_TRUE(SaveSetting(store, environment, "Play SFX", "0").stored);
+    EXPECT_TRUE(SaveSetting(store, environment, "Socket Port", "").stored);
     RegistrySettingsStore fresh;
     EXPECT_EQ(GetSetting(fresh, environment, "Return Message", "x"), "Hello|there, caf\xC3\xA9");
     EXPECT_EQ(GetSetting(fresh, environment, "Play SFX", "1"), "0");
@@ -91,26 +127,24 @@ TEST_F(RegistrySettings, ValuesRoundTripAsStrings) {
 
 TEST_F(RegistrySettings, EveryKeystrokeOverwritesTheValue) {
     for (const char* text : {"8", "80", "808", "8080"}) {
-        SaveSetting(store, environment, "Socket Port", text);
+        EXPECT_TRUE(SaveSetting(store, environment, "Socket Port", text).stored);
     }
     EXPECT_EQ(Section(), (std::map<std::string, std::string>{{"Socket Port", "8080"}}));
 }
 
 TEST_F(RegistrySettings, AnotherExecutableNameHasItsOwnValues) {
-    SaveSetting(store, environment, "Always On Top", "1");
+    EXPECT_TRUE(SaveSetting(store, environment, "Always On Top", "1").stored);
     FakeEnvironment other;
     other.exeName = environment.exeName + "-other";
     EXPECT_EQ(GetSetting(store, other, "Always On Top", "0"), "0");
-    SaveSetting(store, other, "Always On Top", "0");
+    EXPECT_TRUE(SaveSetting(store, other, "Always On Top", "0").stored);
     EXPECT_EQ(GetSetting(store, environment, "Always On Top", "0"), "1");
 }
 
 TEST_F(RegistrySettings, TheFirstStartStoresThePortAndTheNoticeOnly) {
     // The window on fakes but for the real registry store.
     Rig rig;
-    Services real{store,         environment,  rig.dialogs,  rig.clock,    rig.locale,
-                  rig.socket,    rig.launcher, rig.sound,    rig.shell,    rig.tray,
-                  rig.processes, rig.files,    rig.registry, rig.textFiles};
+    Services real = RealStore(rig, store);
     {
         WMain first(real);
         first.Form_Load();
@@ -123,10 +157,26 @@ TEST_F(RegistrySettings, TheFirstStartStoresThePortAndTheNoticeOnly) {
     EXPECT_EQ(rig.dialogs.messages.size(), 1U);  // the hint shows once only
 }
 
+TEST_F(RegistrySettings, ASectionThatRefusesWritesStillReads) {
+    EXPECT_TRUE(SaveSetting(store, environment, "Socket Port", "8080").stored);
+    EXPECT_TRUE(SaveSetting(store, environment, "Startup Notice", "1").stored);
+    const ReadOnlyKey locked(RegistrySettingsStore::KeyPath(environment.exeName, "Settings"));
+    RegistrySettingsStore lockedStore;
+    Rig rig;
+    Services real = RealStore(rig, lockedStore);
+    WMain w(real);
+    w.Form_Load();
+    EXPECT_EQ(w.txtSocketPort.Text(), "8080");
+    EXPECT_TRUE(rig.dialogs.messages.empty());  // the hint was shown by the earlier run
+    EXPECT_FALSE(SaveSetting(lockedStore, environment, "Play SFX", "0").stored);
+    EXPECT_EQ(Section(), (std::map<std::string, std::string>{{"Socket Port", "8080"},
+                                                             {"Startup Notice", "1"}}));
+}
+
 TEST_F(RegistrySettings, ASectionRemovedWhileOpenIsMadeAgainOnTheNextWrite) {
-    SaveSetting(store, environment, "Play SFX", "1");
+    EXPECT_TRUE(SaveSetting(store, environment, "Play SFX", "1").stored);
     RemoveApplication(environment.exeName);
-    SaveSetting(store, environment, "Play SFX", "0");
+    EXPECT_TRUE(SaveSetting(store, environment, "Play SFX", "0").stored);
     EXPECT_EQ(Section(), (std::map<std::string, std::string>{{"Play SFX", "0"}}));
 }
 

@@ -4,7 +4,6 @@
 #include <sddl.h>
 
 #include <map>
-#include <utility>
 
 #include "app/settings.h"
 #include "app/settings_store_win32.h"
@@ -69,41 +68,21 @@ protected:
         return values;
     }
 
-    // The window's services on fakes but for a real registry store.
-    Services RealStore(Rig& rig, SettingsStore& settings) {
-        return {settings,      environment,  rig.dialogs,  rig.clock,    rig.locale,
-                rig.socket,    rig.launcher, rig.sound,    rig.shell,    rig.tray,
-                rig.processes, rig.files,    rig.registry, rig.textFiles};
-    }
-
     FakeEnvironment environment;
     RegistrySettingsStore store;
 };
 
-// Leaves the section's key readable only, as a policy may, until it goes.
-class ReadOnlyKey {
-public:
-    explicit ReadOnlyKey(std::wstring path) : path_(std::move(path)) {
-        Permit(L"D:P(A;;0x70019;;;WD)");  // read, delete, change permissions
-    }
-    ~ReadOnlyKey() { Permit(L"D:P(A;;0xF003F;;;WD)"); }  // all
-    ReadOnlyKey(const ReadOnlyKey&) = delete;
-    ReadOnlyKey& operator=(const ReadOnlyKey&) = delete;
-
-private:
-    void Permit(const wchar_t* sddl) {
-        PSECURITY_DESCRIPTOR descriptor = nullptr;
-        HKEY key = nullptr;
-        ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(sddl, SDDL_REVISION_1,
-                                                                         &descriptor, nullptr));
-        ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, path_.c_str(), 0, WRITE_DAC, &key),
-                  ERROR_SUCCESS);
-        EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
-        RegCloseKey(key);
-        LocalFree(descriptor);
-    }
-    std::wstring path_;
-};
+// Leaves a key readable only, as a policy may; it can still be deleted.
+void DenyWriting(const std::wstring& path) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    HKEY key = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(
+        L"D:P(A;;0x30019;;;WD)", SDDL_REVISION_1, &descriptor, nullptr));
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, WRITE_DAC, &key), ERROR_SUCCESS);
+    EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
+    RegCloseKey(key);
+    LocalFree(descriptor);
+}
 
 TEST_F(RegistrySettings, AMissingValueReadsAsNothingAndCreatesNoKey) {
     EXPECT_EQ(store.Read(environment.exeName, "Settings", "Socket Port"), std::nullopt);
@@ -144,7 +123,9 @@ TEST_F(RegistrySettings, AnotherExecutableNameHasItsOwnValues) {
 TEST_F(RegistrySettings, TheFirstStartStoresThePortAndTheNoticeOnly) {
     // The window on fakes but for the real registry store.
     Rig rig;
-    Services real = RealStore(rig, store);
+    Services real{store,         environment,  rig.dialogs,  rig.clock,    rig.locale,
+                  rig.socket,    rig.launcher, rig.sound,    rig.shell,    rig.tray,
+                  rig.processes, rig.files,    rig.registry, rig.textFiles};
     {
         WMain first(real);
         first.Form_Load();
@@ -158,19 +139,12 @@ TEST_F(RegistrySettings, TheFirstStartStoresThePortAndTheNoticeOnly) {
 }
 
 TEST_F(RegistrySettings, ASectionThatRefusesWritesStillReads) {
-    EXPECT_TRUE(SaveSetting(store, environment, "Socket Port", "8080").stored);
     EXPECT_TRUE(SaveSetting(store, environment, "Startup Notice", "1").stored);
-    const ReadOnlyKey locked(RegistrySettingsStore::KeyPath(environment.exeName, "Settings"));
-    RegistrySettingsStore lockedStore;
-    Rig rig;
-    Services real = RealStore(rig, lockedStore);
-    WMain w(real);
-    w.Form_Load();
-    EXPECT_EQ(w.txtSocketPort.Text(), "8080");
-    EXPECT_TRUE(rig.dialogs.messages.empty());  // the hint was shown by the earlier run
-    EXPECT_FALSE(SaveSetting(lockedStore, environment, "Play SFX", "0").stored);
-    EXPECT_EQ(Section(), (std::map<std::string, std::string>{{"Socket Port", "8080"},
-                                                             {"Startup Notice", "1"}}));
+    DenyWriting(RegistrySettingsStore::KeyPath(environment.exeName, "Settings"));
+    RegistrySettingsStore locked;
+    EXPECT_EQ(GetSetting(locked, environment, "Startup Notice", "0"), "1");
+    EXPECT_FALSE(SaveSetting(locked, environment, "Play SFX", "0").stored);
+    EXPECT_EQ(Section(), (std::map<std::string, std::string>{{"Startup Notice", "1"}}));
 }
 
 TEST_F(RegistrySettings, ASectionRemovedWhileOpenIsMadeAgainOnTheNextWrite) {

@@ -5,7 +5,7 @@
 namespace sentrel {
 
 Size HyperLinkSizeTwips(TextExtent label) {
-    return {PixelsToTwips(label.width, label.dpi),
+    return {HyperLink::kLabelLeftTwips + PixelsToTwips(label.width, label.dpi),
             PixelsToTwips(label.height, label.dpi) - kTwipsPerPixel};
 }
 

@@ -99,7 +99,8 @@ private:
     TextMeasure measure_ = EstimateTextExtent;
 };
 
-// The control's size in twips for its label's measured extent: 15 twips lower than the label.
+// The control's size in twips for its label's measured extent: it ends where the label does
+// (the label starts kLabelLeftTwips in) and is 15 twips lower than the label.
 Size HyperLinkSizeTwips(TextExtent label);
 
 // The address with every "{app}" replaced by the program's folder, without a trailing "\".

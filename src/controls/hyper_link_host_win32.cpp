@@ -57,13 +57,8 @@ void HyperLinkHost::OnPaint(HDC target) {
     ScopedSelectObject font(dc, FontFor(link_.LabelFont()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(link_.LabelColour()));
-    const TextExtent size = Measure(link_.LabelCaption(), link_.LabelFont());
-    const int left = TwipsToPixels(HyperLink::kLabelLeftTwips, Dpi());
-    const int top = -TwipsToPixels(-HyperLink::kLabelTopTwips, Dpi());
-    RECT text{left, top, left + size.width, top + size.height};
-    const std::wstring wide = Utf8ToWide(link_.LabelCaption());
-    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text,
-              DT_LEFT | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
+    DrawMeasuredText(dc, link_.LabelCaption(), TwipsToPixels(HyperLink::kLabelLeftTwips, Dpi()),
+                     -TwipsToPixels(-HyperLink::kLabelTopTwips, Dpi()));
     if (GetFocus() == Window()) {
         DrawFocusRect(dc, &client);
     }

@@ -85,9 +85,7 @@ void QelCheckBoxXPHost::OnPaint(HDC target) {
     SetTextColor(
         dc, box_.CaptionGreyed() ? GetSysColor(COLOR_GRAYTEXT) : ToColorRef(box_.CaptionColour()));
     RECT caption = CaptionRect();
-    const std::wstring text = Utf8ToWide(box_.Caption());
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption,
-              DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
+    DrawMeasuredText(dc, box_.Caption(), caption.left, caption.top);
     if (GetFocus() == Window()) {
         RECT focus = caption;
         InflateRect(&focus, 1, 0);

@@ -114,7 +114,8 @@ TEST(DisplayScaling, ControlsKeepToTheirRectanglesAndClicksReachThem) {
         const int dpi = live.window->Dpi();
         for (const HyperLink* link : {&live.w().lnkBlog, &live.w().lnkQel}) {
             ExpectEndsAtItsCaption(live.Of(*link),
-                                   TextWidth(link->LabelCaption(), link->LabelFont(), dpi),
+                                   MulDiv(HyperLink::kLabelLeftTwips, dpi, 1440) +
+                                       TextWidth(link->LabelCaption(), link->LabelFont(), dpi),
                                    link->Name());
         }
         for (QelCheckBoxXP* box : CheckBoxesOf(live.w(), page)) {

@@ -72,15 +72,6 @@ TEST(ButtonHost, PaintsTheFaceTheModelNamesThroughHoverPressAndClick) {
     EXPECT_EQ(rig.clicks, 1);
 }
 
-TEST(ButtonHost, AnotherWindowTakingTheMouseMidPressLiftsTheFace) {
-    ButtonRig rig;
-    TestWindow::PostButton(rig.Hwnd(), WM_LBUTTONDOWN, 10, 10);
-    EXPECT_EQ(rig.button.Face(), kFacePressed);
-    SetCapture(rig.window.Get());
-    EXPECT_EQ(rig.button.Face(), kFaceNormal);
-    ReleaseCapture();
-}
-
 TEST(ButtonHost, LeavingRestoresTheIdleFaceAndRaisesMouseOutOnce) {
     ButtonRig rig;
     rig.button.SetState(1);

@@ -17,6 +17,8 @@ TEST(SoundPaths, AreBesideTheProgramInData) {
     EXPECT_EQ(root.appPath, "C:\\");
     EXPECT_EQ(root.infected, "C:\\Data\\Infected.wav");
     EXPECT_EQ(root.notInfected, "C:\\Data\\NotInfected.wav");
+    EXPECT_EQ(BuildSoundPaths("\\\\server\\share\\Tools").probe,
+              "\\\\server\\share\\Tools\\Data\\Probe.wav");
 }
 
 TEST(SoundSwitch, IsLatchedAtStartFromPlaySfx) {
@@ -57,6 +59,19 @@ TEST(ShellExe, TheDonationPictureOpensTheDonationPage) {
     EXPECT_EQ(rig.shell.opened[0].parameters, "");
     EXPECT_EQ(rig.shell.opened[0].ownerWindow, 0U);
     EXPECT_EQ(rig.shell.opened[0].showCommand, 1);
+}
+
+TEST(ShellExe, TheAboutPagesLinksOpenThroughItAndItsFailureBox) {
+    Rig rig;
+    rig.w().lnkBlog.UserClick();
+    ASSERT_EQ(rig.shell.opened.size(), 1U);
+    EXPECT_EQ(rig.shell.opened[0].file, kHomePageUrl);
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+    rig.shell.succeed = false;
+    rig.w().lnkQel.UserClick();
+    EXPECT_EQ(rig.shell.opened.back().file, kAuthorUrl);
+    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
+    EXPECT_EQ(rig.dialogs.messages[0].title, "ShellExe()");
 }
 
 }  // namespace

@@ -4,10 +4,8 @@
 #include <tlhelp32.h>
 
 #include <algorithm>
-#include <atomic>
 #include <fstream>
 #include <iterator>
-#include <thread>
 
 #include "base/system_folder_win32.h"
 #include "base/text_win32.h"
@@ -104,33 +102,6 @@ int RunningNets() {
     return count;
 }
 
-// The most net.exe programs running at once while it watched.
-class NetWatcher {
-public:
-    NetWatcher()
-        : thread_([this] {
-              while (!stop_) {
-                  peak_ = std::max(peak_.load(), RunningNets());
-                  Sleep(20);
-              }
-          }) {}
-    ~NetWatcher() { Stop(); }
-    NetWatcher(const NetWatcher&) = delete;
-    NetWatcher& operator=(const NetWatcher&) = delete;
-    int Stop() {
-        stop_ = true;
-        if (thread_.joinable()) {
-            thread_.join();
-        }
-        return peak_;
-    }
-
-private:
-    std::atomic<bool> stop_{false};
-    std::atomic<int> peak_{0};
-    std::thread thread_;
-};
-
 TEST(HiddenLauncher, AReplyRunsTheSystemFoldersNetNeverOnePlantedWhereASearchLooksFirst) {
     PlantedNet net;
     ASSERT_TRUE(net.Installed());
@@ -197,14 +168,21 @@ TEST(ReplyBurst, AtMostSixteenRunAndEveryProbeIsCountedWithTheRestSkipped) {
         handle();
         statuses.push_back(rig.Status());
     };
-    NetWatcher watcher;
+    int peak = 0;
+    const auto pumpWatchingUntil = [&peak](const auto& done, DWORD timeoutMs) {
+        return PumpUntil(
+            [&] {
+                peak = std::max(peak, RunningNets());
+                return done();
+            },
+            timeoutMs);
+    };
     for (int i = 1; i <= 50; ++i) {
         ASSERT_TRUE(ConnectFrom(("127.0.1." + std::to_string(i)).c_str(), port));
     }
-    ASSERT_TRUE(rig.WaitForProbes(50));
-    // Every reply ends, and only then does the watcher stop.
-    ASSERT_TRUE(PumpUntil([&] { return rig.window->state.repliesPending == 0; }, 60000));
-    EXPECT_LE(watcher.Stop(), 16);
+    ASSERT_TRUE(pumpWatchingUntil([&] { return rig.window->state.probeCount == 50; }, 20000));
+    ASSERT_TRUE(pumpWatchingUntil([&] { return rig.window->state.repliesPending == 0; }, 60000));
+    EXPECT_LE(peak, 16);
     EXPECT_EQ(rig.Counter(), "50 probes");
     ASSERT_EQ(statuses.size(), 50U);
     for (std::size_t i = 0; i < statuses.size(); ++i) {

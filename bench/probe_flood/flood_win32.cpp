@@ -1,7 +1,11 @@
 #include "flood_win32.h"
 
+#include <tlhelp32.h>
+
 #include <algorithm>
 #include <fstream>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 namespace sentrel::bench {
@@ -22,25 +26,35 @@ std::string SourceAddress(int i, int m) {
     return "127.0." + std::to_string(k / 250) + "." + std::to_string(1 + k % 250);
 }
 
-FloodResult Flood(int port, int n, int m) {
+FloodResult Flood(int port, int n, int m, int concurrent) {
     FloodResult result;
     sockaddr_in remote{};
     remote.sin_family = AF_INET;
     remote.sin_port = htons(static_cast<u_short>(port));
     remote.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    std::atomic<int> connected{0};
+    std::vector<std::thread> clients;
     result.started = Seconds();
-    for (int i = 0; i < n; ++i) {
-        SOCKET client = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-        sockaddr_in local{};
-        local.sin_family = AF_INET;
-        inet_pton(AF_INET, SourceAddress(i, m).c_str(), &local.sin_addr);
-        if (bind(client, reinterpret_cast<sockaddr*>(&local), sizeof(local)) == 0 &&
-            connect(client, reinterpret_cast<sockaddr*>(&remote), sizeof(remote)) == 0) {
-            ++result.connected;
-        }
-        closesocket(client);
+    for (int c = 0; c < concurrent; ++c) {
+        clients.emplace_back([&, c] {
+            for (int i = c; i < n; i += concurrent) {
+                SOCKET client = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+                sockaddr_in local{};
+                local.sin_family = AF_INET;
+                inet_pton(AF_INET, SourceAddress(i, m).c_str(), &local.sin_addr);
+                if (bind(client, reinterpret_cast<sockaddr*>(&local), sizeof(local)) == 0 &&
+                    connect(client, reinterpret_cast<sockaddr*>(&remote), sizeof(remote)) == 0) {
+                    connected.fetch_add(1);
+                }
+                closesocket(client);
+            }
+        });
+    }
+    for (std::thread& client : clients) {
+        client.join();
     }
     result.finished = Seconds();
+    result.connected = connected.load();
     return result;
 }
 
@@ -88,6 +102,52 @@ int FreePort() {
     getsockname(probe, reinterpret_cast<sockaddr*>(&address), &length);
     closesocket(probe);
     return ntohs(address.sin_port);
+}
+
+ChildWatcher::ChildWatcher(std::wstring name)
+    : name_(std::move(name)), thread_([this] {
+          while (!stop_) {
+              peak_ = std::max(peak_.load(), RunningNow());
+              Sleep(100);
+          }
+      }) {}
+
+ChildWatcher::~ChildWatcher() {
+    stop_ = true;
+    thread_.join();
+}
+
+int ChildWatcher::RunningNow() const {
+    HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    int count = 0;
+    for (BOOL more = Process32FirstW(snapshot, &entry); more;
+         more = Process32NextW(snapshot, &entry)) {
+        count += entry.th32ParentProcessID == GetCurrentProcessId() &&
+                 _wcsicmp(entry.szExeFile, name_.c_str()) == 0;
+    }
+    CloseHandle(snapshot);
+    return count;
+}
+
+Footprint MeasureFootprint() {
+    // Counted by hand: Wine reports neither a handle count nor private bytes.
+    Footprint footprint;
+    constexpr std::uintptr_t kHighestHandle = 0x10000;
+    for (std::uintptr_t value = 4; value < kHighestHandle; value += 4) {
+        DWORD flags = 0;
+        footprint.handles += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) != 0;
+    }
+    MEMORY_BASIC_INFORMATION region{};
+    for (const char* address = nullptr;
+         VirtualQuery(address, &region, sizeof(region)) == sizeof(region);
+         address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
+        if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) {
+            footprint.privateBytes += static_cast<double>(region.RegionSize);
+        }
+    }
+    return footprint;
 }
 
 PingProcess::PingProcess(HWND window, const std::wstring& ownPath) {
@@ -142,9 +202,11 @@ int RunPingChild(HWND window, const std::wstring& resultPath, const std::wstring
     double total = 0;
     while (WaitForSingleObject(stop, 5) == WAIT_TIMEOUT) {
         DWORD_PTR answer = 0;
+        wchar_t text[64] = {};
         const double before = Seconds();
         const bool ok =
-            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &answer) != 0;
+            SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
+                                SMTO_NORMAL, 10000, &answer) != 0;
         const double ms = (Seconds() - before) * 1000;
         if (ok) {
             ++answered;

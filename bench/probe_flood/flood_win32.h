@@ -4,6 +4,7 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <string>
@@ -16,13 +17,15 @@ double Seconds();  // a monotonic clock
 // The source address of attempt i when m distinct addresses take turns: 127.0.x.y.
 std::string SourceAddress(int i, int m);
 
-// Connects n times to 127.0.0.1:port from m source addresses in turn, hanging up at once.
+// Connects n times to 127.0.0.1:port from m source addresses in turn, `concurrent` attempts at
+// a time, hanging up at once.
 struct FloodResult {
     int connected = 0;
     double started = 0;
     double finished = 0;
+    double OfferedPerSecond() const { return connected / std::max(1e-9, finished - started); }
 };
-FloodResult Flood(int port, int n, int m);
+FloodResult Flood(int port, int n, int m, int concurrent);
 
 // Accepts, reads the peer's address, resets; on a thread of its own until stopped.
 class MinimalAcceptLoop {
@@ -44,7 +47,31 @@ private:
 // A port nobody listens on just now.
 int FreePort();
 
-// The child process that measures how long a window takes to answer a sent message.
+// The most programs named `name` that this process started ran at once while it watched.
+class ChildWatcher {
+public:
+    explicit ChildWatcher(std::wstring name);
+    ~ChildWatcher();
+    ChildWatcher(const ChildWatcher&) = delete;
+    ChildWatcher& operator=(const ChildWatcher&) = delete;
+    int Peak() const { return peak_.load(); }
+    int RunningNow() const;
+
+private:
+    std::wstring name_;
+    std::atomic<bool> stop_{false};
+    std::atomic<int> peak_{0};
+    std::thread thread_;
+};
+
+// This process's handle count and private bytes.
+struct Footprint {
+    unsigned long handles = 0;
+    double privateBytes = 0;
+};
+Footprint MeasureFootprint();
+
+// The child process that measures how long a window takes to answer WM_GETTEXT.
 struct PingResult {
     int answered = 0;
     double worstMs = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // The program-wide state, owned by the main window for the whole run.
 #include <cstdint>
+#include <set>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -23,7 +24,9 @@ struct AppState {
     std::unordered_set<std::string> ipListIndex;  // the same addresses, for AddRemoteIp's look-up
     std::int64_t probeCount = 0;
     std::string composedReturnMessage;
-    bool soundEnabled = false;  // latched at start-up
+    int repliesPending = 0;                     // handed to the launcher, queued or running
+    std::set<std::string> replyFailuresLogged;  // what went wrong with replies, once per run
+    bool soundEnabled = false;                  // latched at start-up
     SoundPaths sounds;
     TrayIconData trayIcon;
     bool wormWarningShown = false;

@@ -14,6 +14,7 @@
 #include "app/wmain.h"
 #include "base/clock_win32.h"
 #include "base/handles_win32.h"
+#include "base/system_folder_win32.h"
 #include "base/text_win32.h"
 #include "listener/launcher_win32.h"
 #include "listener/probe_socket_win32.h"
@@ -55,6 +56,8 @@ private:
 };
 
 int Run(HINSTANCE instance) {
+    // Before anything loads a DLL on demand.
+    RestrictDllSearchToSystemFolder();
     InitCommonControls();
     ComApartment com;
 

@@ -135,8 +135,10 @@ public:
     // Probe listener: listening, probes and their replies.
     void StartListening();
     void IncrementProbeCounter();
-    // False when the reply was skipped because too many replies are still running.
+    // False when the reply was skipped because too many replies are queued or running.
     bool SendReturnMessage(const std::string& ip, const std::string& message);
+    // The launcher's word on how a reply ended.
+    void ReplyEnded(const LaunchOutcome& outcome);
     void sckSocket_ConnectionRequest();
     void sckSocket_Error(int number, const std::string& description);
     void ResetToDefaultPort_Click();

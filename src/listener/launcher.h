@@ -1,21 +1,29 @@
 #pragma once
-// Starts command lines hidden and detached.
+// Starts the system's own programs hidden and detached, off the window's thread.
+#include <cstdint>
+#include <functional>
 #include <string>
 
 namespace sentrel {
 
-struct LaunchResult {
+// How a command handed to the launcher ended.
+struct LaunchOutcome {
     bool started = false;
-    std::string errorDescription;  // the system's description when not started
+    std::string errorDescription;  // the system's description when it could not be started
+    std::uint32_t exitCode = 0;    // the code it ended with when it was started
 };
 
 class Launcher {
 public:
+    using Ended = std::function<void(const LaunchOutcome&)>;
+
     virtual ~Launcher() = default;
-    // Never waits for the program; a failure is returned, not thrown.
-    virtual LaunchResult StartHidden(const std::string& commandLine) = 0;
-    // How many of the processes this launcher started are still running.
-    virtual int RunningCount() = 0;
+    // Hands the command line over and returns at once. `program` is a file name in the system
+    // folder, started by its full path, never found by search order. `ended` runs once on the
+    // window's thread when the program has ended or could not be started; never when the
+    // launcher is gone first.
+    virtual void StartHidden(const std::string& program, const std::string& commandLine,
+                             Ended ended) = 0;
 };
 
 }  // namespace sentrel

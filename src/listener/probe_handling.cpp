@@ -8,13 +8,6 @@
 
 namespace sentrel {
 
-namespace {
-
-// Beyond this many replies still running, a flood of probes would start processes without bound.
-constexpr int kMaxRunningReplies = 16;
-
-}  // namespace
-
 void WMain::sckSocket_ConnectionRequest() {
     // 1. The address of the attempt.
     const std::string ip = services.socket.RemoteHostIP();
@@ -44,18 +37,6 @@ void WMain::IncrementProbeCounter() {
     ++state.probeCount;
     stbStatus.SetPanelText(
         "_counter", ProbeCounterText(state.probeCount, services.locale.ThousandsSeparator()));
-}
-
-bool WMain::SendReturnMessage(const std::string& ip, const std::string& message) {
-    if (services.launcher.RunningCount() >= kMaxRunningReplies) {
-        SetStatusText("Reply to " + ip + " skipped: too many replies still running.");
-        return false;
-    }
-    // Not waited for; neither the command's result nor a failed start is looked at, so that
-    // the probe handling always completes.
-    services.launcher.StartHidden("NET SEND " + ip + " " + message);
-    SetStatusText("Sent message to: " + ip + " ...");
-    return true;
 }
 
 void WMain::cmdTestMsg_Click() {

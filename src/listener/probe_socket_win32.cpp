@@ -115,14 +115,18 @@ void WinsockProbeSocket::OnSocketNotification(UINT message, SOCKET socket, WORD 
         return;
     }
     if (error != 0) {
-        // A listener in error listens no more; nothing restarts it until StartListening runs.
-        Close();
-        if (Error) {
-            Error(error, SystemErrorDescription(error));
-        }
+        FailListening(error);
         return;
     }
     OnConnectionAttempt();
+}
+
+void WinsockProbeSocket::FailListening(int error) {
+    // A listener in error listens no more; nothing restarts it until StartListening runs.
+    Close();
+    if (Error) {
+        Error(error, SystemErrorDescription(static_cast<DWORD>(error)));
+    }
 }
 
 void WinsockProbeSocket::OnConnectionAttempt() {
@@ -134,7 +138,10 @@ void WinsockProbeSocket::OnConnectionAttempt() {
     if (!connection) {
         // The attempt was withdrawn before we came to it: no address, so no probe. Arm the
         // notification afresh: Wine does not re-arm it after an accept that found nothing.
-        WSAAsyncSelect(listener_.Get(), window_.Get(), notifyMessage_, FD_ACCEPT);
+        // Unarmed, the listener would hear of no further attempt.
+        if (WSAAsyncSelect(listener_.Get(), window_.Get(), notifyMessage_, FD_ACCEPT) != 0) {
+            FailListening(WSAGetLastError());
+        }
         return;
     }
     ResetAndClose(connection);

@@ -29,6 +29,7 @@ private:
     UINT NextNotifyMessage();
     void OnSocketNotification(UINT message, SOCKET socket, WORD event, WORD error);
     void OnConnectionAttempt();
+    void FailListening(int error);
 
     WinsockSession winsock_;
     UniqueWindow window_;

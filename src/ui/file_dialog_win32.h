@@ -16,8 +16,12 @@ class FileDialogRecord {
 public:
     static constexpr DWORD kFileBufferChars = 250;
     static constexpr DWORD kFileTitleBufferChars = 255;
-    static constexpr DWORD kSaveFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
-    static constexpr DWORD kOpenFlags = OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST;
+    // The dialogs leave the current folder as it was: a folder the user saved into may hold
+    // anything, and the current folder is one the system searches for programs.
+    static constexpr DWORD kSaveFlags =
+        OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
+    static constexpr DWORD kOpenFlags =
+        OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
 
     FileDialogRecord(const FileDialogRequest& request, HWND owner);
     FileDialogRecord(const FileDialogRecord&) = delete;

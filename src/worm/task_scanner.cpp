@@ -74,13 +74,17 @@ void SwitchTaskScanner(WMain& w) {
 }
 
 void PreventShutdown(WMain& w) {
-    const LaunchResult result = w.services.launcher.StartHidden("shutdown /a");
-    if (result.started) {
-        w.SetStatusText("The emergency shutdown should now be prevented.");
-    } else {
-        w.SetStatusText("The emergency shutdown could not be prevented: " +
-                        result.errorDescription);
-    }
+    // The abort's outcome is not looked at: with no shutdown pending it fails, and the status
+    // still says the shutdown should now be prevented. Only a command that never started says
+    // otherwise.
+    w.services.launcher.StartHidden(
+        "shutdown.exe", "shutdown /a", [&w](const LaunchOutcome& outcome) {
+            if (!outcome.started) {
+                w.SetStatusText("The emergency shutdown could not be prevented: " +
+                                outcome.errorDescription);
+            }
+        });
+    w.SetStatusText("The emergency shutdown should now be prevented.");
 }
 
 }  // namespace sentrel

@@ -12,7 +12,7 @@ void TaskScannerTick(WMain& w);
 // The Settings page's switch of the scanner, after its value has been stored.
 void SwitchTaskScanner(WMain& w);
 
-// Starts "shutdown /a" hidden and reports whether it could be started.
+// Hands "shutdown /a" to the launcher; says so, and later whether it could not be started.
 void PreventShutdown(WMain& w);
 
 }  // namespace sentrel

@@ -1,5 +1,6 @@
 #pragma once
 // Fakes of the listener's services: the socket and the launcher.
+#include <deque>
 #include <set>
 #include <string>
 #include <vector>
@@ -43,22 +44,25 @@ public:
     int listens = 0;
 };
 
+// Keeps every command handed over as running until the test ends it.
 class FakeLauncher : public Launcher {
 public:
-    LaunchResult StartHidden(const std::string& commandLine) override {
+    void StartHidden(const std::string& program, const std::string& commandLine,
+                     Ended ended) override {
+        programs.push_back(program);
         commandLines.push_back(commandLine);
-        if (result.started && !processesEnd) {
-            ++running;
-        }
-        return result;
+        running.push_back(std::move(ended));
     }
-    int RunningCount() override { return running; }
+    // The oldest command still running ends this way.
+    void EndOldest(const LaunchOutcome& outcome = {true, {}, 0}) {
+        const Ended ended = std::move(running.front());
+        running.pop_front();
+        ended(outcome);
+    }
 
+    std::vector<std::string> programs;
     std::vector<std::string> commandLines;
-    LaunchResult result{true, {}};
-    // False: every process started keeps running until the test ends some (running).
-    bool processesEnd = true;
-    int running = 0;
+    std::deque<Ended> running;
 };
 
 }  // namespace sentrel::test

@@ -27,6 +27,7 @@ TEST(Probe, IsCountedLoggedListedAnsweredAndKeepsTheListener) {
     EXPECT_EQ(entry.subItems.at(0).foreColour, kLogProbeColour);
     EXPECT_EQ(rig.w().state.ipList, std::vector<std::string>{"10.0.0.5"});
     ASSERT_EQ(rig.launcher.commandLines.size(), 1U);
+    EXPECT_EQ(rig.launcher.programs[0], "net.exe");
     EXPECT_EQ(rig.launcher.commandLines[0],
               "NET SEND 10.0.0.5 " + rig.w().state.composedReturnMessage);
     EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.0.5; return message sent.");
@@ -120,15 +121,6 @@ TEST(Probe, TheSoundFollowsPlaySfxAsItWasAtStartNotTheCheckBoxDuringTheRun) {
         rig.socket.Connect("10.0.0.5");
         EXPECT_EQ(rig.sound.played.size(), sounds) << stored;
     }
-}
-
-TEST(Probe, AFailedLaunchDoesNotStopTheHandling) {
-    Started rig;
-    rig.launcher.result = {false, "The system cannot find the file specified."};
-    rig.socket.Connect("10.0.0.5");
-    EXPECT_EQ(rig.Counter(), "1 probes");
-    EXPECT_TRUE(rig.socket.listening);
-    EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.0.5; return message sent.");
 }
 
 TEST(Probe, SocketErrorLogsOneLineAndDoesNotRestart) {

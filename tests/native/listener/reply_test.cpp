@@ -59,13 +59,11 @@ TEST(ResetButtons, PutTheDefaultsBackAndStoreThem) {
     EXPECT_EQ(rig.Stored()["Socket Port"], "10000");
 }
 
-TEST(ReplyCap, SixteenRunningRepliesSkipTheNextButNotTheProbe) {
+TEST(ReplyCap, SixteenRepliesQueuedOrRunningSkipTheNextButNotTheProbe) {
     Started rig;
-    rig.launcher.processesEnd = false;
     for (int i = 1; i <= 16; ++i) {
         rig.socket.Connect("10.0.0." + std::to_string(i));
     }
-    EXPECT_EQ(rig.launcher.running, 16);
     rig.socket.Connect("10.0.1.1");
     EXPECT_EQ(rig.launcher.commandLines.size(), 16U);
     EXPECT_EQ(rig.w().stbStatus.Panel("_counter").text, "17 probes");
@@ -73,21 +71,41 @@ TEST(ReplyCap, SixteenRunningRepliesSkipTheNextButNotTheProbe) {
     EXPECT_EQ(rig.w().state.ipList.back(), "10.0.1.1");
     EXPECT_TRUE(rig.socket.listening);
     EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.1.1; reply skipped.");
+    rig.w().cmdTestMsg.UserClick();
+    EXPECT_EQ(rig.Status(), "Reply to 127.0.0.1 skipped: too many replies still running.");
+    // A reply that ends, however it ended, makes room for the next.
+    rig.launcher.EndOldest({false, "The system cannot find the file specified", 0});
+    rig.socket.Connect("10.0.1.2");
+    EXPECT_EQ(rig.launcher.commandLines.back(),
+              "NET SEND 10.0.1.2 " + rig.w().state.composedReturnMessage);
+    EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.1.2; return message sent.");
 }
 
-TEST(ReplyCap, SkippedReplyReportsItselfEvenFromTheTestButtonAndAnEndedOneMakesRoom) {
+TEST(ReplyFailure, IsLoggedInRedOncePerRunAndCauseWhileProbesStillSaySent) {
     Started rig;
-    rig.launcher.processesEnd = false;
-    rig.launcher.running = 16;
-    rig.w().cmdTestMsg.UserClick();
-    EXPECT_TRUE(rig.launcher.commandLines.empty());
-    EXPECT_EQ(rig.Status(), "Reply to 127.0.0.1 skipped: too many replies still running.");
-    EXPECT_FALSE(rig.w().SendReturnMessage("10.0.0.9", "m"));
-    EXPECT_EQ(rig.Status(), "Reply to 10.0.0.9 skipped: too many replies still running.");
-    rig.launcher.running = 15;
-    EXPECT_TRUE(rig.w().SendReturnMessage("10.0.0.9", "m"));
-    EXPECT_EQ(rig.Status(), "Sent message to: 10.0.0.9 ...");
-    EXPECT_EQ(rig.launcher.commandLines, std::vector<std::string>{"NET SEND 10.0.0.9 m"});
+    const std::pair<LaunchOutcome, const char*> endings[] = {
+        {{true, {}, 0}, nullptr},
+        {{true, {}, 1}, "Replies are not being delivered: NET SEND ended with exit code 1."},
+        {{true, {}, 1}, nullptr},
+        {{false, "The system cannot find the file specified", 0},
+         "Replies are not being delivered: NET SEND could not be started: The system cannot find "
+         "the file specified."},
+        {{true, {}, 2}, "Replies are not being delivered: NET SEND ended with exit code 2."},
+        {{true, {}, 1}, nullptr}};
+    for (const auto& [outcome, logged] : endings) {
+        rig.socket.Connect("10.0.0.5");
+        const std::size_t lines = rig.w().lvwLog.Count();
+        rig.launcher.EndOldest(outcome);
+        EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.0.5; return message sent.");
+        if (logged == nullptr) {
+            EXPECT_EQ(rig.w().lvwLog.Count(), lines) << outcome.exitCode;
+            continue;
+        }
+        ASSERT_EQ(rig.w().lvwLog.Count(), lines + 1) << logged;
+        const ListItem& entry = rig.w().lvwLog.Item(lines);
+        EXPECT_EQ(entry.subItems.at(0).text, logged);
+        EXPECT_EQ(entry.subItems.at(0).foreColour, Rgb(255, 0, 0));
+    }
 }
 
 }  // namespace

@@ -194,14 +194,18 @@ TEST(TaskScannerSwitch, OnStoresStartsTheTimerAndInformsBeforeLoggingOffStopsQui
     EXPECT_TRUE(w.labWormRunning.Visible());
 }
 
-TEST(PreventShutdown, StartsTheAbortHiddenAndSaysWhetherItCould) {
+TEST(PreventShutdown, StartsTheAbortHiddenAndSaysSoUnlessItCouldNotStart) {
     TickRig rig;
     rig.w().cmdPreventShutdown.UserClick();
+    EXPECT_EQ(rig.launcher.programs, std::vector<std::string>{"shutdown.exe"});
     EXPECT_EQ(rig.launcher.commandLines, std::vector<std::string>{"shutdown /a"});
     EXPECT_EQ(rig.Status(), "The emergency shutdown should now be prevented.");
+    // With no shutdown pending the abort fails, and that is not looked at.
+    rig.launcher.EndOldest({true, {}, 1116});
+    EXPECT_EQ(rig.Status(), "The emergency shutdown should now be prevented.");
     EXPECT_EQ(rig.w().lvwLog.Count(), 0U);
-    rig.launcher.result = {false, "The system cannot find the file specified"};
     rig.w().cmdPreventShutdown.UserClick();
+    rig.launcher.EndOldest({false, "The system cannot find the file specified", 0});
     EXPECT_EQ(rig.Status(),
               "The emergency shutdown could not be prevented: The system cannot find the file "
               "specified");

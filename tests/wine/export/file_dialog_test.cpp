@@ -37,10 +37,10 @@ TEST(FileDialogRecord, FilterFieldsAreSeparatedByNulsAndEndInTwoAndEachModeHasIt
     const std::wstring filter(save.Record().lpstrFilter, std::size(expected));
     EXPECT_EQ(filter, std::wstring(expected, std::size(expected)));
     EXPECT_EQ(save.Record().nFilterIndex, 1u);
-    EXPECT_EQ(save.Record().Flags, 0x806u);
+    EXPECT_EQ(save.Record().Flags, 0x806u | OFN_NOCHANGEDIR);
     request.save = false;
     FileDialogRecord open(request, nullptr);
-    EXPECT_EQ(open.Record().Flags, 0x1804u);
+    EXPECT_EQ(open.Record().Flags, 0x1804u | OFN_NOCHANGEDIR);
 }
 
 TEST(FileDialogRecord, CarriesTheRequestWithBuffersFullOfNulsToTheirCapacity) {
@@ -138,8 +138,10 @@ TEST_F(RunningDialog, CancelGivesAnEmptyPath) {
     EXPECT_EQ(chosen, "");
 }
 
-TEST_F(RunningDialog, ATypedNameIsReturnedAsTheFullPathAndTheDialogIsOwned) {
+TEST_F(RunningDialog, ATypedNameIsReturnedAsTheFullPathAndTheDialogIsOwnedAndKeepsTheFolder) {
     TempFolder folder;
+    wchar_t currentBefore[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, currentBefore);
     const std::string typed = folder.File("chosen.log");
     std::string chosen;
     HWND dialogOwner = nullptr;
@@ -159,6 +161,9 @@ TEST_F(RunningDialog, ATypedNameIsReturnedAsTheFullPathAndTheDialogIsOwned) {
     EXPECT_EQ(chosen, typed);
     EXPECT_EQ(dialogOwner, owner.Get());
     EXPECT_TRUE(folder.Names().empty());
+    wchar_t currentAfter[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, currentAfter);
+    EXPECT_STREQ(currentAfter, currentBefore);
 }
 
 }  // namespace

@@ -1,10 +1,17 @@
 #include <gtest/gtest.h>
+#include <windows.h>
 
+#include <tlhelp32.h>
+
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
+#include "base/system_folder_win32.h"
 #include "base/text_win32.h"
+#include "wine/export/temp_folder.h"
 #include "wine/listener/listener_rig.h"
+#include "wine/support/net_stand_in.h"
 
 namespace sentrel::test {
 namespace {
@@ -13,80 +20,176 @@ std::wstring OwnFolder() {
     wchar_t path[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH);
     std::wstring folder(path);
-    return folder.substr(0, folder.find_last_of(L'\\') + 1);
+    return folder.substr(0, folder.find_last_of(L'\\'));
 }
 
-// Puts the recorder beside this program as net.exe, which a command line that begins with NET
-// finds first, and records into a file of its own; takes both away again.
-class NetRecorder {
+std::string ReadText(const std::wstring& path) {
+    std::ifstream in(WideToUtf8(path), std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Deletes a file that a program which has just ended may still hold for a moment.
+void DeleteSoon(const std::wstring& path) {
+    for (int i = 0; i < 50 && !DeleteFileW(path.c_str()) &&
+                    GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+         ++i) {
+        Sleep(100);
+    }
+}
+
+// The recorder stands in for the system folder's net.exe, and copies of it lie where a search
+// by name would look first: beside this program and in the current folder, which is where a
+// save dialog that changes it leaves it. Each copy records its command line and its own path.
+class PlantedNet {
 public:
-    NetRecorder() {
-        const std::wstring folder = OwnFolder();
-        net_ = folder + L"net.exe";
-        record_ = folder + L"net_record_" + std::to_wstring(GetCurrentProcessId()) + L".txt";
-        installed_ = CopyFileW((folder + L"net_recorder.exe").c_str(), net_.c_str(), FALSE) != 0;
+    PlantedNet() {
+        planted_ = {OwnFolder() + L"\\net.exe", Utf8ToWide(lastSaveFolder_.File("net.exe"))};
+        for (const std::wstring& copy : planted_) {
+            installed_ = CopyFileW(Recorder().c_str(), copy.c_str(), FALSE) != 0 && installed_;
+        }
+        GetCurrentDirectoryW(MAX_PATH, currentFolder_);
+        SetCurrentDirectoryW(Utf8ToWide(lastSaveFolder_.File("")).c_str());
+        record_ = OwnFolder() + L"\\net_record_" + std::to_wstring(GetCurrentProcessId()) + L".txt";
         SetEnvironmentVariableW(L"SENTREL_NET_RECORD", record_.c_str());
     }
-    ~NetRecorder() {
-        SetEnvironmentVariableW(L"SENTREL_NET_RECORD", nullptr);
-        SetEnvironmentVariableW(L"SENTREL_NET_SLEEP_MS", nullptr);
-        DeleteFileW(record_.c_str());
-        // The copy may still be running for a moment.
-        for (int i = 0; i < 50 && !DeleteFileW(net_.c_str()) &&
-                        GetFileAttributesW(net_.c_str()) != INVALID_FILE_ATTRIBUTES;
-             ++i) {
-            Sleep(100);
+    ~PlantedNet() {
+        for (const wchar_t* name :
+             {L"SENTREL_NET_RECORD", L"SENTREL_NET_SLEEP_MS", L"SENTREL_NET_EXIT_CODE"}) {
+            SetEnvironmentVariableW(name, nullptr);
         }
+        SetCurrentDirectoryW(currentFolder_);
+        for (const std::wstring& copy : planted_) {
+            DeleteSoon(copy);
+        }
+        DeleteSoon(record_);
+        DeleteSoon(record_ + L".image");
     }
-    NetRecorder(const NetRecorder&) = delete;
-    NetRecorder& operator=(const NetRecorder&) = delete;
+    PlantedNet(const PlantedNet&) = delete;
+    PlantedNet& operator=(const PlantedNet&) = delete;
 
-    bool Installed() const { return installed_; }
+    bool Installed() const { return installed_ && system_.Installed(); }
     bool Recorded() const { return GetFileAttributesW(record_.c_str()) != INVALID_FILE_ATTRIBUTES; }
-    std::string CommandLine() const {
-        std::ifstream in(WideToUtf8(record_), std::ios::binary);
-        return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    }
+    std::string CommandLine() const { return ReadText(record_); }
+    std::string Image() const { return ReadText(record_ + L".image"); }
+    std::string SystemCopy() const { return WideToUtf8(system_.Path()); }
 
 private:
-    std::wstring net_;
+    static std::wstring Recorder() { return OwnFolder() + L"\\net_recorder.exe"; }
+
+    SystemNetStandIn system_{Recorder()};
+    TempFolder lastSaveFolder_;
+    std::vector<std::wstring> planted_;
     std::wstring record_;
-    bool installed_ = false;
+    wchar_t currentFolder_[MAX_PATH] = {};
+    bool installed_ = true;
 };
 
-TEST(HiddenLauncher, AProbeStartsNetSendWithTheComposedMessage) {
-    NetRecorder recorder;
-    ASSERT_TRUE(recorder.Installed());
+bool SamePath(const std::string& a, const std::string& b) {
+    return _wcsicmp(Utf8ToWide(a).c_str(), Utf8ToWide(b).c_str()) == 0;
+}
+
+// How many programs named net.exe this process started are running just now.
+int RunningNets() {
+    const UniqueHandle snapshot(CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0));
+    PROCESSENTRY32W entry{};
+    entry.dwSize = sizeof(entry);
+    int count = 0;
+    for (BOOL more = Process32FirstW(snapshot.Get(), &entry); more;
+         more = Process32NextW(snapshot.Get(), &entry)) {
+        count += entry.th32ParentProcessID == GetCurrentProcessId() &&
+                 _wcsicmp(entry.szExeFile, L"net.exe") == 0;
+    }
+    return count;
+}
+
+TEST(HiddenLauncher, AReplyRunsTheSystemFoldersNetNeverOnePlantedWhereASearchLooksFirst) {
+    PlantedNet net;
+    ASSERT_TRUE(net.Installed());
     const int port = FreePort();
     ListenerRig rig(port);
     rig.window->txtReturnMessage.UserChangedText("Hello|World");
     ASSERT_TRUE(ConnectFrom("127.0.0.2", port));
     ASSERT_TRUE(rig.WaitForProbes(1));
-    ASSERT_TRUE(PumpUntil([&] { return recorder.Recorded(); }));
-    const std::string expected = "NET SEND 127.0.0.2 " + rig.window->state.composedReturnMessage;
-    EXPECT_EQ(recorder.CommandLine(), expected);
-    EXPECT_NE(expected.find("Hello\r\nWorld\r\n\r\n Message sent with Sentrel v1.20 by "),
-              std::string::npos);
-    EXPECT_EQ(rig.Status(), "Connection attempted by 127.0.0.2; return message sent.");
+    ASSERT_TRUE(PumpUntil([&] { return net.Recorded(); }, 20000));
+    EXPECT_TRUE(SamePath(net.Image(), net.SystemCopy())) << net.Image();
+    EXPECT_EQ(net.CommandLine(), "NET SEND 127.0.0.2 " + rig.window->state.composedReturnMessage);
 }
 
-TEST(HiddenLauncher, CountsTheProcessesStillRunning) {
-    NetRecorder recorder;
-    ASSERT_TRUE(recorder.Installed());
-    SetEnvironmentVariableW(L"SENTREL_NET_SLEEP_MS", L"1500");
+TEST(HiddenLauncher, TellsTheWindowsThreadHowEachProgramEnded) {
+    PlantedNet net;
+    ASSERT_TRUE(net.Installed());
+    SetEnvironmentVariableW(L"SENTREL_NET_EXIT_CODE", L"3");
     HiddenLauncher launcher;
-    ASSERT_TRUE(launcher.StartHidden("NET SEND 127.0.0.1 one").started);
-    ASSERT_TRUE(launcher.StartHidden("NET SEND 127.0.0.1 two").started);
-    EXPECT_EQ(launcher.RunningCount(), 2);
-    EXPECT_TRUE(PumpUntil([&] { return launcher.RunningCount() == 0; }, 15000));
-}
-
-TEST(HiddenLauncher, AFailedStartIsReturnedNotThrown) {
-    HiddenLauncher launcher;
-    const LaunchResult missing = launcher.StartHidden("sentrel-no-such-program-here.exe x");
+    std::vector<LaunchOutcome> outcomes;
+    std::vector<DWORD> threads;
+    const auto record = [&](const LaunchOutcome& outcome) {
+        outcomes.push_back(outcome);
+        threads.push_back(GetCurrentThreadId());
+    };
+    launcher.StartHidden("net.exe", "NET SEND 127.0.0.1 x", record);
+    launcher.StartHidden("sentrel-no-such-program.exe", "x", record);
+    ASSERT_TRUE(PumpUntil([&] { return outcomes.size() == 2; }, 20000));
+    const auto missing = outcomes[0].started ? outcomes[1] : outcomes[0];
+    const auto ended = outcomes[0].started ? outcomes[0] : outcomes[1];
     EXPECT_FALSE(missing.started);
-    EXPECT_FALSE(missing.errorDescription.empty());
-    EXPECT_EQ(launcher.RunningCount(), 0);
+    EXPECT_EQ(missing.errorDescription, SystemErrorDescription(ERROR_FILE_NOT_FOUND));
+    EXPECT_TRUE(ended.started);
+    EXPECT_EQ(ended.exitCode, 3U);
+    EXPECT_EQ(threads, std::vector<DWORD>(2, GetCurrentThreadId()));
+    EXPECT_EQ(RunningNets(), 0);
+}
+
+TEST(HiddenLauncher, GoingAwayLeavesRunningProgramsAloneAndReportsNothingMore) {
+    PlantedNet net;
+    ASSERT_TRUE(net.Installed());
+    SetEnvironmentVariableW(L"SENTREL_NET_SLEEP_MS", L"2000");
+    int reported = 0;
+    {
+        HiddenLauncher launcher;
+        launcher.StartHidden("net.exe", "NET SEND 127.0.0.1 x",
+                             [&](const LaunchOutcome&) { ++reported; });
+        ASSERT_TRUE(PumpUntil([] { return RunningNets() == 1; }, 20000));
+    }
+    EXPECT_EQ(RunningNets(), 1);
+    EXPECT_TRUE(PumpUntil([] { return RunningNets() == 0; }, 20000));
+    PumpFor(200);
+    EXPECT_EQ(reported, 0);
+}
+
+TEST(ReplyBurst, AtMostSixteenRunAndEveryProbeIsCountedWithTheRestSkipped) {
+    PlantedNet net;
+    ASSERT_TRUE(net.Installed());
+    SetEnvironmentVariableW(L"SENTREL_NET_SLEEP_MS", L"5000");
+    const int port = FreePort();
+    ListenerRig rig(port);
+    std::vector<std::string> statuses;
+    const auto handle = rig.winsock.ConnectionRequest;
+    rig.winsock.ConnectionRequest = [&] {
+        handle();
+        statuses.push_back(rig.Status());
+    };
+    int peak = 0;
+    const auto pumpWatchingUntil = [&peak](const auto& done, DWORD timeoutMs) {
+        return PumpUntil(
+            [&] {
+                peak = std::max(peak, RunningNets());
+                return done();
+            },
+            timeoutMs);
+    };
+    for (int i = 1; i <= 50; ++i) {
+        ASSERT_TRUE(ConnectFrom(("127.0.1." + std::to_string(i)).c_str(), port));
+    }
+    ASSERT_TRUE(pumpWatchingUntil([&] { return rig.window->state.probeCount == 50; }, 20000));
+    ASSERT_TRUE(pumpWatchingUntil([&] { return rig.window->state.repliesPending == 0; }, 60000));
+    EXPECT_LE(peak, 16);
+    EXPECT_EQ(rig.Counter(), "50 probes");
+    ASSERT_EQ(statuses.size(), 50U);
+    for (std::size_t i = 0; i < statuses.size(); ++i) {
+        const std::string ip = "127.0.1." + std::to_string(i + 1);
+        EXPECT_EQ(statuses[i], "Connection attempted by " + ip +
+                                   (i < 16 ? "; return message sent." : "; reply skipped."));
+    }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "worm/socket_table_win32.h"
 #include "worm/worm_mutex_win32.h"
 #include "worm/task_scanner.h"
+#include "worm/worm_signs.h"
 
 namespace sentrel {
 namespace {
@@ -49,21 +50,28 @@ int Run(int rounds) {
                       rig.registry, rig.textFiles,   sockets,     wormMutex};
     WMain window(services);
 
-    // Interleaved, so that the machine's other load falls on both alike.
+    // Interleaved, so that the machine's other load falls on all alike.
     double snapshotMs = 0;
+    double signsMs = 0;
     double tickMs = 0;
     for (int i = 0; i < rounds; ++i) {
         auto start = std::chrono::steady_clock::now();
         counting.real.Snapshot();
         snapshotMs += MillisecondsSince(start);
         start = std::chrono::steady_clock::now();
+        FindWormSigns(sockets, wormMutex);
+        signsMs += MillisecondsSince(start);
+        start = std::chrono::steady_clock::now();
         TaskScannerTick(window);
         tickMs += MillisecondsSince(start);
     }
     snapshotMs /= rounds;
+    signsMs /= rounds;
     tickMs /= rounds;
     std::printf("rounds: %d\n", rounds);
     std::printf("one snapshot: %.3f ms\n", snapshotMs);
+    std::printf("the signs' look-ups (two socket tables, the mutex): %.3f ms = %.2f snapshots\n",
+                signsMs, signsMs / snapshotMs);
     std::printf("one tick: %.3f ms = %.2f snapshots (one is taken)\n", tickMs, tickMs / snapshotMs);
     std::printf("snapshots per tick: %.2f; processes walked per snapshot: %.1f\n",
                 static_cast<double>(counting.snapshots) / rounds,

@@ -1,5 +1,5 @@
 #pragma once
-// The machine's IPv4 sockets with the processes that own them.
+// The machine's IPv4 sockets on a port, with the processes that own them.
 #include <cstdint>
 #include <vector>
 
@@ -13,9 +13,10 @@ struct SocketOwner {
 class SocketTable {
 public:
     virtual ~SocketTable() = default;
-    // Listening TCP sockets and bound UDP sockets; the program's own are left out.
-    virtual std::vector<SocketOwner> TcpListeners() = 0;
-    virtual std::vector<SocketOwner> UdpSockets() = 0;
+    // The listening TCP sockets, or the bound UDP sockets, on the port; the program's own are
+    // left out.
+    virtual std::vector<SocketOwner> TcpListenersOn(std::uint16_t port) = 0;
+    virtual std::vector<SocketOwner> UdpSocketsOn(std::uint16_t port) = 0;
 };
 
 }  // namespace sentrel

@@ -6,8 +6,8 @@ namespace sentrel {
 
 class Win32SocketTable : public SocketTable {
 public:
-    std::vector<SocketOwner> TcpListeners() override;
-    std::vector<SocketOwner> UdpSockets() override;
+    std::vector<SocketOwner> TcpListenersOn(std::uint16_t port) override;
+    std::vector<SocketOwner> UdpSocketsOn(std::uint16_t port) override;
 };
 
 }  // namespace sentrel

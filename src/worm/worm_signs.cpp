@@ -8,13 +8,13 @@ namespace sentrel {
 
 namespace {
 
-void AddPortSigns(std::vector<WormSign>& signs, SignKind kind, std::uint16_t port,
+void AddPortSigns(std::vector<WormSign>& signs, SignKind kind,
                   const std::vector<SocketOwner>& sockets) {
     for (const SocketOwner& socket : sockets) {
         const bool seen = std::ranges::any_of(signs, [&](const WormSign& sign) {
             return sign.kind == kind && sign.processId == socket.processId;
         });
-        if (socket.port == port && !seen) {
+        if (!seen) {
             signs.push_back({kind, socket.processId, ""});
         }
     }
@@ -27,8 +27,8 @@ std::vector<WormSign> FindWormSigns(SocketTable& sockets, WormMutex& mutex) {
     if (mutex.HeldElsewhere()) {
         signs.push_back({SignKind::Mutex, 0, ""});
     }
-    AddPortSigns(signs, SignKind::ShellPort, kWormShellPort, sockets.TcpListeners());
-    AddPortSigns(signs, SignKind::TftpPort, kWormTftpPort, sockets.UdpSockets());
+    AddPortSigns(signs, SignKind::ShellPort, sockets.TcpListenersOn(kWormShellPort));
+    AddPortSigns(signs, SignKind::TftpPort, sockets.UdpSocketsOn(kWormTftpPort));
     return signs;
 }
 

@@ -137,10 +137,16 @@ public:
 
 class FakeSocketTable : public SocketTable {
 public:
-    std::vector<SocketOwner> TcpListeners() override { return tcp; }
-    std::vector<SocketOwner> UdpSockets() override { return udp; }
-    std::vector<SocketOwner> tcp;
+    std::vector<SocketOwner> TcpListenersOn(std::uint16_t port) override { return On(tcp, port); }
+    std::vector<SocketOwner> UdpSocketsOn(std::uint16_t port) override { return On(udp, port); }
+    std::vector<SocketOwner> tcp;  // every socket, on any port
     std::vector<SocketOwner> udp;
+
+private:
+    static std::vector<SocketOwner> On(std::vector<SocketOwner> sockets, std::uint16_t port) {
+        std::erase_if(sockets, [port](const SocketOwner& socket) { return socket.port != port; });
+        return sockets;
+    }
 };
 
 class FakeWormMutex : public WormMutex {

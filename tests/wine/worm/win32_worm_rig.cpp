@@ -1,7 +1,5 @@
 #include "win32_worm_rig.h"
 
-#include <algorithm>
-
 namespace sentrel::test {
 
 namespace {
@@ -175,10 +173,7 @@ bool RenamedWorm::Ready() {
     Win32SocketTable sockets;
     for (int attempt = 0; attempt < 200 && process_.Running(); ++attempt) {
         const UniqueHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, L"BILLY"));
-        const std::vector<SocketOwner> listeners = sockets.TcpListeners();
-        if (mutex && std::ranges::any_of(listeners, [](const SocketOwner& listener) {
-                return listener.port == 4444;
-            })) {
+        if (mutex && !sockets.TcpListenersOn(4444).empty()) {
             return true;
         }
         Sleep(50);

@@ -14,8 +14,9 @@ std::wstring MutexName() {
 
 bool Win32WormMutex::HeldElsewhere() {
     if (!hold_) {
+        // A worm running as another user may keep the program from opening it: it is there.
         const UniqueHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, MutexName().c_str()));
-        return mutex.Valid();
+        return mutex.Valid() || GetLastError() == ERROR_ACCESS_DENIED;
     }
     // With the program's own handle open the mutex always exists; the worm creates it owned
     // and keeps it so while it runs, so only another owner tells.

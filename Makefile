@@ -5,7 +5,7 @@ NATIVE_DIR  ?= build/native
 WINDOWS_DIR ?= build/windows
 JOBS        ?= $(shell nproc)
 
-.PHONY: run test deps native windows test-native test-windows bench screenshots format tidy clean
+.PHONY: run test deps native windows test-native test-windows bench screenshots dist format tidy clean
 
 deps:
 	@./scripts/install-deps
@@ -39,6 +39,10 @@ bench: windows
 	@[ -f $(WINDOWS_DIR)/wineprefix/system.reg ] || ./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix --boot
 	@./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix $(WINDOWS_DIR)/bench/probe_flood.exe $(BENCH_ARGS)
 	@./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix $(WINDOWS_DIR)/bench/task_scanner_tick.exe
+
+# The download: dist/Sentrel-<version>.zip and, beside it, its .sha256 for `sha256sum -c`.
+dist: windows
+	@cmake -DBUILD_DIR=$(WINDOWS_DIR) -DDIST_DIR=dist -P cmake/dist.cmake
 
 screenshots: windows
 	@./scripts/screenshots $(WINDOWS_DIR) docs/screenshots

@@ -36,8 +36,11 @@ struct Product {
     test::FakeFileSystem files;
     test::FakeRegistry registry;
     test::FakeTextFileWriter textFiles;
-    Services services{settings, environment, dialogs, clock,     locale, socket,   launcher,
-                      sound,    shell,       tray,    processes, files,  registry, textFiles};
+    test::FakeSocketTable sockets;
+    test::FakeWormMutex wormMutex;
+    Services services{settings, environment, dialogs, clock,    locale,    socket,
+                      launcher, sound,       shell,   tray,     processes, files,
+                      registry, textFiles,   sockets, wormMutex};
     WMain window{services};
 
     Product(int port, bool skipReplies) {

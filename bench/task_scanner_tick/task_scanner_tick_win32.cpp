@@ -1,5 +1,6 @@
-// One task-scanner tick on the real process table, against one bare snapshot, side by side:
-// the tick takes three full snapshots, so its cost should be about three snapshots' worth.
+// One task-scanner tick on the real process table, socket tables and mutex, against one bare
+// snapshot, side by side: the tick takes one snapshot for all six names, and the signs cost
+// the two socket tables and a mutex look-up on top.
 #include <windows.h>
 
 #include <chrono>
@@ -8,7 +9,10 @@
 
 #include "fakes/rig.h"
 #include "worm/process_table_win32.h"
+#include "worm/socket_table_win32.h"
+#include "worm/worm_mutex_win32.h"
 #include "worm/task_scanner.h"
+#include "worm/worm_signs.h"
 
 namespace sentrel {
 namespace {
@@ -22,8 +26,9 @@ public:
         walked += entries.size();
         return entries;
     }
-    bool Terminate(std::uint32_t id, std::uint32_t exitCode) override {
-        return real.Terminate(id, exitCode);
+    bool Terminate(std::uint32_t id, std::uint32_t exitCode,
+                   const std::string& expectedName) override {
+        return real.Terminate(id, exitCode, expectedName);
     }
     Win32ProcessTable real;
     int snapshots = 0;
@@ -38,28 +43,36 @@ double MillisecondsSince(std::chrono::steady_clock::time_point start) {
 int Run(int rounds) {
     test::Rig rig;
     CountingProcessTable counting;
-    Services services{rig.settings, rig.environment, rig.dialogs,  rig.clock,    rig.locale,
-                      rig.socket,   rig.launcher,    rig.sound,    rig.shell,    rig.tray,
-                      counting,     rig.files,       rig.registry, rig.textFiles};
+    Win32SocketTable sockets;
+    Win32WormMutex wormMutex;
+    Services services{rig.settings, rig.environment, rig.dialogs, rig.clock, rig.locale, rig.socket,
+                      rig.launcher, rig.sound,       rig.shell,   rig.tray,  counting,   rig.files,
+                      rig.registry, rig.textFiles,   sockets,     wormMutex};
     WMain window(services);
 
-    // Interleaved, so that the machine's other load falls on both alike.
+    // Interleaved, so that the machine's other load falls on all alike.
     double snapshotMs = 0;
+    double signsMs = 0;
     double tickMs = 0;
     for (int i = 0; i < rounds; ++i) {
         auto start = std::chrono::steady_clock::now();
         counting.real.Snapshot();
         snapshotMs += MillisecondsSince(start);
         start = std::chrono::steady_clock::now();
+        FindWormSigns(sockets, wormMutex);
+        signsMs += MillisecondsSince(start);
+        start = std::chrono::steady_clock::now();
         TaskScannerTick(window);
         tickMs += MillisecondsSince(start);
     }
     snapshotMs /= rounds;
+    signsMs /= rounds;
     tickMs /= rounds;
     std::printf("rounds: %d\n", rounds);
     std::printf("one snapshot: %.3f ms\n", snapshotMs);
-    std::printf("one tick: %.3f ms = %.2f snapshots (three are taken)\n", tickMs,
-                tickMs / snapshotMs);
+    std::printf("the signs' look-ups (two socket tables, the mutex): %.3f ms = %.2f snapshots\n",
+                signsMs, signsMs / snapshotMs);
+    std::printf("one tick: %.3f ms = %.2f snapshots (one is taken)\n", tickMs, tickMs / snapshotMs);
     std::printf("snapshots per tick: %.2f; processes walked per snapshot: %.1f\n",
                 static_cast<double>(counting.snapshots) / rounds,
                 static_cast<double>(counting.walked) / counting.snapshots);

@@ -1,4 +1,5 @@
 // The start-up sequence: everything that happens before the user sees the window.
+#include "app/immunise.h"
 #include "app/settings.h"
 #include "app/wmain.h"
 #include "base/format.h"
@@ -53,6 +54,7 @@ void WMain::Form_Load() {
     chkAlwaysOnTop.SetValue(CheckBoxValueFromSetting(GetSetting(store, env, kKeyAlwaysOnTop, "0")));
     chkPlaySFX.SetValue(CheckBoxValueFromSetting(GetSetting(store, env, kKeyPlaySfx, "1")));
     chkTaskScanner.SetValue(CheckBoxValueFromSetting(GetSetting(store, env, kKeyTaskScanner, "1")));
+    LoadImmunise(*this);
 
     // 7. The task scanner's once-per-run warning has not been shown.
     state.wormWarningShown = false;

@@ -23,6 +23,7 @@ std::vector<XpControl> XpControlsOf(WMain& w) {
             &w.chkTaskScanner,
             &w.chkMinimiseToTray,
             &w.chkAlwaysOnTop,
+            &w.chkImmunise,
             &w.lnkBlog,
             &w.lnkQel,
             &w.cmdScan,

@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "app/app_environment_win32.h"
+#include "app/command_line_win32.h"
 #include "app/main_saved_layout.h"
 #include "app/main_saved_layout_win32.h"
 #include "app/main_window_win32.h"
@@ -26,6 +27,8 @@
 #include "worm/file_system_win32.h"
 #include "worm/process_table_win32.h"
 #include "worm/registry_win32.h"
+#include "worm/socket_table_win32.h"
+#include "worm/worm_mutex_win32.h"
 
 namespace sentrel {
 namespace {
@@ -75,8 +78,11 @@ int Run(HINSTANCE instance) {
     Win32FileSystem files;
     Win32Registry registry;
     Win32TextFileWriter textFiles;
-    Services services{settings, environment, dialogs, clock,     locale, socket,   launcher,
-                      sound,    shell,       tray,    processes, files,  registry, textFiles};
+    Win32SocketTable sockets;
+    Win32WormMutex wormMutex;
+    Services services{settings, environment, dialogs, clock,    locale,    socket,
+                      launcher, sound,       shell,   tray,     processes, files,
+                      registry, textFiles,   sockets, wormMutex};
 
     WMain main(services);
     // The XP controls' saved properties, as the window's layout stores them.
@@ -96,6 +102,9 @@ int Run(HINSTANCE instance) {
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     try {
+        if (const std::optional<int> exitCode = sentrel::RunFromCommandLine()) {
+            return *exitCode;
+        }
         return sentrel::Run(instance);
     } catch (const std::exception& e) {
         MessageBoxW(nullptr, sentrel::Utf8ToWide(e.what()).c_str(), L"Sentrel",

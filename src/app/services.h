@@ -13,6 +13,8 @@
 #include "worm/file_system.h"
 #include "worm/process_table.h"
 #include "worm/registry.h"
+#include "worm/socket_table.h"
+#include "worm/worm_mutex.h"
 
 namespace sentrel {
 
@@ -31,6 +33,8 @@ struct Services {
     FileSystem& files;
     Registry& registry;
     TextFileWriter& textFiles;
+    SocketTable& sockets;
+    WormMutex& wormMutex;
 };
 
 }  // namespace sentrel

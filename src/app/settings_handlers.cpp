@@ -1,6 +1,7 @@
 // The Settings page's handlers: each stores its setting first, then does its further work.
 #include <string>
 
+#include "app/immunise.h"
 #include "app/settings.h"
 #include "app/wmain.h"
 #include "listener/return_message.h"
@@ -52,6 +53,11 @@ void WMain::chkTaskScanner_Click() {
 
 void WMain::chkScanAtStartup_Click() {
     SaveCheckBox(kKeyScanAtStartup, chkScanAtStartup);
+}
+
+void WMain::chkImmunise_Click() {
+    SaveCheckBox(kKeyImmunise, chkImmunise);
+    SwitchImmunise(*this);
 }
 
 void WMain::txtSocketPort_Change() {

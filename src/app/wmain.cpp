@@ -21,6 +21,7 @@ void WMain::Wire() {
     chkPlaySFX.Click = [this] { chkPlaySFX_Click(); };
     chkTaskScanner.Click = [this] { chkTaskScanner_Click(); };
     chkScanAtStartup.Click = [this] { chkScanAtStartup_Click(); };
+    chkImmunise.Click = [this] { chkImmunise_Click(); };
     txtSocketPort.Change = [this] { txtSocketPort_Change(); };
     txtReturnMessage.Change = [this] { txtReturnMessage_Change(); };
 

@@ -68,6 +68,7 @@ public:
     QelCheckBoxXP chkTaskScanner{"chkTaskScanner"};
     QelCheckBoxXP chkMinimiseToTray{"chkMinimiseToTray"};
     QelCheckBoxXP chkAlwaysOnTop{"chkAlwaysOnTop"};
+    QelCheckBoxXP chkImmunise{"chkImmunise"};
 
     // About page.
     Image imgAbout{"imgAbout"};
@@ -123,6 +124,7 @@ public:
     void chkPlaySFX_Click();
     void chkTaskScanner_Click();
     void chkScanAtStartup_Click();
+    void chkImmunise_Click();
     void txtSocketPort_Change();
     void txtReturnMessage_Change();
 

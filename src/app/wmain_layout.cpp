@@ -111,8 +111,13 @@ void WMain::Layout() {
     chkMinimiseToTray.SetBounds({3060, 300, 3195, 195});
     chkAlwaysOnTop.SetCaption("Keep window Always On Top.");
     chkAlwaysOnTop.SetBounds({3060, 555, 3195, 195});
-    Adopt(fraMisc,
-          {&chkPlaySFX, &chkScanAtStartup, &chkTaskScanner, &chkMinimiseToTray, &chkAlwaysOnTop});
+    // The one free place among the switches; the Detect page has none left below its buttons.
+    chkImmunise.SetCaption("Immunise against the worm.");
+    chkImmunise.SetToolTipText(
+        "Holds the worm's mutex BILLY, so that a worm started meanwhile exits at once");
+    chkImmunise.SetBounds({3060, 810, 3195, 195});
+    Adopt(fraMisc, {&chkPlaySFX, &chkScanAtStartup, &chkTaskScanner, &chkMinimiseToTray,
+                    &chkAlwaysOnTop, &chkImmunise});
 
     // About page.
     Frame& about = fraContainer[kPageAbout];

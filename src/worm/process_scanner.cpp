@@ -18,24 +18,27 @@ bool ProcessNameMatches(const std::string& exeFile, const std::string& target) {
            name.compare(name.size() - wanted.size(), wanted.size(), wanted) == 0;
 }
 
-bool IsProcessRunning(ProcessTable& processes, const std::string& target) {
-    if (target.empty()) {
-        return false;
-    }
-    return std::ranges::any_of(processes.Snapshot(), [&target](const ProcessEntry& entry) {
+bool AnyProcessMatches(const std::vector<ProcessEntry>& snapshot, const std::string& target) {
+    return std::ranges::any_of(snapshot, [&target](const ProcessEntry& entry) {
         return ProcessNameMatches(entry.exeFile, target);
     });
 }
 
-void KillProcess(ProcessTable& processes, const std::string& target) {
+bool IsProcessRunning(ProcessTable& processes, const std::string& target) {
+    return !target.empty() && AnyProcessMatches(processes.Snapshot(), target);
+}
+
+std::vector<ProcessEntry> KillProcess(ProcessTable& processes, const std::string& target) {
+    std::vector<ProcessEntry> ended;
     if (target.empty()) {
-        return;
+        return ended;
     }
     for (const ProcessEntry& entry : processes.Snapshot()) {
-        if (ProcessNameMatches(entry.exeFile, target)) {
-            processes.Terminate(entry.id, 0);
+        if (ProcessNameMatches(entry.exeFile, target) && processes.Terminate(entry.id, 0, target)) {
+            ended.push_back(entry);
         }
     }
+    return ended;
 }
 
 }  // namespace sentrel

@@ -1,14 +1,57 @@
 #include "worm/process_table_win32.h"
 
-#include <windows.h>
 #include <tlhelp32.h>
 
 #include <cwchar>
 
 #include "base/handles_win32.h"
 #include "base/text_win32.h"
+#include "worm/process_scanner.h"
 
 namespace sentrel {
+
+namespace {
+
+// Defined by the headers only for Vista and later; XP refuses it.
+constexpr DWORD kQueryLimitedInformation = 0x1000;
+// A process being ended is normally gone within milliseconds; its file can be deleted after.
+constexpr DWORD kEndWaitMs = 1000;
+
+template <class Function>
+Function ProcAddress(HMODULE module, const char* name) {
+    if (module == nullptr) {
+        return nullptr;
+    }
+    // GetProcAddress gives a generic function pointer; its real type is the export's.
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+}
+
+HMODULE LoadSystemLibrary(const wchar_t* name) {
+    wchar_t folder[MAX_PATH] = {};
+    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return nullptr;
+    }
+    const std::wstring path = std::wstring(folder, length) + L"\\" + name;
+    return LoadLibraryExW(path.c_str(), nullptr, 0);
+}
+
+}  // namespace
+
+Win32ProcessTable::Win32ProcessTable()
+    : queryFullImageName_(ProcAddress<QueryFullImageName>(GetModuleHandleW(L"kernel32.dll"),
+                                                          "QueryFullProcessImageNameW")) {
+    if (queryFullImageName_ == nullptr) {
+        psapi_ = LoadSystemLibrary(L"psapi.dll");
+        getImageFileName_ = ProcAddress<GetImageFileName>(psapi_, "GetProcessImageFileNameW");
+    }
+}
+
+Win32ProcessTable::~Win32ProcessTable() {
+    if (psapi_ != nullptr) {
+        FreeLibrary(psapi_);
+    }
+}
 
 std::vector<ProcessEntry> Win32ProcessTable::Snapshot() {
     std::vector<ProcessEntry> entries;
@@ -28,12 +71,36 @@ std::vector<ProcessEntry> Win32ProcessTable::Snapshot() {
     return entries;
 }
 
-bool Win32ProcessTable::Terminate(std::uint32_t id, std::uint32_t exitCode) {
-    const UniqueHandle process(OpenProcess(PROCESS_TERMINATE, FALSE, id));
-    if (!process) {
+// The full path of the process's image; on XP a device path, whose file name is as good.
+std::string Win32ProcessTable::ImageName(HANDLE process) const {
+    wchar_t path[MAX_PATH * 2] = {};
+    DWORD length = MAX_PATH * 2;
+    if (queryFullImageName_ != nullptr) {
+        if (queryFullImageName_(process, 0, path, &length) == FALSE) {
+            return {};
+        }
+    } else if (getImageFileName_ != nullptr) {
+        length = getImageFileName_(process, path, MAX_PATH * 2);
+    } else {
+        return {};
+    }
+    return WideToUtf8(std::wstring_view(path, length));
+}
+
+bool Win32ProcessTable::Terminate(std::uint32_t id, std::uint32_t exitCode,
+                                  const std::string& expectedName) {
+    const DWORD query =
+        queryFullImageName_ != nullptr ? kQueryLimitedInformation : PROCESS_QUERY_INFORMATION;
+    const UniqueHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | query, FALSE, id));
+    // An image that cannot be named is never taken for the expected one.
+    if (!process || !ProcessNameMatches(ImageName(process.Get()), expectedName)) {
         return false;
     }
-    return TerminateProcess(process.Get(), exitCode) != FALSE;
+    if (TerminateProcess(process.Get(), exitCode) == FALSE) {
+        return false;
+    }
+    WaitForSingleObject(process.Get(), kEndWaitMs);
+    return true;
 }
 
 }  // namespace sentrel

@@ -6,8 +6,10 @@ namespace sentrel {
 
 class Win32Registry : public Registry {
 public:
-    void DeleteMachineValue(RegistryView view, const std::string& subKey,
+    bool DeleteMachineValue(RegistryView view, const std::string& subKey,
                             const std::string& valueName) override;
+    std::vector<RegistryValue> MachineTextValues(RegistryView view,
+                                                 const std::string& subKey) override;
 };
 
 }  // namespace sentrel

@@ -1,12 +1,15 @@
 #include "worm/system_clean.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "app/wmain.h"
 #include "shell/sounds.h"
 #include "worm/process_scanner.h"
+#include "worm/run_values.h"
 #include "worm/system_scan.h"
 #include "worm/worm_files.h"
+#include "worm/worm_signs.h"
 
 namespace sentrel {
 
@@ -22,7 +25,9 @@ FileResult RemoveWormFile(WMain& w, const WormFile& file) {
     const std::vector<std::string> locations = WormFileLocations(files, file.fileName);
     const std::string step = std::string("     deleting ") + file.fileName + "..";
     if (locations.empty()) {
-        LogStep(w, step + " not found.");
+        if (!file.later) {
+            LogStep(w, step + " not found.");
+        }
         return {};
     }
     for (const std::string& path : locations) {
@@ -61,18 +66,52 @@ void ReportCleanFailure(Dialogs& dialogs, const FileResult& failure) {
     }
 }
 
-}  // namespace
-
-void DeleteRegistryValue(Registry& registry, const std::string& subKey,
-                         const std::string& valueName) {
-    registry.DeleteMachineValue(RegistryView::Bits64, subKey, valueName);
-    registry.DeleteMachineValue(RegistryView::Bits32, subKey, valueName);
+// Asks before ending a process that only its signs point at: a legitimate server may use the
+// same port (a TFTP server uses UDP 69).
+void AskToEnd(WMain& w, const std::vector<WormSign>& signs, const WormSign& first) {
+    const std::string owner = SignOwner(first);
+    std::string prompt;
+    for (const WormSign& sign : signs) {
+        if (sign.processId == first.processId) {
+            prompt += SignLogLine(sign) + "\r\n";
+        }
+    }
+    prompt +=
+        "\r\nIt was found only by what it does, and a legitimate server may do the "
+        "same.\r\n\r\nEnd " +
+        owner + "?";
+    if (!w.services.dialogs.AskYesNo(prompt, "Clean System!")) {
+        LogStep(w, "     left " + owner + " running.");
+    } else if (w.services.processes.Terminate(first.processId, 0, first.processName)) {
+        LogStep(w, "     ended " + owner + ".");
+    } else {
+        LogStep(w, "     could not end " + owner + ".");
+    }
 }
+
+// The processes that the worm's signs point at, after the named ones have been ended.
+void EndProcessesBehindSigns(WMain& w) {
+    const std::vector<WormSign> signs =
+        FindNamedWormSigns(w.services.sockets, w.services.wormMutex, w.services.processes);
+    std::vector<std::uint32_t> asked;
+    for (const WormSign& sign : signs) {
+        // Without a name the process is not known, or was gone at the snapshot.
+        if (sign.processName.empty()) {
+            LogStep(w, "     cannot end the program behind " + SignSubject(sign) +
+                           ": its process is not known.");
+        } else if (std::ranges::find(asked, sign.processId) == asked.end()) {
+            asked.push_back(sign.processId);
+            AskToEnd(w, signs, sign);
+        }
+    }
+}
+
+}  // namespace
 
 void CleanSystem(WMain& w) {
     LogStep(w, "Cleaning system...");
     LogStep(w, "     deleting registry key..");
-    DeleteRegistryValue(w.services.registry, kRunKey, kWormRunValue);
+    DeleteWormRunValues(w.services.registry);
 
     // The files go before the processes: a running worm's file cannot be deleted, and the
     // access box then tells the user to end the process by hand first.
@@ -88,6 +127,7 @@ void CleanSystem(WMain& w) {
     for (const WormFile& file : kWormFiles) {
         KillProcess(w.services.processes, file.fileName);
     }
+    EndProcessesBehindSigns(w);
 
     LogStep(w, "System was cleaned successfully.");
     w.SetStatusText("System was cleaned successfully.");

@@ -4,6 +4,7 @@
 #include "base/format.h"
 #include "shell/sounds.h"
 #include "worm/worm_files.h"
+#include "worm/worm_signs.h"
 
 namespace sentrel {
 
@@ -21,11 +22,11 @@ void ShowPicture(WMain& w, std::size_t shown) {
     w.imgScan[1 - shown].SetVisible(false);
 }
 
-void ShowInfectedVerdict(WMain& w, const std::string& wormNames) {
+void ShowInfectedVerdict(WMain& w, const std::string& wormNames, const std::string& processNames) {
     w.labScanTitle.SetCaption("Your system appears to be infected!");
     w.labScanTitle.SetForeColor(kInfectedColour);
     ShowPicture(w, kInfectedPicture);
-    w.labScanInfo.SetCaption(InfectedExplanation(wormNames));
+    w.labScanInfo.SetCaption(InfectedExplanation(wormNames, processNames));
     w.cmdCleanSystem.SetEnabled(true);
     w.tbrMain_ButtonClick(kDetectButton);
     w.AddLogEntry("System was scanned, and " + wormNames + " found!", false, kLogWormColour);
@@ -53,15 +54,31 @@ void ShowCleanVerdict(WMain& w, bool playAllClearSound) {
 
 }  // namespace
 
-std::string InfectedExplanation(const std::string& wormNames) {
+std::string InfectedExplanation(const std::string& wormNames, const std::string& processNames) {
     return "Your system seems to have the " + wormNames +
            " worm(s) present. It is suggested that you immediately cleanse your system by "
            "clicking on the Clean System! button below.\r\n\r\n"
            "BUT FIRST you will need to kill the required process(es). Press CTRL+ALT+DEL and "
-           "select the Process tab in the Task Manager, find the msblast.exe / penis32.exe / "
-           "teekids.exe process(es) and End Process any of them you find. This is very "
-           "important!\r\n\r\n"
+           "select the Process tab in the Task Manager, find the " +
+           processNames +
+           " process(es) and End Process any of them you find. This is very important!\r\n\r\n"
            "Then click on the Cleanse button below.";
+}
+
+std::string WormProcessNames(const std::vector<const WormFile*>& found) {
+    std::string names = "msblast.exe / penis32.exe / teekids.exe";
+    for (const WormFile* file : found) {
+        if (file->later) {
+            names += std::string(" / ") + file->fileName;
+        }
+    }
+    return names;
+}
+
+void LogWormSigns(WMain& w, const std::vector<WormSign>& signs) {
+    for (const WormSign& sign : signs) {
+        w.AddLogEntry(SignLogLine(sign), false, kLogWormColour);
+    }
 }
 
 void ScanSystem(WMain& w, bool playAllClearSound) {
@@ -69,20 +86,24 @@ void ScanSystem(WMain& w, bool playAllClearSound) {
     w.labScanTitle.SetCaption("Scanning...");
     w.SetStatusText("Scanning..");
 
+    const std::vector<const WormFile*> found = FindWormFiles(w.services.files);
+    const std::vector<WormSign> signs =
+        FindNamedWormSigns(w.services.sockets, w.services.wormMutex, w.services.processes);
+    LogWormSigns(w, signs);
+
     // With msblast.exe absent the list begins with " + ".
     std::string wormNames;
-    bool infected = false;
-    for (const WormFile& file : kWormFiles) {
-        if (WormFilePresent(w.services.files, file.fileName)) {
-            wormNames += file.variantName;
-            infected = true;
-        }
+    for (const WormFile* file : found) {
+        wormNames += VariantListEntry(*file);
+    }
+    for (const WormSign& sign : signs) {
+        wormNames += " + " + SignDescription(sign);
     }
 
-    if (infected) {
-        ShowInfectedVerdict(w, wormNames);
-    } else {
+    if (found.empty() && signs.empty()) {
         ShowCleanVerdict(w, playAllClearSound);
+    } else {
+        ShowInfectedVerdict(w, wormNames, WormProcessNames(found));
     }
 }
 

@@ -1,25 +1,22 @@
 #include "worm/task_scanner.h"
 
-#include <array>
+#include <algorithm>
 
 #include "app/wmain.h"
 #include "shell/sounds.h"
 #include "worm/process_scanner.h"
 #include "worm/system_scan.h"
+#include "worm/worm_files.h"
+#include "worm/worm_signs.h"
 
 namespace sentrel {
 
 namespace {
 
-constexpr std::array<const char*, 3> kWormProcesses{"teekids.exe", "penis32.exe", "msblast.exe"};
-
-bool WormRunning(ProcessTable& processes) {
-    // All three are checked on every tick.
-    bool running = false;
-    for (const char* name : kWormProcesses) {
-        running = IsProcessRunning(processes, name) || running;
-    }
-    return running;
+bool WormProcessRunning(const std::vector<ProcessEntry>& snapshot) {
+    return std::ranges::any_of(kWormFiles, [&snapshot](const WormFile& file) {
+        return AnyProcessMatches(snapshot, file.fileName);
+    });
 }
 
 void WarnOnce(WMain& w) {
@@ -41,7 +38,10 @@ void WarnOnce(WMain& w) {
 }  // namespace
 
 void TaskScannerTick(WMain& w) {
-    if (!WormRunning(w.services.processes)) {
+    // One snapshot serves every name and names the owners of the signs.
+    const std::vector<ProcessEntry> snapshot = w.services.processes.Snapshot();
+    std::vector<WormSign> signs = FindWormSigns(w.services.sockets, w.services.wormMutex);
+    if (!WormProcessRunning(snapshot) && signs.empty()) {
         // The episode ends quietly.
         w.labWormRunning.SetVisible(false);
         return;
@@ -52,6 +52,11 @@ void TaskScannerTick(WMain& w) {
         w.AddLogEntry("THE MSBLAST WORM (or variant) IS CURRENTLY RUNNING ON YOUR SYSTEM!", false,
                       kLogWormColour);
         w.AddLogEntry("SELECT THE DETECT TAB FOR REMOVAL INSTRUCTIONS!", false, kLogWormColour);
+        // The first sighting's scan below logs the signs itself.
+        if (w.state.wormWarningShown) {
+            NameSignOwners(signs, snapshot);
+            LogWormSigns(w, signs);
+        }
     }
     w.SetStatusText("THE msblast (or variant) WORM IS CURRENTLY RUNNING ON YOUR SYSTEM!");
     WarnOnce(w);

@@ -11,6 +11,11 @@ std::string SystemFolderPath(FileSystem& files, const char* folder) {
 
 }  // namespace
 
+std::string VariantListEntry(const WormFile& file) {
+    const bool first = &file == &kWormFiles.front();
+    return (first ? "" : " + ") + std::string(file.label);
+}
+
 std::vector<std::string> WormFileLocations(FileSystem& files, const std::string& fileName) {
     std::vector<std::string> found;
     const std::string native = SystemFolderPath(files, "System32") + "\\" + fileName;
@@ -26,6 +31,16 @@ std::vector<std::string> WormFileLocations(FileSystem& files, const std::string&
 
 bool WormFilePresent(FileSystem& files, const std::string& fileName) {
     return !WormFileLocations(files, fileName).empty();
+}
+
+std::vector<const WormFile*> FindWormFiles(FileSystem& files) {
+    std::vector<const WormFile*> found;
+    for (const WormFile& file : kWormFiles) {
+        if (WormFilePresent(files, file.fileName)) {
+            found.push_back(&file);
+        }
+    }
+    return found;
 }
 
 }  // namespace sentrel

@@ -9,8 +9,11 @@
 
 #include "base/format.h"
 #include "worm/file_system.h"
+#include "worm/process_scanner.h"
 #include "worm/process_table.h"
 #include "worm/registry.h"
+#include "worm/socket_table.h"
+#include "worm/worm_mutex.h"
 
 namespace sentrel::test {
 
@@ -20,12 +23,13 @@ public:
         ++snapshots;
         return processes;
     }
-    bool Terminate(std::uint32_t id, std::uint32_t /*exitCode*/) override {
+    bool Terminate(std::uint32_t id, std::uint32_t /*exitCode*/,
+                   const std::string& expectedName) override {
         if (unkillable.count(id) != 0) {
             return false;
         }
         for (auto it = processes.begin(); it != processes.end(); ++it) {
-            if (it->id == id) {
+            if (it->id == id && ProcessNameMatches(it->exeFile, expectedName)) {
                 processes.erase(it);
                 terminated.push_back(id);
                 return true;
@@ -111,13 +115,50 @@ struct DeletedValue {
     bool operator==(const DeletedValue&) const = default;
 };
 
+// The Run key's string values in each view; every delete call is recorded.
 class FakeRegistry : public Registry {
 public:
-    void DeleteMachineValue(RegistryView view, const std::string& subKey,
+    bool DeleteMachineValue(RegistryView view, const std::string& subKey,
                             const std::string& valueName) override {
         deleted.push_back({view, subKey, valueName});
+        return runValues[view].erase(valueName) != 0;
+    }
+    std::vector<RegistryValue> MachineTextValues(RegistryView view,
+                                                 const std::string& /*subKey*/) override {
+        std::vector<RegistryValue> values;
+        for (const auto& [name, data] : runValues[view]) {
+            values.push_back({name, data});
+        }
+        return values;
     }
     std::vector<DeletedValue> deleted;
+    std::map<RegistryView, std::map<std::string, std::string>> runValues;
+};
+
+class FakeSocketTable : public SocketTable {
+public:
+    std::vector<SocketOwner> TcpListenersOn(std::uint16_t port) override { return On(tcp, port); }
+    std::vector<SocketOwner> UdpSocketsOn(std::uint16_t port) override { return On(udp, port); }
+    std::vector<SocketOwner> tcp;  // every socket, on any port
+    std::vector<SocketOwner> udp;
+
+private:
+    static std::vector<SocketOwner> On(std::vector<SocketOwner> sockets, std::uint16_t port) {
+        std::erase_if(sockets, [port](const SocketOwner& socket) { return socket.port != port; });
+        return sockets;
+    }
+};
+
+class FakeWormMutex : public WormMutex {
+public:
+    bool HeldElsewhere() override { return heldElsewhere; }
+    bool Hold(bool on) override {
+        held = on && holdable;
+        return held == on;
+    }
+    bool heldElsewhere = false;
+    bool held = false;
+    bool holdable = true;
 };
 
 }  // namespace sentrel::test

@@ -28,8 +28,11 @@ struct Rig {
     FakeFileSystem files;
     FakeRegistry registry;
     FakeTextFileWriter textFiles;
-    Services services{settings, environment, dialogs, clock,     locale, socket,   launcher,
-                      sound,    shell,       tray,    processes, files,  registry, textFiles};
+    FakeSocketTable sockets;
+    FakeWormMutex wormMutex;
+    Services services{settings, environment, dialogs, clock,    locale,    socket,
+                      launcher, sound,       shell,   tray,     processes, files,
+                      registry, textFiles,   sockets, wormMutex};
     std::unique_ptr<WMain> window = std::make_unique<WMain>(services);
 
     WMain& w() { return *window; }

@@ -33,7 +33,8 @@ TEST(SettingsHandlers, EachCheckBoxStoresItsValueUnderItsKey) {
         {&w.chkAlwaysOnTop, "Always On Top"},
         {&w.chkPlaySFX, "Play SFX"},
         {&w.chkTaskScanner, "Task Scanner"},
-        {&w.chkScanAtStartup, "Scan At Startup"}};
+        {&w.chkScanAtStartup, "Scan At Startup"},
+        {&w.chkImmunise, "Immunise"}};
     for (const auto& [box, key] : boxes) {
         const int before = box->Value();
         box->UserClick();
@@ -50,6 +51,27 @@ TEST(SettingsHandlers, AStoreThatRefusesWritesIsSaidOnceInRed) {
     EXPECT_EQ(texts.front(), "Settings could not be saved: Access is denied.");
     EXPECT_EQ(std::count(texts.begin(), texts.end(), texts.front()), 1);
     EXPECT_EQ(rig.w().lvwLog.Item(0).cell.foreColour, Rgb(255, 0, 0));
+}
+
+TEST(Immunise, HoldsTheWormsMutexWhileOnFromStartUpAndSaysWhenItCannot) {
+    Rig rig;
+    rig.Store("Immunise", "1");
+    rig.w().Form_Load();
+    EXPECT_EQ(rig.w().chkImmunise.Value(), 1);
+    EXPECT_TRUE(rig.wormMutex.held);
+
+    rig.w().chkImmunise.UserClick();
+    EXPECT_FALSE(rig.wormMutex.held);
+    EXPECT_EQ(rig.LogTexts().back(), "No longer immunised.");
+    rig.wormMutex.holdable = false;
+    rig.w().chkImmunise.UserClick();
+    EXPECT_EQ(rig.Stored()["Immunise"], "1");
+    EXPECT_EQ(rig.Status(), "Immunising failed: the mutex BILLY could not be held.");
+    rig.wormMutex.holdable = true;
+    rig.w().chkImmunise.UserClick();
+    rig.w().chkImmunise.UserClick();
+    EXPECT_EQ(rig.Status(),
+              "Immunised: the mutex BILLY is held, so a worm started now exits at once.");
 }
 
 }  // namespace

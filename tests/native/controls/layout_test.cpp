@@ -77,7 +77,7 @@ TEST(MainLayout, KeepsTheWindowsCaptionsAndStates) {
     WMain& d = designed.w();
     WMain& l = loaded.w();
     for (auto member : {&WMain::chkPlaySFX, &WMain::chkScanAtStartup, &WMain::chkTaskScanner,
-                        &WMain::chkMinimiseToTray, &WMain::chkAlwaysOnTop}) {
+                        &WMain::chkMinimiseToTray, &WMain::chkAlwaysOnTop, &WMain::chkImmunise}) {
         EXPECT_EQ((l.*member).Caption(), (d.*member).Caption());
         EXPECT_EQ((l.*member).ToolTipText(), (d.*member).ToolTipText());
         EXPECT_EQ((l.*member).Value(), 0);

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "worm/run_values.h"
 #include "worm/system_clean.h"
 #include "worm_rig.h"
 
@@ -62,6 +63,83 @@ TEST(CleanSystem, LogsEveryStepInBlueThenRescansAndConfirms) {
     const std::vector<DeletedValue> deleted{{RegistryView::Bits64, key, "windows auto update"},
                                             {RegistryView::Bits32, key, "windows auto update"}};
     EXPECT_EQ(rig.registry.deleted, deleted);
+}
+
+TEST(CleanSystem, RemovesLaterVariantsNamingOnlyThoseFoundAndEveryRunValueStartingAWormFile) {
+    CleanRig rig({"mslaugh.exe"});
+    rig.processes.processes = {{20, "mslaugh.exe"}, {21, "enbiei.exe"}, {22, "winlogon.exe"}};
+    rig.registry.runValues[RegistryView::Bits64] = {
+        {"windows automation", "mslaugh.exe"},
+        {"Nonton Antivirus", R"("C:\WINDOWS\system32\MSPATCH.EXE")"},
+        {"Scanner", R"(C:\tools\scan.exe msblast.exe)"}};
+    rig.registry.runValues[RegistryView::Bits32] = {{"www.hidro.4t.com", "enbiei.exe"},
+                                                    {"windows auto update", "msblast.exe"},
+                                                    {"Tool", "C:\\Program Files\\Tool\\tool.exe"}};
+    rig.w().cmdCleanSystem.UserClick();
+    const std::vector<std::string> expected{
+        "Cleaning system...",
+        "     deleting registry key..",
+        "     removing Read Only flag on file(s)..",
+        "     deleting msblast.exe.. not found.",
+        "     deleting penis32.exe.. not found.",
+        "     deleting teekids.exe.. not found.",
+        "     deleting mslaugh.exe.. found.",
+        "     attempting to kill msblast.exe (or variant) process..",
+        "System was cleaned successfully.",
+        "System was scanned, and no worm was found.",
+    };
+    EXPECT_EQ(rig.CleanLog(), expected);
+    EXPECT_TRUE(rig.files.files.empty());
+    EXPECT_EQ(rig.processes.terminated, (std::vector<std::uint32_t>{20, 21}));
+    using Values = std::map<std::string, std::string>;
+    EXPECT_EQ(rig.registry.runValues[RegistryView::Bits64],
+              (Values{{"Scanner", R"(C:\tools\scan.exe msblast.exe)"}}));
+    EXPECT_EQ(rig.registry.runValues[RegistryView::Bits32],
+              (Values{{"Tool", "C:\\Program Files\\Tool\\tool.exe"}}));
+}
+
+TEST(StartsWormFile, TheProgramOfTheCommandIsAWormFileInAnyCaseWithOrWithoutPathOrQuotes) {
+    const std::pair<const char*, bool> cases[] = {
+        {"msblast.exe", true},
+        {"  ENBIEI.EXE ", true},
+        {R"(C:\WINDOWS\system32\mspatch.exe)", true},
+        {R"("C:\WINDOWS\system32\mslaugh.exe" /run)", true},
+        {R"(C:\Program Files\x\teekids.exe -q)", true},
+        {R"(%SystemRoot%\System32\penis32.exe)", true},
+        {"notmsblast.exe", false},
+        {"msblast.exe.bak", false},
+        {R"(C:\tools\scan.exe C:\WINDOWS\msblast.exe)", false},
+        {R"("C:\tools\scan.exe" msblast.exe)", false},
+        {"", false},
+    };
+    for (const auto& [command, starts] : cases) {
+        EXPECT_EQ(StartsWormFile(command), starts) << command;
+    }
+}
+
+TEST(CleanSystem, AProcessFoundOnlyByItsSignsIsEndedOnlyAfterTheUserSaysYes) {
+    for (const bool yes : {true, false}) {
+        CleanRig rig;
+        rig.dialogs.answerYes = yes;
+        rig.processes.processes = {{1234, "tftpd.exe"}};
+        rig.sockets.tcp = {{4444, 1234}};
+        rig.sockets.udp = {{69, 1234}, {69, 0}};
+        rig.w().cmdCleanSystem.UserClick();
+        EXPECT_EQ(rig.dialogs.questions,
+                  (std::vector<ShownMessage>{
+                      {"tftpd.exe (process 1234) listens on TCP port 4444, as the MSBlast worm "
+                       "does.\r\ntftpd.exe (process 1234) uses UDP port 69, as the MSBlast worm "
+                       "does.\r\n\r\nIt was found only by what it does, and a legitimate server "
+                       "may do the same.\r\n\r\nEnd tftpd.exe (process 1234)?",
+                       kMsgQuestion, "Clean System!"}}));
+        EXPECT_EQ(rig.processes.terminated,
+                  yes ? std::vector<std::uint32_t>{1234} : std::vector<std::uint32_t>{});
+        const std::vector<std::string> log = rig.CleanLog();
+        EXPECT_EQ(log.at(7), yes ? "     ended tftpd.exe (process 1234)."
+                                 : "     left tftpd.exe (process 1234) running.");
+        EXPECT_EQ(log.at(8),
+                  "     cannot end the program behind UDP port 69: its process is not known.");
+    }
 }
 
 TEST(CleanSystem, ClearsAttributesBeforeDeletingSoReadOnlyFilesGoAndLeavesHiddenOnesAlone) {

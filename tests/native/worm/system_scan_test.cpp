@@ -6,41 +6,67 @@
 namespace sentrel::test {
 namespace {
 
+constexpr const char* kFirstThree = "msblast.exe / penis32.exe / teekids.exe";
+
 struct ScanRow {
-    bool present[3];  // msblast.exe, penis32.exe, teekids.exe
+    std::vector<std::string> present;
     const char* names;
+    std::string processes = kFirstThree;  // named in the explanation
 };
 
-// Every row of the decision table with the worm name list it gives.
+// Every row of the decision table, and the later variants, with the worm name list they give.
 const ScanRow kInfectedRows[] = {
-    {{true, false, false}, "W32.Blaster.Worm"},
-    {{false, true, false}, " + W32.Blaster.Worm.B"},
-    {{false, false, true}, " + W32.Blaster.Worm.C"},
-    {{true, true, false}, "W32.Blaster.Worm + W32.Blaster.Worm.B"},
-    {{true, false, true}, "W32.Blaster.Worm + W32.Blaster.Worm.C"},
-    {{false, true, true}, " + W32.Blaster.Worm.B + W32.Blaster.Worm.C"},
-    {{true, true, true}, "W32.Blaster.Worm + W32.Blaster.Worm.B + W32.Blaster.Worm.C"},
+    {{"msblast.exe"}, "W32.Blaster.Worm"},
+    {{"penis32.exe"}, " + W32.Blaster.Worm.B"},
+    {{"teekids.exe"}, " + W32.Blaster.Worm.C"},
+    {{"msblast.exe", "penis32.exe"}, "W32.Blaster.Worm + W32.Blaster.Worm.B"},
+    {{"msblast.exe", "teekids.exe"}, "W32.Blaster.Worm + W32.Blaster.Worm.C"},
+    {{"penis32.exe", "teekids.exe"}, " + W32.Blaster.Worm.B + W32.Blaster.Worm.C"},
+    {{"msblast.exe", "penis32.exe", "teekids.exe"},
+     "W32.Blaster.Worm + W32.Blaster.Worm.B + W32.Blaster.Worm.C"},
+    {{"mslaugh.exe"}, " + W32.Blaster.Worm.E", std::string(kFirstThree) + " / mslaugh.exe"},
+    {{"enbiei.exe", "msblast.exe", "mspatch.exe"},
+     "W32.Blaster.Worm + W32.Blaster.Worm.D + W32.Blaster.Worm.F",
+     std::string(kFirstThree) + " / mspatch.exe / enbiei.exe"},
 };
 
 TEST(ScanSystem, EveryInfectedRowPutsItsNameListIntoTheThreeTexts) {
     for (const ScanRow& row : kInfectedRows) {
         WormRig rig;
-        const char* files[] = {"msblast.exe", "penis32.exe", "teekids.exe"};
-        for (int i = 0; i < 3; ++i) {
-            if (row.present[i]) {
-                rig.Infect(files[i]);
-            }
+        for (const std::string& file : row.present) {
+            rig.Infect(file);
         }
         ScanSystem(rig.w(), true);
         const std::string names = row.names;
-        EXPECT_EQ(rig.w().labScanInfo.Caption(), InfectedExplanation(names)) << names;
+        EXPECT_EQ(rig.w().labScanInfo.Caption(), InfectedExplanation(names, row.processes))
+            << names;
         EXPECT_EQ(rig.LogTexts().back(), "System was scanned, and " + names + " found!");
         EXPECT_EQ(rig.Status(), "System scanned; " + names + " WAS FOUND ON YOUR PC!");
     }
 }
 
+TEST(ScanSystem, EachSignOfARunningWormIsARedLineAndAnEntryOfTheList) {
+    WormRig rig;
+    rig.wormMutex.heldElsewhere = true;
+    rig.processes.processes = {{4, "System"}, {1234, "svchost.exe"}};
+    rig.sockets.tcp = {{135, 4}, {4444, 1234}, {4444, 1234}};
+    rig.sockets.udp = {{69, 0}, {137, 4}};
+    ScanSystem(rig.w(), true);
+    const std::vector<std::string> expected{
+        "A running program holds the mutex BILLY, as the MSBlast worm does.",
+        "svchost.exe (process 1234) listens on TCP port 4444, as the MSBlast worm does.",
+        "A program uses UDP port 69, as the MSBlast worm does; its process is not known.",
+        "System was scanned, and  + a program holding the mutex BILLY + svchost.exe (process "
+        "1234) on TCP port 4444 + a program on UDP port 69 found!"};
+    EXPECT_EQ(rig.LogTexts(), expected);
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(rig.LogColour(i), Rgb(255, 0, 0)) << i;
+    }
+    EXPECT_TRUE(rig.w().cmdCleanSystem.Enabled());
+}
+
 TEST(ScanSystem, TheExplanationNamesTheWormsAndTellsToEndTheProcessesFirst) {
-    EXPECT_EQ(InfectedExplanation(" + W32.Blaster.Worm.C"),
+    EXPECT_EQ(InfectedExplanation(" + W32.Blaster.Worm.C", kFirstThree),
               "Your system seems to have the  + W32.Blaster.Worm.C worm(s) present. It is "
               "suggested that you immediately cleanse your system by clicking on the Clean "
               "System! button below.\r\n\r\nBUT FIRST you will need to kill the required "

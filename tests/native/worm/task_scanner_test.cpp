@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "worm/task_scanner.h"
+#include "worm/worm_signs.h"
 #include "worm_rig.h"
 
 namespace sentrel::test {
@@ -31,15 +32,34 @@ struct TickRig : WormRig {
     }
 };
 
-TEST(TaskScannerTick, ChecksAllThreeNamesOnEveryTick) {
+TEST(TaskScannerTick, OneSnapshotPerTickServesAllSixNames) {
+    for (const char* name : {"teekids.exe", "penis32.exe", "msblast.exe", "MSPATCH.EXE",
+                             "mslaugh.exe", "C:\\WINDOWS\\system32\\enbiei.exe"}) {
+        TickRig rig;
+        rig.state().wormWarningShown = true;
+        rig.processes.processes = {{1, "explorer.exe"}, {7, name}};
+        rig.Tick();
+        EXPECT_TRUE(rig.w().labWormRunning.Visible()) << name;
+        EXPECT_EQ(rig.processes.snapshots, 1);
+    }
+}
+
+TEST(TaskScannerTick, ASignAloneStartsAnEpisodeAndLaterEpisodesLogItThemselves) {
     TickRig rig;
-    rig.WormRuns(true);
-    rig.state().wormWarningShown = true;
+    rig.sockets.tcp = {{kWormShellPort, 0}};
     rig.Tick();
+    const std::string sign =
+        "A program listens on TCP port 4444, as the MSBlast worm does; its process is not known.";
+    // The first sighting's scan logs the sign once.
+    EXPECT_EQ(rig.Count(sign), 1);
+    EXPECT_EQ(rig.dialogs.messages.size(), 1U);
+    rig.sockets.tcp.clear();
+    rig.Tick();
+    rig.sockets.tcp = {{kWormShellPort, 0}};
+    rig.Tick();
+    EXPECT_EQ(rig.LogTexts().back(), sign);
+    EXPECT_EQ(rig.Count(sign), 2);
     EXPECT_EQ(rig.processes.snapshots, 3);
-    rig.WormRuns(false);
-    rig.Tick();
-    EXPECT_EQ(rig.processes.snapshots, 6);
 }
 
 TEST(TaskScannerTick, TheFirstSightingWarnsWithScanBoxAndSound) {

@@ -62,7 +62,7 @@ TEST(WormStartup, TheImmediateCheckRunsEvenWithTheScannerOff) {
     ASSERT_EQ(rig.dialogs.messages.size(), 1U);
     EXPECT_EQ(rig.dialogs.messages[0].title, "MSBLAST WARNING!");
     EXPECT_FALSE(rig.w().tmrMSBlastScan.Enabled());
-    EXPECT_EQ(rig.processes.snapshots, 3);
+    EXPECT_EQ(rig.processes.snapshots, 1);
 }
 
 }  // namespace

@@ -123,9 +123,9 @@ TEST_F(RegistrySettings, AnotherExecutableNameHasItsOwnValues) {
 TEST_F(RegistrySettings, TheFirstStartStoresThePortAndTheNoticeOnly) {
     // The window on fakes but for the real registry store.
     Rig rig;
-    Services real{store,         environment,  rig.dialogs,  rig.clock,    rig.locale,
-                  rig.socket,    rig.launcher, rig.sound,    rig.shell,    rig.tray,
-                  rig.processes, rig.files,    rig.registry, rig.textFiles};
+    Services real{store,        environment,   rig.dialogs, rig.clock,    rig.locale,    rig.socket,
+                  rig.launcher, rig.sound,     rig.shell,   rig.tray,     rig.processes, rig.files,
+                  rig.registry, rig.textFiles, rig.sockets, rig.wormMutex};
     {
         WMain first(real);
         first.Form_Load();

@@ -14,9 +14,10 @@ struct ExportToDisk : ::testing::Test {
     TempFolder folder;
     Rig rig;
     Win32TextFileWriter writer;
-    Services services{rig.settings,  rig.environment, rig.dialogs,  rig.clock, rig.locale,
-                      rig.socket,    rig.launcher,    rig.sound,    rig.shell, rig.tray,
-                      rig.processes, rig.files,       rig.registry, writer};
+    Services services{rig.settings, rig.environment, rig.dialogs,   rig.clock,
+                      rig.locale,   rig.socket,      rig.launcher,  rig.sound,
+                      rig.shell,    rig.tray,        rig.processes, rig.files,
+                      rig.registry, writer,          rig.sockets,   rig.wormMutex};
     WMain window{services};
 };
 

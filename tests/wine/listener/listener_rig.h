@@ -16,8 +16,9 @@ namespace sentrel::test {
 struct ListenerRig : Rig {
     WinsockProbeSocket winsock;
     HiddenLauncher realLauncher;
-    Services real{settings, environment, dialogs, clock,     locale, winsock,  realLauncher,
-                  sound,    shell,       tray,    processes, files,  registry, textFiles};
+    Services real{settings,     environment, dialogs, clock,    locale,    winsock,
+                  realLauncher, sound,       shell,   tray,     processes, files,
+                  registry,     textFiles,   sockets, wormMutex};
 
     // Starts the window listening on port.
     explicit ListenerRig(int port) {

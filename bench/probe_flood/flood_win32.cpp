@@ -44,39 +44,48 @@ FloodResult Flood(int port, int n, int m) {
     return result;
 }
 
-MinimalAcceptLoop::MinimalAcceptLoop(int port) {
-    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+namespace {
+
+SOCKET ListeningSocket(int port) {
+    SOCKET listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<u_short>(port));
-    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-    listen(listener_, SOMAXCONN);
-    thread_ = std::thread([this] {
-        for (;;) {
-            sockaddr_storage peer{};
-            int length = sizeof(peer);
-            SOCKET connection = accept(listener_, reinterpret_cast<sockaddr*>(&peer), &length);
-            if (connection == INVALID_SOCKET) {
-                if (WSAGetLastError() == WSAECONNRESET) {
-                    continue;
-                }
-                return;  // the listener was closed
-            }
-            char text[INET_ADDRSTRLEN] = {};
-            inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in&>(peer).sin_addr, text, sizeof(text));
-            const linger abortive{1, 0};
-            setsockopt(connection, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abortive),
-                       sizeof(abortive));
-            closesocket(connection);
-            accepted_.fetch_add(1);
-            lastAccept_.store(Seconds());
-        }
-    });
+    bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+    listen(listener, SOMAXCONN);
+    return listener;
 }
+
+}  // namespace
+
+MinimalAcceptLoop::MinimalAcceptLoop(int port)
+    : listener_(ListeningSocket(port)), thread_([this] { AcceptUntilClosed(); }) {}
 
 MinimalAcceptLoop::~MinimalAcceptLoop() {
     closesocket(listener_);
-    thread_.join();
+    thread_.Join();
+}
+
+void MinimalAcceptLoop::AcceptUntilClosed() {
+    for (;;) {
+        sockaddr_storage peer{};
+        int length = sizeof(peer);
+        SOCKET connection = accept(listener_, reinterpret_cast<sockaddr*>(&peer), &length);
+        if (connection == INVALID_SOCKET) {
+            if (WSAGetLastError() == WSAECONNRESET) {
+                continue;
+            }
+            return;  // the listener was closed
+        }
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in&>(peer).sin_addr, text, sizeof(text));
+        const linger abortive{1, 0};
+        setsockopt(connection, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abortive),
+                   sizeof(abortive));
+        closesocket(connection);
+        accepted_.fetch_add(1);
+        lastAccept_.store(Seconds());
+    }
 }
 
 int FreePort() {

@@ -7,7 +7,6 @@
 #include <cwchar>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "fakes/rig.h"
@@ -15,6 +14,7 @@
 #include "listener/launcher_win32.h"
 #include "listener/probe_socket_win32.h"
 #include "wine/support/message_pump.h"
+#include "wine/support/worker_thread.h"
 
 namespace sentrel::bench {
 namespace {
@@ -101,7 +101,7 @@ ProductFigures RunProduct(int n, int m, const std::wstring& ownPath, bool capRep
 
     FloodResult flood;
     std::atomic<bool> done{false};
-    std::thread client([&] {
+    test::WorkerThread client([&] {
         flood = Flood(port, n, m);
         done = true;
     });
@@ -119,7 +119,7 @@ ProductFigures RunProduct(int n, int m, const std::wstring& ownPath, bool capRep
             return seen >= flood.connected || Seconds() - idleSince > 10;
         },
         600000);
-    client.join();
+    client.Join();
     figures.ping = ping.Stop();
     DestroyWindow(window);
     figures.connected = flood.connected;

@@ -8,6 +8,10 @@ std::wstring SystemSubfolder(const wchar_t* name) {
     return std::wstring(windows, length) + L"\\" + name + L"\\";
 }
 
+std::wstring RealSystem32() {
+    return SystemSubfolder(RunsUnderWow64() ? L"Sysnative" : L"System32");
+}
+
 bool PathExists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

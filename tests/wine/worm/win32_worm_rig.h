@@ -6,6 +6,7 @@
 #include <string>
 
 #include "base/handles_win32.h"
+#include "base/system_folder_win32.h"
 #include "fakes/rig.h"
 #include "worm/file_system_win32.h"
 #include "worm/process_table_win32.h"
@@ -28,6 +29,10 @@ struct Win32WormRig : Rig {
 
 // The Windows directory's subfolder, e.g. L"System32", as a full path with a trailing backslash.
 std::wstring SystemSubfolder(const wchar_t* name);
+
+// The real System32, with a trailing backslash: for this 32-bit program on 64-bit Windows it is
+// reached as Sysnative, not as System32 (which is SysWOW64).
+std::wstring RealSystem32();
 
 bool PathExists(const std::wstring& path);
 

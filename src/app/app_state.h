@@ -27,6 +27,7 @@ struct AppState {
     SoundPaths sounds;
     TrayIconData trayIcon;
     bool wormWarningShown = false;
+    bool settingsFailureLogged = false;  // a store that refuses writes is said once per run
 };
 
 }  // namespace sentrel

@@ -80,7 +80,7 @@ void WMain::Form_Load() {
 
     // 14. Once-only hint, stored before the box so that it never shows twice.
     if (GetSetting(store, env, kKeyStartupNotice, "0") == "0") {
-        SaveSetting(store, env, kKeyStartupNotice, "1");
+        StoreSetting(kKeyStartupNotice, "1");
         services.dialogs.ShowMessage(
             "Right-click on the log list with your mouse for a context menu.", kMsgInformation,
             "Once only message..");

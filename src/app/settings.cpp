@@ -16,9 +16,9 @@ std::string GetSetting(SettingsStore& store, AppEnvironment& environment, const 
     return value ? *value : defaultValue;
 }
 
-void SaveSetting(SettingsStore& store, AppEnvironment& environment, const std::string& key,
-                 const std::string& value) {
-    store.Write(environment.ExeName(), kSettingsSection, key, value);
+SettingWriteResult SaveSetting(SettingsStore& store, AppEnvironment& environment,
+                               const std::string& key, const std::string& value) {
+    return store.Write(environment.ExeName(), kSettingsSection, key, value);
 }
 
 int CheckBoxValueFromSetting(const std::string& stored) {

@@ -24,8 +24,8 @@ std::string DefaultReturnMessage();
 // The store under the running executable's name (read at every call), section "Settings".
 std::string GetSetting(SettingsStore& store, AppEnvironment& environment, const std::string& key,
                        const std::string& defaultValue);
-void SaveSetting(SettingsStore& store, AppEnvironment& environment, const std::string& key,
-                 const std::string& value);
+[[nodiscard]] SettingWriteResult SaveSetting(SettingsStore& store, AppEnvironment& environment,
+                                             const std::string& key, const std::string& value);
 
 // A check box's stored text as the value it receives: the leading number, rounded.
 int CheckBoxValueFromSetting(const std::string& stored);

@@ -9,8 +9,25 @@
 
 namespace sentrel {
 
+namespace {
+
+constexpr Colour kSettingsFailureColour = Rgb(255, 0, 0);
+
+}  // namespace
+
+// A store that refuses one write refuses them all, at every keystroke: saying it once is enough.
+void WMain::StoreSetting(const char* key, const std::string& value) {
+    const SettingWriteResult result =
+        SaveSetting(services.settings, services.environment, key, value);
+    if (!result.stored && !state.settingsFailureLogged) {
+        state.settingsFailureLogged = true;
+        AddLogEntry("Settings could not be saved: " + result.errorDescription + ".", false,
+                    kSettingsFailureColour);
+    }
+}
+
 void WMain::SaveCheckBox(const char* key, const QelCheckBoxXP& box) {
-    SaveSetting(services.settings, services.environment, key, std::to_string(box.Value()));
+    StoreSetting(key, std::to_string(box.Value()));
 }
 
 void WMain::chkMinimiseToTray_Click() {
@@ -39,12 +56,11 @@ void WMain::chkScanAtStartup_Click() {
 
 void WMain::txtSocketPort_Change() {
     // The running listener takes the new port when it next starts.
-    SaveSetting(services.settings, services.environment, kKeySocketPort, txtSocketPort.Text());
+    StoreSetting(kKeySocketPort, txtSocketPort.Text());
 }
 
 void WMain::txtReturnMessage_Change() {
-    SaveSetting(services.settings, services.environment, kKeyReturnMessage,
-                txtReturnMessage.Text());
+    StoreSetting(kKeyReturnMessage, txtReturnMessage.Text());
     state.composedReturnMessage = ComposeReturnMessage(txtReturnMessage.Text(), labTitle.Caption());
 }
 

@@ -5,6 +5,11 @@
 
 namespace sentrel {
 
+struct SettingWriteResult {
+    bool stored = true;
+    std::string errorDescription;  // the system's description when not stored
+};
+
 class SettingsStore {
 public:
     virtual ~SettingsStore() = default;
@@ -12,8 +17,8 @@ public:
     virtual std::optional<std::string> Read(const std::string& application,
                                             const std::string& section, const std::string& key) = 0;
     // Stores the string, creating the section as needed.
-    virtual void Write(const std::string& application, const std::string& section,
-                       const std::string& key, const std::string& value) = 0;
+    virtual SettingWriteResult Write(const std::string& application, const std::string& section,
+                                     const std::string& key, const std::string& value) = 0;
 };
 
 }  // namespace sentrel

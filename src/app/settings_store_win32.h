@@ -13,19 +13,24 @@ class RegistrySettingsStore : public SettingsStore {
 public:
     std::optional<std::string> Read(const std::string& application, const std::string& section,
                                     const std::string& key) override;
-    void Write(const std::string& application, const std::string& section, const std::string& key,
-               const std::string& value) override;
+    SettingWriteResult Write(const std::string& application, const std::string& section,
+                             const std::string& key, const std::string& value) override;
 
     static std::wstring KeyPath(const std::string& application, const std::string& section);
 
 private:
-    // The key of the section, opened once and kept: the boxes store a value per keystroke, so a
-    // write must cost one RegSetValueExW. Reading a section that does not exist creates nothing.
-    HKEY SectionKey(const std::string& application, const std::string& section, bool create);
+    // Opens the key of the section into key_ and keeps it: the boxes store a value per
+    // keystroke, so a write must cost one RegSetValueExW. Reading asks for read access only, so
+    // a key that policy keeps from changing still reads, and creates nothing; the first write
+    // opens the key again for writing, creating it as needed.
+    LSTATUS OpenSection(const std::string& application, const std::string& section,
+                        bool forWriting);
+    LSTATUS SetValue(const std::wstring& name, const std::wstring& data);
 
     UniqueHkey key_;
     std::string keyApplication_;
     std::string keySection_;
+    bool keyWritable_ = false;
 };
 
 }  // namespace sentrel

@@ -155,6 +155,7 @@ private:
     void Layout();
     void Wire();
     void Adopt(Control& parent, std::initializer_list<Control*> children);
+    void StoreSetting(const char* key, const std::string& value);
     void SaveCheckBox(const char* key, const QelCheckBoxXP& box);
 
     std::vector<Control*> controls_;

@@ -12,8 +12,8 @@ struct FileWriteResult {
 class TextFileWriter {
 public:
     virtual ~TextFileWriter() = default;
-    // Makes `utf8Text` the whole content of the file, in the system's ANSI code page. Either the
-    // whole new file is in place afterwards or the file that was there is left as it was.
+    // Makes `utf8Text` the whole content of the file, in the system's ANSI code page. The file
+    // is replaced whole where the system allows that, and overwritten in place elsewhere.
     virtual FileWriteResult WriteWholeFile(const std::string& path,
                                            const std::string& utf8Text) = 0;
     // True when a file (not a folder) of that name exists.

@@ -43,29 +43,42 @@ private:
     std::wstring path_;
 };
 
-// Whether an existing target may be replaced, asked as the system asks before writing a file:
-// a read-only file, a folder or a file another program holds gives its error code; a target
-// that does not exist yet gives 0. A rename alone would replace all of those. The read-only
-// attribute is tested by itself as well, since an administrator's open for writing passes on
-// some file systems.
-DWORD TargetWritable(const std::wstring& target) {
+struct TargetAccess {
+    DWORD error = ERROR_SUCCESS;  // why the target may not be written, or 0
+    bool replaceable = true;      // whether a rename may take its place
+};
+
+// Asked as the system asks before writing a file: a read-only file, a folder or a file another
+// program holds gives its error code; a target that does not exist yet gives 0. A rename alone
+// would replace all of those. The read-only attribute is tested by itself as well, since an
+// administrator's open for writing passes on some file systems. A file the user may not delete,
+// or that another program holds without sharing its deletion, is written but not replaced.
+TargetAccess CheckTarget(const std::wstring& target) {
     const DWORD attributes = GetFileAttributesW(target.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) {
         const DWORD error = GetLastError();
-        return error == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : error;
+        return {error == ERROR_FILE_NOT_FOUND ? ERROR_SUCCESS : error};
     }
     if ((attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) != 0) {
-        return ERROR_ACCESS_DENIED;
+        return {ERROR_ACCESS_DENIED, false};
     }
-    UniqueHandle file(CreateFileW(target.c_str(), GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    return file ? ERROR_SUCCESS : GetLastError();
+    const DWORD attempts[] = {GENERIC_WRITE | DELETE, GENERIC_WRITE};
+    for (const DWORD access : attempts) {
+        UniqueHandle file(CreateFileW(target.c_str(), access,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file) {
+            return {ERROR_SUCCESS, (access & DELETE) != 0};
+        }
+    }
+    return {GetLastError(), false};
 }
 
-// Writes the bytes as the whole file and flushes them to the disk; the error code, or 0.
-DWORD WriteAndFlush(const wchar_t* path, const std::string& bytes) {
-    UniqueHandle file(CreateFileW(path, GENERIC_WRITE, 0, nullptr, TRUNCATE_EXISTING,
+// Writes the bytes as the whole file, cutting off what was beyond them, and flushes them to the
+// disk; the error code, or 0.
+DWORD WriteWholeAndFlush(const wchar_t* path, DWORD shareMode, DWORD disposition,
+                         const std::string& bytes) {
+    UniqueHandle file(CreateFileW(path, GENERIC_WRITE, shareMode, nullptr, disposition,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
         return GetLastError();
@@ -80,10 +93,34 @@ DWORD WriteAndFlush(const wchar_t* path, const std::string& bytes) {
         }
         done += written;
     }
-    if (!FlushFileBuffers(file.Get())) {
+    if (!SetEndOfFile(file.Get()) || !FlushFileBuffers(file.Get())) {
         return GetLastError();
     }
     return ERROR_SUCCESS;
+}
+
+// The bytes go to a temporary file beside the target, which replaces the target only once it is
+// whole on the disk. False where that fails (a folder that takes no new files, a path too long
+// for a temporary's name, a target held open without sharing its deletion): the temporary is
+// gone then and the target as it was.
+bool ReplaceThroughTemporary(const std::wstring& target, const std::string& bytes) {
+    wchar_t temporaryName[MAX_PATH] = {};
+    if (GetTempFileNameW(FolderOf(target).c_str(), L"snt", 0, temporaryName) == 0) {
+        return false;
+    }
+    TemporaryFile temporary(temporaryName);
+    if (WriteWholeAndFlush(temporary.Path(), 0, OPEN_EXISTING, bytes) != ERROR_SUCCESS) {
+        return false;
+    }
+    // ReplaceFileW keeps the target's attributes and permissions, but needs a target.
+    const bool replaced =
+        GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES
+            ? ReplaceFileW(target.c_str(), temporary.Path(), nullptr, 0, nullptr, nullptr) != 0
+            : MoveFileExW(temporary.Path(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0;
+    if (replaced) {
+        temporary.Keep();
+    }
+    return replaced;
 }
 
 // Nothing when the system refuses the conversion, with the reason in GetLastError.
@@ -114,31 +151,26 @@ std::optional<std::string> ToAnsiCodePage(std::string_view utf8Text) {
 
 }  // namespace
 
-// The new content goes to a temporary file beside the target, which replaces the target only
-// once it is whole on the disk: a failure leaves the old file as it was.
+// Where the replace fails, the target is overwritten in place, as a plain save would: only a
+// failed overwrite is reported.
 FileWriteResult Win32TextFileWriter::WriteWholeFile(const std::string& path,
                                                     const std::string& utf8Text) {
     const std::wstring target = Utf8ToWide(path);
-    if (const DWORD error = TargetWritable(target)) {
-        return Failure(error);
+    const TargetAccess access = CheckTarget(target);
+    if (access.error != ERROR_SUCCESS) {
+        return Failure(access.error);
     }
     const std::optional<std::string> bytes = ToAnsiCodePage(utf8Text);
     if (!bytes) {
         return Failure(GetLastError());
     }
-    wchar_t temporaryName[MAX_PATH] = {};
-    if (GetTempFileNameW(FolderOf(target).c_str(), L"snt", 0, temporaryName) == 0) {
-        return Failure(GetLastError());
+    if (access.replaceable && ReplaceThroughTemporary(target, *bytes)) {
+        return {true, {}};
     }
-    TemporaryFile temporary(temporaryName);
-    if (const DWORD error = WriteAndFlush(temporary.Path(), *bytes)) {
+    if (const DWORD error = WriteWholeAndFlush(target.c_str(), FILE_SHARE_READ | FILE_SHARE_WRITE,
+                                               OPEN_ALWAYS, *bytes)) {
         return Failure(error);
     }
-    if (!MoveFileExW(temporary.Path(), target.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return Failure(GetLastError());
-    }
-    temporary.Keep();
     return {true, {}};
 }
 

@@ -1,5 +1,5 @@
 #pragma once
-// Text files written in the system's ANSI code page, replaced whole or not at all.
+// Text files written in the system's ANSI code page, replaced whole through a temporary file.
 #include <string>
 
 #include "log/text_file_writer.h"

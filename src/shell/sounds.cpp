@@ -1,13 +1,11 @@
 #include "shell/sounds.h"
 
-#include "base/format.h"
-
 namespace sentrel {
 
 SoundPaths BuildSoundPaths(const std::string& appPath) {
     SoundPaths paths;
-    // A drive root already ends in a backslash: fold the doubled one.
-    paths.appPath = ReplaceAll(appPath + "\\", "\\\\", "\\");
+    // The separator is added where missing, never folded: a UNC path starts with a pair.
+    paths.appPath = appPath.ends_with('\\') ? appPath : appPath + '\\';
     paths.dataPath = paths.appPath + "Data\\";
     paths.probe = paths.dataPath + "Probe.wav";
     paths.infected = paths.dataPath + "Infected.wav";

@@ -25,10 +25,14 @@ public:
         }
         return it->second;
     }
-    void Write(const std::string& app, const std::string& section, const std::string& key,
-               const std::string& value) override {
+    SettingWriteResult Write(const std::string& app, const std::string& section,
+                             const std::string& key, const std::string& value) override {
+        if (!refusal.empty()) {
+            return {false, refusal};
+        }
         values[{app, section, key}] = value;
         writes.push_back({key, value});
+        return {};
     }
 
     // The values stored for one application's "Settings" section, by key.
@@ -44,6 +48,7 @@ public:
 
     std::map<Key, std::string> values;
     std::vector<std::pair<std::string, std::string>> writes;  // key, value in order
+    std::string refusal;  // when set, every write is refused with this description
 };
 
 class FakeEnvironment : public AppEnvironment {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "fakes/rig.h"
 
 namespace sentrel::test {
@@ -37,6 +39,17 @@ TEST(SettingsHandlers, EachCheckBoxStoresItsValueUnderItsKey) {
         box->UserClick();
         EXPECT_EQ(rig.Stored()[key], std::to_string(1 - before)) << key;
     }
+}
+
+TEST(SettingsHandlers, AStoreThatRefusesWritesIsSaidOnceInRed) {
+    Rig rig;
+    rig.settings.refusal = "Access is denied";
+    rig.w().Form_Load();  // the port box's fill is the first write
+    rig.w().chkPlaySFX.UserClick();
+    const std::vector<std::string> texts = rig.LogTexts();
+    EXPECT_EQ(texts.front(), "Settings could not be saved: Access is denied.");
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), texts.front()), 1);
+    EXPECT_EQ(rig.w().lvwLog.Item(0).cell.foreColour, Rgb(255, 0, 0));
 }
 
 }  // namespace

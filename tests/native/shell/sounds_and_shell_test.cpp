@@ -17,6 +17,8 @@ TEST(SoundPaths, AreBesideTheProgramInData) {
     EXPECT_EQ(root.appPath, "C:\\");
     EXPECT_EQ(root.infected, "C:\\Data\\Infected.wav");
     EXPECT_EQ(root.notInfected, "C:\\Data\\NotInfected.wav");
+    EXPECT_EQ(BuildSoundPaths("\\\\server\\share\\Tools").probe,
+              "\\\\server\\share\\Tools\\Data\\Probe.wav");
 }
 
 TEST(SoundSwitch, IsLatchedAtStartFromPlaySfx) {

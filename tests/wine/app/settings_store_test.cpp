@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <sddl.h>
+
 #include <map>
 
 #include "app/settings.h"
@@ -70,6 +72,18 @@ protected:
     RegistrySettingsStore store;
 };
 
+// Leaves a key readable only, as a policy may; it can still be deleted.
+void DenyWriting(const std::wstring& path) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    HKEY key = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(
+        L"D:P(A;;0x30019;;;WD)", SDDL_REVISION_1, &descriptor, nullptr));
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, WRITE_DAC, &key), ERROR_SUCCESS);
+    EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
+    RegCloseKey(key);
+    LocalFree(descriptor);
+}
+
 TEST_F(RegistrySettings, AMissingValueReadsAsNothingAndCreatesNoKey) {
     EXPECT_EQ(store.Read(environment.exeName, "Settings", "Socket Port"), std::nullopt);
     EXPECT_EQ(GetSetting(store, environment, "Socket Port", "10000"), "10000");
@@ -79,9 +93,10 @@ TEST_F(RegistrySettings, AMissingValueReadsAsNothingAndCreatesNoKey) {
 }
 
 TEST_F(RegistrySettings, ValuesRoundTripAsStrings) {
-    SaveSetting(store, environment, "Return Message", "Hello|there, caf\xC3\xA9");
-    SaveSetting(store, environment, "Play SFX", "0");
-    SaveSetting(store, environment, "Socket Port", "");
+    EXPECT_TRUE(
+        SaveSetting(store, environment, "Return Message", "Hello|there, caf\xC3\xA9").stored);
+    EXPECT_TRUE(SaveSetting(store, environment, "Play SFX", "0").stored);
+    EXPECT_TRUE(SaveSetting(store, environment, "Socket Port", "").stored);
     RegistrySettingsStore fresh;
     EXPECT_EQ(GetSetting(fresh, environment, "Return Message", "x"), "Hello|there, caf\xC3\xA9");
     EXPECT_EQ(GetSetting(fresh, environment, "Play SFX", "1"), "0");
@@ -91,17 +106,17 @@ TEST_F(RegistrySettings, ValuesRoundTripAsStrings) {
 
 TEST_F(RegistrySettings, EveryKeystrokeOverwritesTheValue) {
     for (const char* text : {"8", "80", "808", "8080"}) {
-        SaveSetting(store, environment, "Socket Port", text);
+        EXPECT_TRUE(SaveSetting(store, environment, "Socket Port", text).stored);
     }
     EXPECT_EQ(Section(), (std::map<std::string, std::string>{{"Socket Port", "8080"}}));
 }
 
 TEST_F(RegistrySettings, AnotherExecutableNameHasItsOwnValues) {
-    SaveSetting(store, environment, "Always On Top", "1");
+    EXPECT_TRUE(SaveSetting(store, environment, "Always On Top", "1").stored);
     FakeEnvironment other;
     other.exeName = environment.exeName + "-other";
     EXPECT_EQ(GetSetting(store, other, "Always On Top", "0"), "0");
-    SaveSetting(store, other, "Always On Top", "0");
+    EXPECT_TRUE(SaveSetting(store, other, "Always On Top", "0").stored);
     EXPECT_EQ(GetSetting(store, environment, "Always On Top", "0"), "1");
 }
 
@@ -123,10 +138,19 @@ TEST_F(RegistrySettings, TheFirstStartStoresThePortAndTheNoticeOnly) {
     EXPECT_EQ(rig.dialogs.messages.size(), 1U);  // the hint shows once only
 }
 
+TEST_F(RegistrySettings, ASectionThatRefusesWritesStillReads) {
+    EXPECT_TRUE(SaveSetting(store, environment, "Startup Notice", "1").stored);
+    DenyWriting(RegistrySettingsStore::KeyPath(environment.exeName, "Settings"));
+    RegistrySettingsStore locked;
+    EXPECT_EQ(GetSetting(locked, environment, "Startup Notice", "0"), "1");
+    EXPECT_FALSE(SaveSetting(locked, environment, "Play SFX", "0").stored);
+    EXPECT_EQ(Section(), (std::map<std::string, std::string>{{"Startup Notice", "1"}}));
+}
+
 TEST_F(RegistrySettings, ASectionRemovedWhileOpenIsMadeAgainOnTheNextWrite) {
-    SaveSetting(store, environment, "Play SFX", "1");
+    EXPECT_TRUE(SaveSetting(store, environment, "Play SFX", "1").stored);
     RemoveApplication(environment.exeName);
-    SaveSetting(store, environment, "Play SFX", "0");
+    EXPECT_TRUE(SaveSetting(store, environment, "Play SFX", "0").stored);
     EXPECT_EQ(Section(), (std::map<std::string, std::string>{{"Play SFX", "0"}}));
 }
 

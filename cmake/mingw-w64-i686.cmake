@@ -1,16 +1,4 @@
 # Cross toolchain: the shipped 32-bit Windows program, built on Linux with MinGW-w64.
-# The win32 thread variant: the posix one links winpthreads, which imports GetTickCount64 and so
-# keeps the program from starting on Windows XP. It has no std::thread or std::mutex: the
-# Windows code uses the system's threads.
-set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86)
 set(TOOLCHAIN_PREFIX i686-w64-mingw32)
-
-set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc-win32)
-set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++-win32)
-set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
-
-set(CMAKE_FIND_ROOT_PATH /usr/${TOOLCHAIN_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)

@@ -1,4 +1,4 @@
-#include "notification.h"
+#include "gtest/internal/custom/gtest-port.h"
 
 #include <windows.h>
 

@@ -6,6 +6,7 @@
 //   screenshot_driver tab INDEX          click the toolbar button INDEX (1 = first page)
 //   screenshot_driver hover TEXT         rest the mouse on the child window whose text is TEXT
 //   screenshot_driver park               move the mouse off the main window
+//   screenshot_driver close              close the main window (the program ends)
 //
 // The rectangle is in screen pixels, ready for `import -window root -crop`.
 // Exit status: 0 done, 1 the window or control was not found, 2 bad arguments.
@@ -170,7 +171,7 @@ int Park() {
 int Usage() {
     std::fwprintf(stderr,
                   L"usage: screenshot_driver wait [SECONDS] | rect | tab INDEX | "
-                  L"hover TEXT | park\n");
+                  L"hover TEXT | park | close\n");
     return 2;
 }
 
@@ -180,6 +181,8 @@ int wmain(int argc, wchar_t** argv) {
     if (argc < 2) {
         return Usage();
     }
+    // The program's window is laid out at the display's DPI: read it in real pixels, unscaled.
+    SetProcessDPIAware();
     const std::wstring command = argv[1];
     if (command == L"park") {
         return Park();
@@ -208,6 +211,10 @@ int wmain(int argc, wchar_t** argv) {
     }
     if (command == L"hover" && argc > 2) {
         return HoverOver(main, argv[2]);
+    }
+    if (command == L"close") {
+        PostMessageW(main, WM_CLOSE, 0, 0);
+        return 0;
     }
     return Usage();
 }

@@ -12,14 +12,28 @@ void MainWindow::MirrorForm() {
         shownCaption_ = form.Caption();
         SetWindowTextW(window, Utf8ToWide(shownCaption_).c_str());
     }
-    if (form.GetWindowState() != shownState_) {
+    // A hidden window keeps a new state until it is shown again: restoring it shows it, and
+    // it is shown once, with that state.
+    const bool hidden = IsWindowVisible(window) == FALSE;
+    if (!form.Visible()) {
+        if (!hidden) {
+            ShowWindow(window, SW_HIDE);
+        }
+    } else if (form.GetWindowState() != shownState_) {
         shownState_ = form.GetWindowState();
         mirroringState_ = true;
         ShowWindow(window, shownState_ == WindowState::Minimised ? SW_MINIMIZE : SW_RESTORE);
         mirroringState_ = false;
+    } else if (hidden) {
+        ShowWindow(window, SW_SHOW);
     }
-    if ((IsWindowVisible(window) != FALSE) != form.Visible()) {
-        ShowWindow(window, form.Visible() ? SW_SHOW : SW_HIDE);
+    if (form.ZOrderRequests() != zOrderSeen_) {
+        zOrderSeen_ = form.ZOrderRequests();
+        SetForegroundWindow(window);
+    }
+    if (form.Unloading() && !closePosted_) {
+        closePosted_ = true;
+        PostMessageW(window, WM_CLOSE, 0, 0);
     }
     if ((form.Topmost() ? 1 : 0) != shownTopmost_) {
         shownTopmost_ = form.Topmost() ? 1 : 0;

@@ -68,6 +68,8 @@ private:
     std::string shownCaption_;
     WindowState shownState_ = WindowState::Normal;
     int shownTopmost_ = -1;
+    unsigned zOrderSeen_ = 0;
+    bool closePosted_ = false;
 };
 
 // The window's DPI: GetDpiForWindow where the system has it, else the screen's.

@@ -44,6 +44,8 @@ void WMain::Wire() {
     wMain.TrayCallback = [this](int mouseMessage) { Form_TrayCallback(mouseMessage); };
     wMain.TaskbarCreated = [this] { Form_TaskbarCreated(); };
     imgDonate.Click = [this] { imgDonate_Click(); };
+    lnkBlog.SetSite(&linkSite);
+    lnkQel.SetSite(&linkSite);
 }
 
 }  // namespace sentrel

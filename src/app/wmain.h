@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "app/app_state.h"
+#include "app/link_site.h"
 #include "app/services.h"
 #include "controls/hyper_link.h"
 #include "controls/qel_check_box_xp.h"
@@ -89,6 +90,7 @@ public:
     xpcmdbutton cmdPreventShutdown{"cmdPreventShutdown"};
 
     EventLog eventLog{lvwLog, services.clock, services.locale};
+    ProgramLinkSite linkSite{wMain, services};
 
     // Every control in creation order (parents before children): the host creates real windows
     // in this order, and it is the tab order.

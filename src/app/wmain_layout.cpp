@@ -97,18 +97,20 @@ void WMain::Layout() {
     cmdResetToDefaultMsg.SetBounds({5235, 675, 960, 330});
     Adopt(fraReturnMessage, {&Label2, &txtReturnMessage, &cmdTestMsg, &cmdResetToDefaultMsg});
 
+    // Two columns of check boxes, each box free to grow to its caption up to the next column or
+    // the frame's edge: room for the captions in Tahoma at 96 to 192 dpi.
     chkPlaySFX.SetCaption("Enable sound effects.");
-    chkPlaySFX.SetBounds({210, 300, 2880, 195});
+    chkPlaySFX.SetBounds({120, 300, 2940, 195});
     chkScanAtStartup.SetCaption("Perform system scan at startup.");
-    chkScanAtStartup.SetBounds({210, 555, 2880, 195});
+    chkScanAtStartup.SetBounds({120, 555, 2940, 195});
     chkTaskScanner.SetCaption("Enable background task scanner.");
     chkTaskScanner.SetToolTipText(
         "This scans the currently running processes for signs of MSBLAST");
-    chkTaskScanner.SetBounds({210, 810, 2880, 195});
+    chkTaskScanner.SetBounds({120, 810, 2940, 195});
     chkMinimiseToTray.SetCaption("Hide to the system tray on minimise.");
-    chkMinimiseToTray.SetBounds({3060, 300, 2940, 195});
+    chkMinimiseToTray.SetBounds({3060, 300, 3195, 195});
     chkAlwaysOnTop.SetCaption("Keep window Always On Top.");
-    chkAlwaysOnTop.SetBounds({3060, 555, 2940, 195});
+    chkAlwaysOnTop.SetBounds({3060, 555, 3195, 195});
     Adopt(fraMisc,
           {&chkPlaySFX, &chkScanAtStartup, &chkTaskScanner, &chkMinimiseToTray, &chkAlwaysOnTop});
 

@@ -52,10 +52,12 @@ struct AmbientProperties {
     std::function<Control*(const std::string& name)> findControl;
 };
 
-// The cheapest guess of a text's size, used until a host measures with the real font.
+// A text's size in pixels at the DPI it was measured at. The cheapest guess (at 96 dpi) serves
+// until a host measures with the real font at its window's DPI.
 struct TextExtent {
     int width = 0;
     int height = 0;
+    int dpi = 96;
 };
 using TextMeasure = std::function<TextExtent(const std::string& text, const Font& font)>;
 TextExtent EstimateTextExtent(const std::string& text, const Font& font);

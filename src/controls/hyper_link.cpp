@@ -4,9 +4,9 @@
 
 namespace sentrel {
 
-Size HyperLinkSizeTwips(TextExtent labelPixels) {
-    return {labelPixels.width * kTwipsPerPixel,
-            labelPixels.height * kTwipsPerPixel - kTwipsPerPixel};
+Size HyperLinkSizeTwips(TextExtent label) {
+    return {HyperLink::kLabelLeftTwips + PixelsToTwips(label.width, label.dpi),
+            PixelsToTwips(label.height, label.dpi) - kTwipsPerPixel};
 }
 
 std::string SubstituteAppFolder(const std::string& url, std::string appPath) {
@@ -16,9 +16,9 @@ std::string SubstituteAppFolder(const std::string& url, std::string appPath) {
     return ReplaceAll(url, "{app}", appPath);
 }
 
-HyperLink::HyperLink(std::string name) : Control(std::move(name)) {
+HyperLink::HyperLink(std::string name) : CaptionSizedControl(std::move(name)) {
     tmrMouseOut.Tick = [this] { OnMouseOutTick(); };
-    ApplyResizeRule();
+    HyperLink::ApplyResizeRule();
 }
 
 void HyperLink::SetCaption(const std::string& caption) {
@@ -77,11 +77,7 @@ void HyperLink::SetTextMeasure(TextMeasure measure) {
 }
 
 void HyperLink::ApplyResizeRule() {
-    const Size size = HyperLinkSizeTwips(measure_(labelCaption_, labelFont_));
-    Bounds bounds = GetBounds();
-    bounds.width = size.width;
-    bounds.height = size.height;
-    SetBounds(bounds);
+    SizeTo(HyperLinkSizeTwips(measure_(labelCaption_, labelFont_)));
 }
 
 void HyperLink::SetLabelColour(Colour colour) {

@@ -4,6 +4,7 @@
 // the window that holds the link. "{app}" in the address stands for the program's folder.
 #include <string>
 
+#include "controls/caption_sized_control.h"
 #include "controls/control_events.h"
 #include "controls/hyper_link_site.h"
 #include "controls/pointer_source.h"
@@ -16,7 +17,7 @@ namespace sentrel {
 constexpr Colour kLinkBlue = Rgb(0, 0, 255);
 constexpr Colour kNewLinkHilight = Rgb(0, 0, 175);
 
-class HyperLink : public Control {
+class HyperLink : public CaptionSizedControl {
 public:
     explicit HyperLink(std::string name);
 
@@ -69,8 +70,8 @@ public:
     HyperLinkSite* Site() const { return site_; }
     void SetTextMeasure(TextMeasure measure);
 
-    // The control hugs its auto-sized label.
-    void ApplyResizeRule();
+    // The control hugs its auto-sized label, within its room.
+    void ApplyResizeRule() override;
 
     void InitProperties(const AmbientProperties& ambient);
     void ReadProperties(const PropertyBag& bag, const AmbientProperties& ambient);
@@ -98,8 +99,9 @@ private:
     TextMeasure measure_ = EstimateTextExtent;
 };
 
-// The control's size in twips for its label's size in pixels: one pixel lower than the label.
-Size HyperLinkSizeTwips(TextExtent labelPixels);
+// The control's size in twips for its label's measured extent: it ends where the label does
+// (the label starts kLabelLeftTwips in) and is 15 twips lower than the label.
+Size HyperLinkSizeTwips(TextExtent label);
 
 // The address with every "{app}" replaced by the program's folder, without a trailing "\".
 std::string SubstituteAppFolder(const std::string& url, std::string appPath);

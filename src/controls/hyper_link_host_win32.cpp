@@ -21,18 +21,11 @@ HyperLinkHost::HyperLinkHost(HyperLink& model, const HostContext& context)
     pointer_ = WindowPointerSource(Window());
     link_.SetPointerSource(&pointer_);
     link_.SetTextMeasure(MeasureFunction());
-    if (link_.Site() == nullptr) {
-        site_ = std::make_unique<Win32HyperLinkSite>(Window());
-        link_.SetSite(site_.get());
-    }
     RunTimer(link_.tmrMouseOut);
     Mirror();
 }
 
 HyperLinkHost::~HyperLinkHost() {
-    if (site_ && link_.Site() == site_.get()) {
-        link_.SetSite(nullptr);
-    }
     link_.SetPointerSource(nullptr);
     link_.SetTextMeasure(nullptr);
 }
@@ -64,13 +57,8 @@ void HyperLinkHost::OnPaint(HDC target) {
     ScopedSelectObject font(dc, FontFor(link_.LabelFont()));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ToColorRef(link_.LabelColour()));
-    const TextExtent size = Measure(link_.LabelCaption(), link_.LabelFont());
-    const int left = TwipsToPixels(HyperLink::kLabelLeftTwips, Dpi());
-    const int top = -TwipsToPixels(-HyperLink::kLabelTopTwips, Dpi());
-    RECT text{left, top, left + size.width, top + size.height};
-    const std::wstring wide = Utf8ToWide(link_.LabelCaption());
-    DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text,
-              DT_LEFT | DT_SINGLELINE | DT_NOCLIP | DT_NOPREFIX);
+    DrawMeasuredText(dc, link_.LabelCaption(), TwipsToPixels(HyperLink::kLabelLeftTwips, Dpi()),
+                     -TwipsToPixels(-HyperLink::kLabelTopTwips, Dpi()));
     if (GetFocus() == Window()) {
         DrawFocusRect(dc, &client);
     }
@@ -101,10 +89,13 @@ LRESULT HyperLinkHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         }
-        // From the keyboard the link opens like a link in a page: Enter or the space bar.
+        // From the keyboard the link opens like a link in a page: Enter or the space bar, once
+        // per press (a held key's repeats have the previous-state bit set).
         case WM_KEYDOWN:
             if (wParam == VK_RETURN || wParam == VK_SPACE) {
-                Click();
+                if ((lParam & (1L << 30)) == 0) {
+                    Click();
+                }
                 return 0;
             }
             return Default(message, wParam, lParam);

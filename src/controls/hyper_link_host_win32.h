@@ -1,10 +1,10 @@
 #pragma once
 // The hyperlink's window: the label text in the link or highlight colour, the hand cursor,
-// mouse-out polling on a window timer, and the click.
+// mouse-out polling on a window timer, and the click, which the link's site (the holding
+// window's) carries out.
 #include <memory>
 
 #include "controls/hyper_link.h"
-#include "controls/hyper_link_site_win32.h"
 #include "controls/xp_host_base_win32.h"
 
 namespace sentrel {
@@ -24,7 +24,6 @@ private:
 
     HyperLink& link_;
     WindowPointerSource pointer_;
-    std::unique_ptr<Win32HyperLinkSite> site_;
     bool pressed_ = false;
 };
 

@@ -20,10 +20,4 @@ public:
                           const std::string& directory) = 0;
 };
 
-// The box a failed open shows.
-inline constexpr const char* kShellExeFailure =
-    "An unexpected error occured:\r\n    Maybe file doesn't exist?";
-inline constexpr const char* kShellExeTitle = "ShellExe()";
-inline constexpr int kShellExeFailureStyle = 16;
-
 }  // namespace sentrel

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
@@ -32,6 +33,9 @@ std::vector<std::string> SplitOnCommas(const std::string& text) {
         start = comma + 1;
     }
 }
+
+// The largest size the toolkit's fonts take; anything beyond (or not a number) is unreadable.
+constexpr double kMaxFontPoints = 2160;
 
 }  // namespace
 
@@ -192,7 +196,8 @@ std::optional<Font> ParseFont(const std::string& text) {
     }
     char* end = nullptr;
     const double points = std::strtod(parts[1].c_str(), &end);
-    if (end == parts[1].c_str() || *end != '\0' || points <= 0) {
+    if (end == parts[1].c_str() || *end != '\0' || !std::isfinite(points) || points <= 0 ||
+        points > kMaxFontPoints) {
         return std::nullopt;
     }
     Font font{parts[0], points, false, false};

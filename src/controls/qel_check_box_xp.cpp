@@ -8,20 +8,21 @@ constexpr int kBoxTwips = 13 * kTwipsPerPixel;
 
 }  // namespace
 
-Size CheckBoxSizeTwips(bool captionEmpty, int labelWidthPixels) {
+Size CheckBoxSizeTwips(bool captionEmpty, TextExtent label) {
     if (captionEmpty) {
         return {kBoxTwips, kBoxTwips};
     }
-    return {(QelCheckBoxXP::kLabelLeft + labelWidthPixels) * kTwipsPerPixel, kBoxTwips};
+    return {QelCheckBoxXP::kLabelLeft * kTwipsPerPixel + PixelsToTwips(label.width, label.dpi),
+            kBoxTwips};
 }
 
-QelCheckBoxXP::QelCheckBoxXP(std::string name) : Control(std::move(name)) {
+QelCheckBoxXP::QelCheckBoxXP(std::string name) : CaptionSizedControl(std::move(name)) {
     // Creation. The surface starts in the button-face colour rather than black, so that an
     // instance shows sensibly even before its properties are applied.
     backColour_ = kSystemButtonFace;
     tmrHover.Tick = [this] { OnHoverTick(); };
     DrawNormal();
-    ApplyResizeRule();
+    QelCheckBoxXP::ApplyResizeRule();
 }
 
 void QelCheckBoxXP::SetValue(int value) {
@@ -72,12 +73,8 @@ void QelCheckBoxXP::SetTextMeasure(TextMeasure measure) {
 }
 
 void QelCheckBoxXP::ApplyResizeRule() {
-    const int labelWidth = caption_.empty() ? 0 : measure_(caption_, font_).width;
-    const Size size = CheckBoxSizeTwips(caption_.empty(), labelWidth);
-    Bounds bounds = GetBounds();
-    bounds.width = size.width;
-    bounds.height = size.height;
-    SetBounds(bounds);
+    const TextExtent label = caption_.empty() ? TextExtent{} : measure_(caption_, font_);
+    SizeTo(CheckBoxSizeTwips(caption_.empty(), label));
 }
 
 void QelCheckBoxXP::Show(int picture) {

@@ -4,6 +4,7 @@
 // it (a 25 ms timer watches for the mouse leaving) and never toggles on keys.
 #include <string>
 
+#include "controls/caption_sized_control.h"
 #include "controls/control_events.h"
 #include "controls/pointer_source.h"
 #include "controls/property_bag.h"
@@ -24,7 +25,7 @@ enum CheckBoxPictureIndex : int {
     kPicUncheckedPressed = 7,
 };
 
-class QelCheckBoxXP : public Control, public ButtonEvents {
+class QelCheckBoxXP : public CaptionSizedControl, public ButtonEvents {
 public:
     explicit QelCheckBoxXP(std::string name);
 
@@ -48,7 +49,7 @@ public:
     int Picture() const { return picture_; }
     Colour CaptionColour() const { return labelColour_; }
     bool CaptionGreyed() const { return !Enabled(); }
-    // The caption's place within the control, in pixels.
+    // The caption's place within the control, in pixels at 96 dpi.
     static constexpr int kLabelLeft = 18;
 
     // Events: ButtonEvents.
@@ -66,9 +67,10 @@ public:
     // How the caption is measured (the host installs the real font's measure).
     void SetTextMeasure(TextMeasure measure);
 
-    // The resize rule: the control ends at its caption's right edge and is always 13 pixels
-    // high. Run on creation, on caption and font changes, and by the host on every resize.
-    void ApplyResizeRule();
+    // The resize rule: the control ends at its caption's right edge (or at the end of its room)
+    // and is always 195 twips high. Run on creation, on caption and font changes, and by the
+    // host on every resize.
+    void ApplyResizeRule() override;
 
     void InitProperties(const AmbientProperties& ambient);
     void ReadProperties(const PropertyBag& bag, const AmbientProperties& ambient);
@@ -92,7 +94,7 @@ private:
     TextMeasure measure_ = EstimateTextExtent;
 };
 
-// The control's size in twips for its caption's width in pixels (empty caption: the box alone).
-Size CheckBoxSizeTwips(bool captionEmpty, int labelWidthPixels);
+// The control's size in twips for its caption's measured extent (empty caption: the box alone).
+Size CheckBoxSizeTwips(bool captionEmpty, TextExtent label);
 
 }  // namespace sentrel

@@ -2,6 +2,8 @@
 
 #include <windowsx.h>
 
+#include <utility>
+
 #include "base/text_win32.h"
 #include "controls/check_box_pictures.h"
 #include "controls/xp_hosts_win32.h"
@@ -83,9 +85,7 @@ void QelCheckBoxXPHost::OnPaint(HDC target) {
     SetTextColor(
         dc, box_.CaptionGreyed() ? GetSysColor(COLOR_GRAYTEXT) : ToColorRef(box_.CaptionColour()));
     RECT caption = CaptionRect();
-    const std::wstring text = Utf8ToWide(box_.Caption());
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &caption,
-              DT_LEFT | DT_SINGLELINE | DT_NOCLIP);
+    DrawMeasuredText(dc, box_.Caption(), caption.left, caption.top);
     if (GetFocus() == Window()) {
         RECT focus = caption;
         InflateRect(&focus, 1, 0);
@@ -111,6 +111,8 @@ LRESULT QelCheckBoxXPHost::OnButtonDown(int button, LPARAM lParam, bool doubleCl
 }
 
 LRESULT QelCheckBoxXPHost::OnButtonUp(int button, LPARAM lParam) {
+    // Taken before the capture goes: giving it up ends the press (OnCaptureLost).
+    const bool pending = button == 1 && std::exchange(clickPending_, false);
     if (GetCapture() == Window()) {
         ReleaseCapture();
     }
@@ -119,8 +121,7 @@ LRESULT QelCheckBoxXPHost::OnButtonUp(int button, LPARAM lParam) {
                        static_cast<float>(at.y));
     RECT client{};
     GetClientRect(Window(), &client);
-    if (button == 1 && clickPending_) {
-        clickPending_ = false;
+    if (pending) {
         if (PtInRect(&client, at)) {
             box_.UserClick();
         } else {
@@ -129,6 +130,14 @@ LRESULT QelCheckBoxXPHost::OnButtonUp(int button, LPARAM lParam) {
         }
     }
     return 0;
+}
+
+// Another window took the mouse mid-press (a box popped up): the press is over, and a release
+// that comes later without it is no click.
+void QelCheckBoxXPHost::OnCaptureLost() {
+    if (std::exchange(clickPending_, false)) {
+        box_.SetValue(box_.Value());
+    }
 }
 
 LRESULT QelCheckBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -152,8 +161,16 @@ LRESULT QelCheckBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
             return OnButtonUp(1, lParam);
         case WM_RBUTTONUP:
             return OnButtonUp(2, lParam);
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != Window()) {
+                OnCaptureLost();
+            }
+            return 0;
+        // The box takes Enter, Esc and the arrows too, so that its key events see them rather
+        // than the window's dialog navigation; Tab still moves on.
         case WM_GETDLGCODE:
-            return DLGC_WANTCHARS;
+            return DLGC_WANTCHARS | DLGC_WANTARROWS |
+                   (AsksForEnterOrEscape(lParam) ? DLGC_WANTMESSAGE : 0);
         default:
             return Default(message, wParam, lParam);
     }

@@ -20,6 +20,7 @@ private:
     void OnPaint(HDC dc) override;
     LRESULT OnButtonDown(int button, LPARAM lParam, bool doubleClick);
     LRESULT OnButtonUp(int button, LPARAM lParam);
+    void OnCaptureLost();
     RECT CaptionRect();
 
     QelCheckBoxXP& box_;

@@ -81,9 +81,19 @@ void QelTextBoxXPHost::Mirror() {
     }
     box_.ApplyLayout();
     MirrorPlacement();
-    MirrorWindowText(box_.Text());
+    MirrorWindowText(ShownText());
     MirrorEdit();
     InvalidateRect(Window(), nullptr, FALSE);
+}
+
+// The control's own window text is what any program can read from it: with a password
+// character it is the text as the box shows it, one mask character for each.
+std::string QelTextBoxXPHost::ShownText() const {
+    const std::wstring mask = Utf8ToWide(box_.PasswordChar());
+    if (mask.empty()) {
+        return box_.Text();
+    }
+    return WideToUtf8(std::wstring(Utf8ToWide(box_.Text()).size(), mask[0]));
 }
 
 void QelTextBoxXPHost::MirrorEdit() {
@@ -228,6 +238,11 @@ LRESULT QelTextBoxXPHost::EditMessage(HWND edit, UINT message, WPARAM wParam, LP
         case WM_KEYDOWN:
             box_.HandleKeyDown(static_cast<int>(wParam), CurrentShiftState());
             break;
+        // Enter and Esc are the box's keys too (its key events, ActivateCtrlOnReturnKey), not
+        // the window's default and cancel.
+        case WM_GETDLGCODE:
+            return DefSubclassProc(edit, message, wParam, lParam) |
+                   (AsksForEnterOrEscape(lParam) ? DLGC_WANTMESSAGE : 0);
         case WM_KEYUP:
             box_.HandleKeyUp(static_cast<int>(wParam), CurrentShiftState());
             break;

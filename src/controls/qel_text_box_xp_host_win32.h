@@ -3,6 +3,7 @@
 // inside whose keys pass through the model's filter.
 #include <windows.h>
 
+#include <string>
 #include <utility>
 
 #include "controls/qel_text_box_xp.h"
@@ -24,6 +25,7 @@ private:
     void OnPaint(HDC dc) override;
     LRESULT OnCtlColorEdit(HDC dc);
     void MirrorEdit();
+    std::string ShownText() const;
     LRESULT EditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
     void ForwardMouse(UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,

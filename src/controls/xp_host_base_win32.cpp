@@ -61,6 +61,28 @@ std::optional<LRESULT> ForwardKeysAndFocus(HWND window, ButtonEvents& control, U
     }
 }
 
+bool AsksForEnterOrEscape(LPARAM lParam) {
+    const auto* msg = reinterpret_cast<const MSG*>(lParam);
+    return msg != nullptr && msg->message == WM_KEYDOWN &&
+           (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE);
+}
+
+void DrawMeasuredText(HDC dc, const std::string& text, int x, int y) {
+    const std::wstring wide = Utf8ToWide(text);
+    const int count = static_cast<int>(wide.size());
+    std::vector<int> ends(wide.size());
+    SIZE size{};
+    if (count == 0 ||
+        !GetTextExtentExPointW(dc, wide.c_str(), count, 0, nullptr, ends.data(), &size)) {
+        return;
+    }
+    std::vector<int> advances(wide.size());
+    for (std::size_t i = 0; i < wide.size(); ++i) {
+        advances[i] = ends[i] - (i == 0 ? 0 : ends[i - 1]);
+    }
+    ExtTextOutW(dc, x, y, 0, nullptr, wide.c_str(), static_cast<UINT>(count), advances.data());
+}
+
 Point WindowPointerSource::CursorPos() {
     POINT p{};
     GetCursorPos(&p);
@@ -268,7 +290,7 @@ TextExtent XpHostBase::Measure(const std::string& text, const Font& font) {
     const std::wstring wide = Utf8ToWide(text.empty() ? std::string(" ") : text);
     SIZE size{};
     GetTextExtentPoint32W(dc.Get(), wide.c_str(), static_cast<int>(wide.size()), &size);
-    return {text.empty() ? 0 : static_cast<int>(size.cx), static_cast<int>(size.cy)};
+    return {text.empty() ? 0 : static_cast<int>(size.cx), static_cast<int>(size.cy), Dpi()};
 }
 
 }  // namespace sentrel

@@ -31,6 +31,15 @@ int MouseButtonsOf(WPARAM wParam);
 std::optional<LRESULT> ForwardKeysAndFocus(HWND window, ButtonEvents& control, UINT message,
                                            WPARAM wParam);
 
+// Whether WM_GETDLGCODE (its lParam) asks about Enter or Esc going down: keys that the window's
+// dialog navigation keeps for itself unless the control answers DLGC_WANTMESSAGE.
+bool AsksForEnterOrEscape(LPARAM lParam);
+
+// Draws one line of text in the selected font with each character where GetTextExtentExPointW
+// puts it, so the text takes exactly its measured width: Wine draws some sizes of a font wider
+// or narrower than it measures them.
+void DrawMeasuredText(HDC dc, const std::string& text, int x, int y);
+
 // The cursor and the window's rectangle, read from the system at each call.
 class WindowPointerSource : public PointerSource {
 public:

@@ -208,6 +208,12 @@ LRESULT XpCmdButtonHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnButtonUp(1, lParam);
         case WM_RBUTTONUP:
             return OnButtonUp(2, lParam);
+        // Another window took the mouse mid-press: the button is no longer held down.
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != Window()) {
+                button_.RefreshFace();
+            }
+            return 0;
         // The dialog manager sends BM_CLICK when the caption's access key is pressed.
         case BM_CLICK:
             button_.HandleAccessKey();

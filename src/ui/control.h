@@ -21,7 +21,7 @@ public:
     void SetParent(Control* parent) { parent_ = parent; }
 
     const Bounds& GetBounds() const { return bounds_; }
-    void SetBounds(const Bounds& bounds);
+    virtual void SetBounds(const Bounds& bounds);
 
     bool Visible() const { return visible_; }
     void SetVisible(bool visible);

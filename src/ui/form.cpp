@@ -27,6 +27,11 @@ void Form::WindowStateChangedByUser(WindowState state) {
     }
 }
 
+void Form::Unload() {
+    unloading_ = true;
+    Changed();
+}
+
 void Form::SetTopmost(bool topmost) {
     topmost_ = topmost;
     Changed();

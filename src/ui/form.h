@@ -25,6 +25,9 @@ public:
 
     void Show() { SetVisible(true); }
     void Hide() { SetVisible(false); }
+    // Closes the window, which ends the program.
+    void Unload();
+    bool Unloading() const { return unloading_; }
 
     std::function<void()> Resize;
     // The notification icon's callback: the mouse message (WM_LBUTTONUP, ...) of a click on it.
@@ -38,6 +41,7 @@ private:
     std::string caption_;
     WindowState state_ = WindowState::Normal;
     bool topmost_ = false;
+    bool unloading_ = false;
 };
 
 }  // namespace sentrel

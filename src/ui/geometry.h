@@ -29,6 +29,13 @@ constexpr bool IsSystemColour(Colour c) {
 
 constexpr int kTwipsPerPixel = 15;  // at 96 dpi
 
+// A length measured in pixels at `dpi` (a caption's extent) as twips, rounded to the nearest.
+constexpr int PixelsToTwips(int pixels, int dpi) {
+    const long long twips = static_cast<long long>(pixels) * 1440;
+    const long long half = dpi / 2;
+    return static_cast<int>(twips >= 0 ? (twips + half) / dpi : (twips - half) / dpi);
+}
+
 struct Point {
     int x = 0;
     int y = 0;

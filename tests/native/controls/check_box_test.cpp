@@ -155,8 +155,26 @@ TEST(CheckBoxResize, EndsAtTheCaptionsRightEdgeAndKeepsItsHeight) {
     box.SetTextMeasure([](const std::string&, const Font&) { return TextExtent{100, 13}; });
     box.SetCaption("Enable sound effects.");
     box.SetBounds({210, 300, 2880, 600});
-    box.ApplyResizeRule();
     EXPECT_EQ(box.GetBounds(), (Bounds{210, 300, (18 + 100) * 15, 195}));
+}
+
+// A caption measured at the window's DPI becomes twips at that DPI; one too long for the width
+// the window gave the box ends at that width.
+TEST(CheckBoxResize, MeasuresAtTheWindowsDpiAndKeepsToItsRoom) {
+    struct Case {
+        TextExtent caption;
+        int room;
+        int width;
+    };
+    for (const Case& c :
+         {Case{{150, 20, 144}, 2880, 270 + 1500}, Case{{125, 17, 120}, 2880, 1770},
+          Case{{300, 26, 192}, 2880, 270 + 2250}, Case{{300, 13, 96}, 2775, 2775}}) {
+        QelCheckBoxXP box("chk");
+        box.SetTextMeasure([&](const std::string&, const Font&) { return c.caption; });
+        box.SetCaption("Perform system scan at startup.");
+        box.SetBounds({210, 555, c.room, 195});
+        EXPECT_EQ(box.GetBounds().width, c.width) << c.caption.dpi;
+    }
 }
 
 TEST(CheckBoxPictures, BordersTicksAndFramesFollowTheTable) {

@@ -91,12 +91,13 @@ TEST(HyperLinkHover, ACursorOnTheRectanglesBorderIsOutsideAndAClickRestoresTheCo
 }
 
 TEST(HyperLinkSize, HugsItsLabelOnePixelLower) {
-    EXPECT_EQ(HyperLinkSizeTwips({80, 13}), (Size{1200, 180}));
+    EXPECT_EQ(HyperLinkSizeTwips({80, 13}), (Size{30 + 1200, 180}));
+    EXPECT_EQ(HyperLinkSizeTwips({120, 20, 144}), (Size{30 + 1200, 185}));
     HyperLink link("lnk");
     link.SetTextMeasure([](const std::string&, const Font&) { return TextExtent{80, 13}; });
     link.SetBounds({240, 2355, 2700, 210});
     link.SetCaption("Sentrel home page");
-    EXPECT_EQ(link.GetBounds(), (Bounds{240, 2355, 1200, 180}));
+    EXPECT_EQ(link.GetBounds(), (Bounds{240, 2355, 1230, 180}));
 }
 
 TEST(HyperLinkProperties, MissingCaptionReadsAsQelHyperLinkWhileANewLinkShowsItsDesignCaption) {

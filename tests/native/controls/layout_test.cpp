@@ -45,6 +45,14 @@ TEST(PropertyBag, FontsAndColoursRoundTrip) {
     EXPECT_FALSE(ParseFont("Tahoma").has_value());
 }
 
+TEST(PropertyBag, AFontSizeThatIsNoSensibleNumberReadsAsTheDefault) {
+    for (const char* size : {"nan", "inf", "-inf", "1e300", "0", "-3"}) {
+        PropertyBag bag;
+        bag.Put("Font", std::string("Arial, ") + size);
+        EXPECT_EQ(bag.ReadFont("Font", Font{}), Font{}) << size;
+    }
+}
+
 TEST(LayoutText, QuotesValuesThatPlainTextWouldLose) {
     LayoutDocument document{{"txt", {}}};
     document[0].bag.Put("Text", " two\r\nlines \"quoted\" ");

@@ -61,5 +61,18 @@ TEST(ShellExe, TheDonationPictureOpensTheDonationPage) {
     EXPECT_EQ(rig.shell.opened[0].showCommand, 1);
 }
 
+TEST(ShellExe, TheAboutPagesLinksOpenThroughItAndItsFailureBox) {
+    Rig rig;
+    rig.w().lnkBlog.UserClick();
+    ASSERT_EQ(rig.shell.opened.size(), 1U);
+    EXPECT_EQ(rig.shell.opened[0].file, kHomePageUrl);
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+    rig.shell.succeed = false;
+    rig.w().lnkQel.UserClick();
+    EXPECT_EQ(rig.shell.opened.back().file, kAuthorUrl);
+    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
+    EXPECT_EQ(rig.dialogs.messages[0].title, "ShellExe()");
+}
+
 }  // namespace
 }  // namespace sentrel::test

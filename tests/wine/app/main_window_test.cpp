@@ -153,6 +153,17 @@ TEST(MainWindow, ReportsMinimisingByTheUserToTheForm) {
     EXPECT_EQ(live.w().wMain.GetWindowState(), WindowState::Normal);
 }
 
+LRESULT CALLBACK RecordShows(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                             UINT_PTR /*id*/, DWORD_PTR shows) {
+    if (message == WM_WINDOWPOSCHANGED) {
+        const UINT flags = reinterpret_cast<WINDOWPOS*>(lParam)->flags;
+        if ((flags & (SWP_SHOWWINDOW | SWP_HIDEWINDOW)) != 0) {
+            reinterpret_cast<std::vector<UINT>*>(shows)->push_back(flags & SWP_SHOWWINDOW);
+        }
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
 // The form's own handlers stay in place: the recorder passes every call on to them.
 TEST(MainWindow, OnlyTheTrayMessagesReachTheTrayHandlers) {
     LiveWindow live;
@@ -188,11 +199,17 @@ TEST(MainWindow, OnlyTheTrayMessagesReachTheTrayHandlers) {
     Pump(50);
     EXPECT_EQ(restarts, 1);
 
+    // Back from the tray: shown once, restored, in front.
+    std::vector<UINT> shows;
+    SetWindowSubclass(live.Main(), RecordShows, 1, reinterpret_cast<DWORD_PTR>(&shows));
     PostMessageW(live.Main(), kMsgTrayCallback, kTrayIconId, WM_LBUTTONUP);
     Pump(50);
+    RemoveWindowSubclass(live.Main(), RecordShows, 1);
     EXPECT_EQ(mouse.size(), 2U);
     EXPECT_FALSE(IsIconic(live.Main()));
     EXPECT_TRUE(IsWindowVisible(live.Main()));
+    EXPECT_EQ(shows, std::vector<UINT>{SWP_SHOWWINDOW});
+    EXPECT_EQ(GetForegroundWindow(), live.Main());
 }
 
 TEST(MainWindow, TimerTicksWhileEnabledOnly) {

@@ -68,10 +68,12 @@ TEST(HyperLinkHost, AClickOrEnterOpensTheAddressWithTheProgramsFolderAndADoubleC
         TestWindow::PostButton(rig.Hwnd(), message, 10, 6);
     }
     EXPECT_EQ(rig.site.calls.size(), 2U);
-    // Enter opens the focused link.
+    // Enter opens the focused link, once however long it is held.
     SetFocus(rig.Hwnd());
-    MSG enter{rig.Hwnd(), WM_KEYDOWN, VK_RETURN, 0, 0, {0, 0}};
-    EXPECT_TRUE(IsDialogMessageW(rig.window.Get(), &enter));
+    for (LPARAM repeat : {0L, 1L << 30, 1L << 30}) {
+        MSG enter{rig.Hwnd(), WM_KEYDOWN, VK_RETURN, 1 | repeat, 0, {0, 0}};
+        EXPECT_TRUE(IsDialogMessageW(rig.window.Get(), &enter));
+    }
     EXPECT_EQ(rig.site.calls.size(), 3U);
 }
 

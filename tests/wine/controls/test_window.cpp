@@ -92,6 +92,15 @@ void TestWindow::PostButton(HWND control, UINT message, int x, int y) {
     Pump(20);
 }
 
+bool TestWindow::Focus(HWND control) {
+    SetForegroundWindow(Shared().Get());
+    for (int tries = 0; tries < 50 && GetFocus() != control; ++tries) {
+        SetFocus(control);
+        Pump(20);
+    }
+    return GetFocus() == control;
+}
+
 COLORREF TestWindow::PrintedPixel(HWND control, int x, int y) {
     int width = 0;
     const std::vector<COLORREF> pixels = PrintClient(control, width);

@@ -26,6 +26,8 @@ public:
     // Moves the real cursor to a client point of `control` and posts the move to it.
     static void MoveMouseTo(HWND control, int x, int y, WPARAM keys = 0);
     static void PostButton(HWND control, UINT message, int x, int y);
+    // Gives `control` the focus, waiting for the activation it needs (slow on a loaded server).
+    static bool Focus(HWND control);
     // The colour of a client pixel of `control`, from a print of its client area.
     static COLORREF PrintedPixel(HWND control, int x, int y);
     // How many printed client pixels have this colour.

@@ -72,14 +72,7 @@ TEST(TextBoxHost, FocusSelectsTheWholeTextWhenHighlighting) {
     PortBoxRig rig;
     rig.box.SetText("8080");
     rig.box.SetHighlightOnFocus(true);
-    // The focus goes only to a window of the active window, and a loaded X server can take a
-    // while to hand the activation back after other tests' windows.
-    SetForegroundWindow(TestWindow::Shared().Get());
-    for (int tries = 0; tries < 50 && GetFocus() != rig.Edit(); ++tries) {
-        SetFocus(rig.host->Window());
-        TestWindow::Pump(20);
-    }
-    EXPECT_EQ(GetFocus(), rig.Edit());
+    EXPECT_TRUE(TestWindow::Focus(rig.Edit()));
     DWORD start = 0;
     DWORD end = 0;
     SendMessageW(rig.Edit(), EM_GETSEL, reinterpret_cast<WPARAM>(&start),
@@ -101,6 +94,14 @@ TEST(TextBoxHost, AKeyPressHandsTheFocusOn) {
     EXPECT_NE(GetFocus(), rig.Edit());
     EXPECT_EQ(GetParent(GetFocus()), nextHost->Window());
     EXPECT_EQ(rig.box.Text(), "1");
+}
+
+TEST(TextBoxHost, WithAPasswordCharacterItsWindowTextIsMasked) {
+    PortBoxRig rig;
+    rig.box.SetInputType(0);
+    rig.box.SetPasswordChar("*");
+    rig.box.SetText("secret");
+    EXPECT_EQ(WindowText(rig.host->Window()), "******");
 }
 
 }  // namespace

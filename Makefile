@@ -1,11 +1,14 @@
 # Sentrel: the two commands.
 #   make run    install what is missing, build, start sentrel.exe under Wine
 #   make test   install what is missing, build both configurations, run every suite
-NATIVE_DIR  ?= build/native
-WINDOWS_DIR ?= build/windows
-JOBS        ?= $(shell nproc)
+# The Windows configuration is the shipped 32-bit program; `make windows-x64` builds the same
+# sources as a 64-bit program, for development only.
+NATIVE_DIR      ?= build/native
+WINDOWS_DIR     ?= build/windows
+WINDOWS_X64_DIR ?= build/windows-x64
+JOBS            ?= $(shell nproc)
 
-.PHONY: run test deps native windows test-native test-windows bench screenshots dist format tidy clean
+.PHONY: run test deps native windows windows-x64 test-native test-windows bench screenshots dist format tidy clean
 
 deps:
 	@./scripts/install-deps
@@ -17,6 +20,11 @@ native: deps
 windows: deps
 	@cmake --preset windows -B $(WINDOWS_DIR) >/dev/null
 	@cmake --build $(WINDOWS_DIR) -j $(JOBS)
+
+windows-x64:
+	@./scripts/install-deps x64
+	@cmake --preset windows-x64 -B $(WINDOWS_X64_DIR) >/dev/null
+	@cmake --build $(WINDOWS_X64_DIR) -j $(JOBS)
 
 test-native: native
 	@ctest --test-dir $(NATIVE_DIR) --output-on-failure -j $(JOBS)

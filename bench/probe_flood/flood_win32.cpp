@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -33,10 +34,10 @@ FloodResult Flood(int port, int n, int m, int concurrent) {
     remote.sin_port = htons(static_cast<u_short>(port));
     remote.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     std::atomic<int> connected{0};
-    std::vector<std::thread> clients;
+    std::vector<std::unique_ptr<test::WorkerThread>> clients;
     result.started = Seconds();
     for (int c = 0; c < concurrent; ++c) {
-        clients.emplace_back([&, c] {
+        clients.push_back(std::make_unique<test::WorkerThread>([&, c] {
             for (int i = c; i < n; i += concurrent) {
                 SOCKET client = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
                 sockaddr_in local{};
@@ -48,49 +49,56 @@ FloodResult Flood(int port, int n, int m, int concurrent) {
                 }
                 closesocket(client);
             }
-        });
+        }));
     }
-    for (std::thread& client : clients) {
-        client.join();
-    }
+    clients.clear();  // waits for every client
     result.finished = Seconds();
     result.connected = connected.load();
     return result;
 }
 
-MinimalAcceptLoop::MinimalAcceptLoop(int port) {
-    listener_ = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+namespace {
+
+SOCKET ListeningSocket(int port) {
+    SOCKET listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_port = htons(static_cast<u_short>(port));
-    bind(listener_, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-    listen(listener_, SOMAXCONN);
-    thread_ = std::thread([this] {
-        for (;;) {
-            sockaddr_storage peer{};
-            int length = sizeof(peer);
-            SOCKET connection = accept(listener_, reinterpret_cast<sockaddr*>(&peer), &length);
-            if (connection == INVALID_SOCKET) {
-                if (WSAGetLastError() == WSAECONNRESET) {
-                    continue;
-                }
-                return;  // the listener was closed
-            }
-            char text[INET_ADDRSTRLEN] = {};
-            inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in&>(peer).sin_addr, text, sizeof(text));
-            const linger abortive{1, 0};
-            setsockopt(connection, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abortive),
-                       sizeof(abortive));
-            closesocket(connection);
-            accepted_.fetch_add(1);
-            lastAccept_.store(Seconds());
-        }
-    });
+    bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof(address));
+    listen(listener, SOMAXCONN);
+    return listener;
 }
+
+}  // namespace
+
+MinimalAcceptLoop::MinimalAcceptLoop(int port)
+    : listener_(ListeningSocket(port)), thread_([this] { AcceptUntilClosed(); }) {}
 
 MinimalAcceptLoop::~MinimalAcceptLoop() {
     closesocket(listener_);
-    thread_.join();
+    thread_.Join();
+}
+
+void MinimalAcceptLoop::AcceptUntilClosed() {
+    for (;;) {
+        sockaddr_storage peer{};
+        int length = sizeof(peer);
+        SOCKET connection = accept(listener_, reinterpret_cast<sockaddr*>(&peer), &length);
+        if (connection == INVALID_SOCKET) {
+            if (WSAGetLastError() == WSAECONNRESET) {
+                continue;
+            }
+            return;  // the listener was closed
+        }
+        char text[INET_ADDRSTRLEN] = {};
+        inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in&>(peer).sin_addr, text, sizeof(text));
+        const linger abortive{1, 0};
+        setsockopt(connection, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abortive),
+                   sizeof(abortive));
+        closesocket(connection);
+        accepted_.fetch_add(1);
+        lastAccept_.store(Seconds());
+    }
 }
 
 int FreePort() {
@@ -114,7 +122,7 @@ ChildWatcher::ChildWatcher(std::wstring name)
 
 ChildWatcher::~ChildWatcher() {
     stop_ = true;
-    thread_.join();
+    thread_.Join();
 }
 
 int ChildWatcher::RunningNow() const {

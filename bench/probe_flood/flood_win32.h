@@ -8,7 +8,8 @@
 #include <atomic>
 #include <cstdint>
 #include <string>
-#include <thread>
+
+#include "wine/support/worker_thread.h"
 
 namespace sentrel::bench {
 
@@ -38,10 +39,12 @@ public:
     double LastAccept() const { return lastAccept_.load(); }
 
 private:
+    void AcceptUntilClosed();
+
     SOCKET listener_ = INVALID_SOCKET;
     std::atomic<int> accepted_{0};
     std::atomic<double> lastAccept_{0};
-    std::thread thread_;
+    test::WorkerThread thread_;
 };
 
 // A port nobody listens on just now.
@@ -61,7 +64,7 @@ private:
     std::wstring name_;
     std::atomic<bool> stop_{false};
     std::atomic<int> peak_{0};
-    std::thread thread_;
+    test::WorkerThread thread_;
 };
 
 // This process's handle count and private bytes.

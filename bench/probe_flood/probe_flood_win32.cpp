@@ -7,7 +7,6 @@
 #include <cwchar>
 #include <memory>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "fakes/rig.h"
@@ -16,6 +15,7 @@
 #include "listener/probe_socket_win32.h"
 #include "wine/support/message_pump.h"
 #include "wine/support/net_stand_in.h"
+#include "wine/support/worker_thread.h"
 
 namespace sentrel::bench {
 namespace {
@@ -123,7 +123,7 @@ struct ProductFigures {
 FloodResult FloodAndPump(Product& product, int port, const FloodShape& shape) {
     FloodResult flood;
     std::atomic<bool> done{false};
-    std::thread client([&] {
+    test::WorkerThread client([&] {
         flood = Flood(port, shape.attempts, shape.addresses, shape.concurrent);
         done = true;
     });
@@ -141,7 +141,7 @@ FloodResult FloodAndPump(Product& product, int port, const FloodShape& shape) {
             return seen >= flood.connected || Seconds() - idleSince > 10;
         },
         600000);
-    client.join();
+    client.Join();
     test::PumpUntil([&] { return product.window.state.repliesPending == 0; }, 60000);
     return flood;
 }

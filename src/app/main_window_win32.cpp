@@ -3,6 +3,7 @@
 #include <stdexcept>
 
 #include "app/host_factory_win32.h"
+#include "base/system_functions_win32.h"
 #include "base/text_win32.h"
 #include "ui/frame_host_win32.h"
 #include "ui/gdi_win32.h"
@@ -19,10 +20,8 @@ constexpr DWORD kMainExStyle = WS_EX_CONTROLPARENT;
 }  // namespace
 
 int WindowDpi(HWND window) {
-    using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-    const FARPROC proc = GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow");
-    if (proc != nullptr) {
-        const auto getDpi = reinterpret_cast<GetDpiForWindowFn>(reinterpret_cast<void (*)()>(proc));
+    if (const auto getDpi =
+            SystemFunction<UINT(WINAPI*)(HWND)>(L"user32.dll", "GetDpiForWindow", kWindows10)) {
         if (const UINT dpi = getDpi(window); dpi != 0) {
             return static_cast<int>(dpi);
         }

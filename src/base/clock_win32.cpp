@@ -8,9 +8,11 @@ namespace sentrel {
 
 namespace {
 
+// The user's locale by its number, which every Windows version takes, with the user's own
+// choices of separator.
 std::string UserLocaleInfo(LCTYPE type, const char* fallback) {
     wchar_t buffer[16] = {};
-    if (GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, type, buffer, 16) == 0) {
+    if (GetLocaleInfoW(LOCALE_USER_DEFAULT, type, buffer, 16) == 0) {
         return fallback;
     }
     return WideToUtf8(buffer);

@@ -108,8 +108,9 @@ void Start(LauncherShared& shared, Job& job, std::vector<Running>& running) {
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION process{};
-    // The program runs in the system folder too, so that it finds nothing planted in ours.
-    const std::wstring folder = SystemFolderPath();
+    // The program runs in the system folder too, so that it finds nothing planted in ours. The
+    // name Sysnative exists only for 32-bit programs: the folder is given by its own name.
+    const std::wstring folder = SystemFolderAsNamed();
     // CreateProcessW may write into the command line: the job's own copy is given. The program
     // gets no console at all (nobody would see it, and making one is another process), and
     // yields to the program that started it.

@@ -34,12 +34,11 @@ std::string DottedAddress(const sockaddr_storage& address) {
     if (address.ss_family != AF_INET) {
         return {};
     }
-    const auto& v4 = reinterpret_cast<const sockaddr_in&>(address);
-    char text[INET_ADDRSTRLEN] = {};
-    if (inet_ntop(AF_INET, &v4.sin_addr, text, sizeof(text)) == nullptr) {
-        return {};
-    }
-    return text;
+    // Formatted here: inet_ntop is missing on Windows XP, and inet_ntoa keeps its text in a
+    // buffer of the system's.
+    const auto& bytes = reinterpret_cast<const sockaddr_in&>(address).sin_addr.S_un.S_un_b;
+    return std::to_string(bytes.s_b1) + '.' + std::to_string(bytes.s_b2) + '.' +
+           std::to_string(bytes.s_b3) + '.' + std::to_string(bytes.s_b4);
 }
 
 }  // namespace sentrel

@@ -5,7 +5,26 @@
 #include <cstddef>
 #include <cstring>
 
+#include "base/system_functions_win32.h"
+
 namespace sentrel {
+
+namespace {
+
+// Lets a message through the filter that keeps messages of programs of a lower integrity level
+// from an elevated program: for the window alone where the system can (Windows 7), else for the
+// whole program (Vista). Earlier systems have no such filter.
+void AllowMessageFromLowerIntegrity(HWND window, UINT message) {
+    if (const auto forWindow = SystemFunction<decltype(&ChangeWindowMessageFilterEx)>(
+            L"user32.dll", "ChangeWindowMessageFilterEx", kWindows7)) {
+        forWindow(window, message, MSGFLT_ALLOW, nullptr);
+    } else if (const auto forProgram = SystemFunction<decltype(&ChangeWindowMessageFilter)>(
+                   L"user32.dll", "ChangeWindowMessageFilter", kWindowsVista)) {
+        forProgram(message, MSGFLT_ADD);
+    }
+}
+
+}  // namespace
 
 // The program's record has the layout of the shell's first-version record.
 static_assert(sizeof(TrayIconData) == NOTIFYICONDATAW_V1_SIZE);
@@ -29,7 +48,7 @@ void ShellTrayIcon::Attach(HWND window, HICON icon) {
     icon_ = icon;
     // An elevated program would otherwise never hear that the shell restarted.
     if (window_ != nullptr && taskbarCreated_ != 0) {
-        ChangeWindowMessageFilterEx(window_, taskbarCreated_, MSGFLT_ALLOW, nullptr);
+        AllowMessageFromLowerIntegrity(window_, taskbarCreated_);
     }
 }
 

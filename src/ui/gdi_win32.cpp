@@ -1,6 +1,7 @@
 #include "ui/gdi_win32.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "base/text_win32.h"
 
@@ -15,8 +16,10 @@ int CALLBACK NoteFaceFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM fo
 
 std::wstring MessageFontFace() {
     NONCLIENTMETRICSW metrics{};
-    metrics.cbSize = sizeof metrics;
-    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0) == FALSE) {
+    // The record as Windows XP knows it: XP refuses the larger one, which later versions extend
+    // by iPaddedBorderWidth.
+    metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+    if (SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0) == FALSE) {
         return L"MS Shell Dlg 2";
     }
     return metrics.lfMessageFont.lfFaceName;

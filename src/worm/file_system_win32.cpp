@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include "base/system_folder_win32.h"
 #include "base/text_win32.h"
 
 namespace sentrel {
@@ -22,16 +23,31 @@ FileError ErrorKind(DWORD error) {
     }
 }
 
-FileResult ResultOf(BOOL succeeded) {
-    if (succeeded != FALSE) {
+FileResult ResultOf(DWORD error) {
+    if (error == ERROR_SUCCESS) {
         return {};
     }
-    const DWORD error = GetLastError();
     return {ErrorKind(error), SystemErrorDescription(error)};
 }
 
+// The worm's files are looked for in System32 and SysWOW64 by those names, on 64-bit Windows as
+// well: each file call runs with the real System32 in view, and nothing else does.
+FileResult Change(const std::string& path, BOOL (*change)(const wchar_t*)) {
+    const std::wstring widePath = Utf8ToWide(path);
+    DWORD error = ERROR_SUCCESS;
+    {
+        const RealSystemFolderView view;
+        if (change(widePath.c_str()) == FALSE) {
+            error = GetLastError();
+        }
+    }
+    return ResultOf(error);
+}
+
 DWORD AttributesOf(const std::string& path) {
-    return GetFileAttributesW(Utf8ToWide(path).c_str());
+    const std::wstring widePath = Utf8ToWide(path);
+    const RealSystemFolderView view;
+    return GetFileAttributesW(widePath.c_str());
 }
 
 }  // namespace
@@ -59,11 +75,13 @@ bool Win32FileSystem::FolderExists(const std::string& path) {
 }
 
 FileResult Win32FileSystem::SetNormalAttributes(const std::string& path) {
-    return ResultOf(SetFileAttributesW(Utf8ToWide(path).c_str(), FILE_ATTRIBUTE_NORMAL));
+    return Change(path, [](const wchar_t* widePath) {
+        return SetFileAttributesW(widePath, FILE_ATTRIBUTE_NORMAL);
+    });
 }
 
 FileResult Win32FileSystem::RemoveFile(const std::string& path) {
-    return ResultOf(DeleteFileW(Utf8ToWide(path).c_str()));
+    return Change(path, [](const wchar_t* widePath) { return DeleteFileW(widePath); });
 }
 
 }  // namespace sentrel

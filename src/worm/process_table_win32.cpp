@@ -5,6 +5,7 @@
 #include <cwchar>
 
 #include "base/handles_win32.h"
+#include "base/system_functions_win32.h"
 #include "base/text_win32.h"
 #include "worm/process_scanner.h"
 
@@ -39,8 +40,8 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
 }  // namespace
 
 Win32ProcessTable::Win32ProcessTable()
-    : queryFullImageName_(ProcAddress<QueryFullImageName>(GetModuleHandleW(L"kernel32.dll"),
-                                                          "QueryFullProcessImageNameW")) {
+    : queryFullImageName_(SystemFunction<QueryFullImageName>(
+          L"kernel32.dll", "QueryFullProcessImageNameW", kWindowsVista)) {
     if (queryFullImageName_ == nullptr) {
         psapi_ = LoadSystemLibrary(L"psapi.dll");
         getImageFileName_ = ProcAddress<GetImageFileName>(psapi_, "GetProcessImageFileNameW");

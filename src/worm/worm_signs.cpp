@@ -68,9 +68,9 @@ std::string SignSubject(const WormSign& sign) {
         case SignKind::Mutex:
             return std::string("the mutex ") + kWormMutexName;
         case SignKind::ShellPort:
-            return "TCP port " + std::to_string(kWormShellPort);
+            return std::string("TCP port ").append(std::to_string(kWormShellPort));
         case SignKind::TftpPort:
-            return "UDP port " + std::to_string(kWormTftpPort);
+            return std::string("UDP port ").append(std::to_string(kWormTftpPort));
     }
     return {};
 }

@@ -3,6 +3,8 @@
 
 #include "app/app_environment_win32.h"
 #include "base/clock_win32.h"
+#include "base/system_folder_win32.h"
+#include "base/system_functions_win32.h"
 
 namespace sentrel {
 namespace {
@@ -45,6 +47,27 @@ TEST(Environment, ClockAndLocaleComeFromTheSystem) {
     UserLocale locale;
     EXPECT_FALSE(locale.TimeSeparator().empty());
     EXPECT_FALSE(locale.ThousandsSeparator().empty());
+}
+
+TEST(Environment, AFunctionNewerThanTheReportedWindowsCountsAsMissing) {
+    // Wine exports every function whatever version it reports: set to Windows XP, the program
+    // takes its paths for XP.
+    OSVERSIONINFOW reported{};
+    reported.dwOSVersionInfoSize = sizeof(reported);
+    ASSERT_TRUE(GetVersionExW(&reported));
+    const bool vistaOrLater = reported.dwMajorVersion >= 6;
+    EXPECT_EQ(FindSystemFunction(L"kernel32.dll", "GetLocaleInfoEx", kWindowsVista) != nullptr,
+              vistaOrLater);
+    EXPECT_EQ(FindSystemFunction(L"kernel32.dll", "NoSuchFunction", {}), nullptr);
+}
+
+TEST(Environment, TheSystemFolderHoldsTheSystemsOwnPrograms) {
+    // On 64-bit Windows those are 64-bit, in the real System32, which a 32-bit program does not
+    // see under that name.
+    const bool system64 = sizeof(void*) == 8 || RunsUnderWow64();
+    DWORD type = 0;
+    ASSERT_TRUE(GetBinaryTypeW((SystemFolderPath() + L"\\net.exe").c_str(), &type));
+    EXPECT_EQ(type, system64 ? SCS_64BIT_BINARY : SCS_32BIT_BINARY);
 }
 
 }  // namespace

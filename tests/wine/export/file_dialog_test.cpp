@@ -7,11 +7,11 @@
 #include <atomic>
 #include <chrono>
 #include <functional>
-#include <thread>
 
 #include "base/handles_win32.h"
 #include "ui/file_dialog_win32.h"
 #include "wine/export/temp_folder.h"
+#include "wine/support/worker_thread.h"
 
 namespace sentrel::test {
 namespace {
@@ -83,7 +83,6 @@ public:
     ScriptedUser(std::wstring title, std::function<void(HWND)> act)
         : ownerThread_(GetCurrentThreadId()),
           worker_([this, title = std::move(title), act = std::move(act)] { Run(title, act); }) {}
-    ~ScriptedUser() { worker_.join(); }
     HWND DialogOwner() const { return owner_; }
 
 private:
@@ -95,21 +94,20 @@ private:
                 act(dialog);
                 return;
             }
-            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            Sleep(50);
         }
         // Never seen: close whatever the test thread shows, so the test fails instead of hanging.
-        EnumThreadWindows(
-            ownerThread_,
-            [](HWND window, LPARAM) -> BOOL {
-                PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
-                return TRUE;
-            },
-            0);
+        EnumThreadWindows(ownerThread_, &Cancel, 0);
+    }
+
+    static BOOL CALLBACK Cancel(HWND window, LPARAM) {
+        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
     }
 
     DWORD ownerThread_;
     std::atomic<HWND> owner_{nullptr};
-    std::thread worker_;
+    WorkerThread worker_;
 };
 
 void Press(HWND dialog, int id) {

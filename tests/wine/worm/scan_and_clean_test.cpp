@@ -14,8 +14,8 @@ const std::string kAccessBox =
     "before clicking on the Clean System button.";
 
 TEST(Win32Scan, AWormFileInTheSystemFolderGivesTheInfectedVerdictWhateverTheCase) {
-    TestFile teekids(SystemSubfolder(L"System32") + L"teekids.exe");
-    TestFile msblast(SystemSubfolder(L"system32") + L"MSBlast.EXE", FILE_ATTRIBUTE_READONLY);
+    TestFile teekids(RealSystem32() + L"teekids.exe");
+    TestFile msblast(RealSystem32() + L"MSBlast.EXE", FILE_ATTRIBUTE_READONLY);
     ASSERT_TRUE(teekids.created && msblast.created);
     Win32WormRig rig;
     ScanSystem(rig.w(), true);
@@ -26,7 +26,7 @@ TEST(Win32Scan, AWormFileInTheSystemFolderGivesTheInfectedVerdictWhateverTheCase
 }
 
 TEST(Win32Scan, HiddenOrSystemFilesAndFoldersCountAsAbsent) {
-    const std::wstring system32 = SystemSubfolder(L"System32");
+    const std::wstring system32 = RealSystem32();
     TestFile msblast(system32 + L"msblast.exe", FILE_ATTRIBUTE_HIDDEN);
     TestFile penis32(system32 + L"penis32.exe", FILE_ATTRIBUTE_SYSTEM);
     ASSERT_TRUE(msblast.created && penis32.created);
@@ -43,7 +43,7 @@ TEST(Win32Scan, HiddenOrSystemFilesAndFoldersCountAsAbsent) {
 }
 
 TEST(Win32Clean, DeletesAReadOnlyWormFileAndReportsSuccess) {
-    TestFile msblast(SystemSubfolder(L"System32") + L"msblast.exe", FILE_ATTRIBUTE_READONLY);
+    TestFile msblast(RealSystem32() + L"msblast.exe", FILE_ATTRIBUTE_READONLY);
     ASSERT_TRUE(msblast.created);
     Win32WormRig rig;
     rig.w().cmdScan.UserClick();
@@ -53,21 +53,27 @@ TEST(Win32Clean, DeletesAReadOnlyWormFileAndReportsSuccess) {
     EXPECT_EQ(rig.dialogs.messages[0].prompt, "Your system was cleaned successfully.");
 }
 
-TEST(Win32Clean, FindsAndDeletesAWormFileInSysWow64) {
+TEST(Win32Clean, FindsAndDeletesWormFilesInTheRealSystem32AndInSysWow64) {
+    if (!RunsUnderWow64()) {
+        GTEST_SKIP() << "a 32-bit Windows has one system folder";
+    }
     const std::wstring wow = SystemSubfolder(L"SysWOW64");
-    ASSERT_TRUE(PathExists(wow)) << "the 64-bit prefix has a SysWOW64 folder";
+    TestFile msblast(RealSystem32() + L"msblast.exe");
     TestFile penis32(wow + L"penis32.exe", FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_ARCHIVE);
-    ASSERT_TRUE(penis32.created);
+    ASSERT_TRUE(msblast.created && penis32.created);
+    ASSERT_FALSE(PathExists(wow + L"msblast.exe")) << "placed beyond the redirection";
     Win32WormRig rig;
     rig.w().cmdScan.UserClick();
-    EXPECT_EQ(rig.Status(), "System scanned;  + W32.Blaster.Worm.B WAS FOUND ON YOUR PC!");
+    EXPECT_EQ(rig.Status(),
+              "System scanned; W32.Blaster.Worm + W32.Blaster.Worm.B WAS FOUND ON YOUR PC!");
     rig.w().cmdCleanSystem.UserClick();
+    EXPECT_FALSE(msblast.Exists());
     EXPECT_FALSE(penis32.Exists());
     EXPECT_EQ(rig.dialogs.messages.at(0).prompt, "Your system was cleaned successfully.");
 }
 
 TEST(Win32Clean, AFileHeldOpenWithoutDeleteSharingGivesTheAccessBox) {
-    TestFile msblast(SystemSubfolder(L"System32") + L"msblast.exe");
+    TestFile msblast(RealSystem32() + L"msblast.exe");
     ASSERT_TRUE(msblast.created);
     Win32WormRig rig;
     rig.w().cmdScan.UserClick();

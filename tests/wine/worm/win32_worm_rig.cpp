@@ -51,6 +51,10 @@ std::wstring OwnFolder() {
     return folder.substr(0, folder.find_last_of(L'\\') + 1);
 }
 
+std::wstring RealSystem32() {
+    return SystemSubfolder(RunsUnderWow64() ? L"Sysnative" : L"System32");
+}
+
 bool PathExists(const std::wstring& path) {
     return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }

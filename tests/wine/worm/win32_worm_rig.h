@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "base/handles_win32.h"
+#include "base/system_folder_win32.h"
 #include "fakes/rig.h"
 #include "worm/file_system_win32.h"
 #include "worm/process_table_win32.h"
@@ -38,6 +39,10 @@ std::wstring SystemSubfolder(const wchar_t* name);
 
 // The folder of the running test, with a trailing backslash.
 std::wstring OwnFolder();
+
+// The real System32, with a trailing backslash: for this 32-bit program on 64-bit Windows it is
+// reached as Sysnative, not as System32 (which is SysWOW64).
+std::wstring RealSystem32();
 
 bool PathExists(const std::wstring& path);
 

@@ -30,18 +30,15 @@ void HyperLink::SetCaption(const std::string& caption) {
 
 void HyperLink::SetURL(const std::string& url) {
     url_ = url;
-    ApplyResizeRule();
     Changed();
 }
 
 void HyperLink::SetMinimiseOnClick(bool minimise) {
     minimiseOnClick_ = minimise;
-    ApplyResizeRule();
 }
 
 void HyperLink::SetCloseOnClick(bool close) {
     closeOnClick_ = close;
-    ApplyResizeRule();
 }
 
 int HyperLink::MouseOutCheckDelay() {
@@ -51,7 +48,6 @@ int HyperLink::MouseOutCheckDelay() {
 
 void HyperLink::SetMouseOutCheckDelay(int ms) {
     mouseOutCheckDelay_ = ms;
-    ApplyResizeRule();
 }
 
 void HyperLink::SetLinkColour(Colour colour) {
@@ -68,7 +64,6 @@ void HyperLink::SetUnderlined(bool underlined) {
 
 void HyperLink::SetToolTip(const std::string& text) {
     SetToolTipText(text);
-    ApplyResizeRule();
 }
 
 void HyperLink::SetTextMeasure(TextMeasure measure) {

@@ -28,7 +28,6 @@ QelCheckBoxXP::QelCheckBoxXP(std::string name) : CaptionSizedControl(std::move(n
 void QelCheckBoxXP::SetValue(int value) {
     value_ = value < 0 ? 0 : (value > 1 ? 1 : value);
     DrawNormal();
-    Changed();
 }
 
 void QelCheckBoxXP::SetCaption(const std::string& caption) {
@@ -44,7 +43,6 @@ void QelCheckBoxXP::SetEnabled(bool enabled) {
     } else {
         DrawDisabled();
     }
-    Changed();
 }
 
 void QelCheckBoxXP::SetFont(const Font& font) {

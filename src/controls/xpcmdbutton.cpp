@@ -4,13 +4,11 @@ namespace sentrel {
 
 xpcmdbutton::xpcmdbutton(std::string name) : Control(std::move(name)) {
     Timer1.Tick = [this] { OnTimer(); };
-    RefreshFace();
 }
 
 void xpcmdbutton::SetState(int state) {
     state_ = state;
     RefreshFace();
-    Changed();
 }
 
 void xpcmdbutton::SetCaption(const std::string& caption) {
@@ -22,7 +20,6 @@ void xpcmdbutton::SetCaption(const std::string& caption) {
 void xpcmdbutton::SetEnabled(bool enabled) {
     Control::SetEnabled(enabled);
     RefreshFace();
-    Changed();
 }
 
 void xpcmdbutton::SetFont(const Font& font) {

@@ -7,36 +7,28 @@ namespace sentrel::test {
 namespace {
 
 TEST(ParseCommandLine, ReadsTheRunItsLogAndQuietOrSaysWhatIsWrong) {
-    struct Case {
-        std::vector<std::string> args;
-        RunMode mode;
-        std::string logFile;
-        bool quiet;
-        bool good;
-    };
-    const Case cases[] = {
-        {{}, RunMode::Window, "", false, true},
-        {{"/scan"}, RunMode::Scan, "", false, true},
-        {{"-CLEAN", "/log", R"(\\srv\logs\sentrel.log)", "/Quiet"},
+    using Args = std::vector<std::string>;
+    const std::string once = "Give /log once, with a file name.";
+    // {arguments, mode, log file, quiet, error}
+    const std::tuple<Args, RunMode, std::string, bool, std::string> cases[] = {
+        {{}, RunMode::Window, "", false, ""},
+        {{"-CLEAN", "/log", R"(\\srv\l.log)", "/Quiet"},
          RunMode::Clean,
-         R"(\\srv\logs\sentrel.log)",
+         R"(\\srv\l.log)",
          true,
-         true},
-        {{"/scan", "/bogus", "/?"}, RunMode::Help, "", false, true},
-        {{"/scan", "/clean"}, RunMode::Clean, "", false, false},
-        {{"/log", "x.log"}, RunMode::Window, "x.log", false, false},
-        {{"/quiet"}, RunMode::Window, "", true, false},
-        {{"/scan", "/log"}, RunMode::Scan, "", false, false},
-        {{"/scan", "/log", "a", "/log", "b"}, RunMode::Scan, "a", false, false},
-        {{"scan"}, RunMode::Window, "", false, false},
+         ""},
+        {{"/scan", "/bogus", "/?"}, RunMode::Help, "", false, ""},
+        {{"/scan", "/clean"}, RunMode::Clean, "", false, "Give only one of /scan and /clean."},
+        {{"/log", "x.log", "/quiet"}, RunMode::Window, "x.log", true, "Give /scan or /clean."},
+        {{"/scan", "/log"}, RunMode::Scan, "", false, once},
+        {{"/scan", "/log", "a", "/log", "b", "c"}, RunMode::Scan, "a", false, once},
+        {{"scan"}, RunMode::Window, "", false, "Unknown argument: scan"},
     };
-    for (const Case& c : cases) {
-        const CommandLine line = ParseCommandLine(c.args);
-        const std::string args = ::testing::PrintToString(c.args);
-        EXPECT_EQ(line.mode, c.mode) << args;
-        EXPECT_EQ(line.logFile, c.logFile) << args;
-        EXPECT_EQ(line.quiet, c.quiet) << args;
-        EXPECT_EQ(line.error.empty(), c.good) << args;
+    for (const auto& [args, mode, logFile, quiet, error] : cases) {
+        const CommandLine line = ParseCommandLine(args);
+        EXPECT_EQ(std::tie(line.mode, line.logFile, line.quiet, line.error),
+                  std::tie(mode, logFile, quiet, error))
+            << ::testing::PrintToString(args);
     }
 }
 
@@ -51,30 +43,24 @@ struct UnattendedRig : Rig {
 };
 
 TEST(RunUnattended, TheExitCodeSaysWhetherAnythingWasFoundAndWhetherItIsGone) {
-    struct Case {
-        RunMode mode;
-        bool file;
-        bool deletable;
-        int exit;
-        const char* result;
-    };
-    const Case cases[] = {
-        {RunMode::Scan, false, true, 0, "clean"},        {RunMode::Scan, true, true, 1, "infected"},
-        {RunMode::Clean, false, true, 0, "clean"},       {RunMode::Clean, true, true, 2, "cleaned"},
-        {RunMode::Clean, true, false, 1, "not cleaned"},
-    };
-    for (const Case& c : cases) {
+    // {mode, worm file, deletable, exit, result}
+    const std::tuple<RunMode, bool, bool, int, std::string> cases[] = {
+        {RunMode::Scan, false, true, 0, "clean"},
+        {RunMode::Scan, true, true, 1, "infected"},
+        {RunMode::Clean, false, true, 0, "clean"},
+        {RunMode::Clean, true, true, 2, "cleaned"},
+        {RunMode::Clean, true, false, 1, "not cleaned"}};
+    for (const auto& [mode, file, deletable, exit, result] : cases) {
         UnattendedRig rig;
-        if (c.file) {
+        if (file) {
             rig.files.AddFile("C:\\WINDOWS\\System32\\mspatch.exe");
         }
-        if (!c.deletable) {
+        if (!deletable) {
             rig.files.FailRemove("C:\\WINDOWS\\System32\\mspatch.exe",
                                  {FileError::AccessDenied, "Access is denied."});
         }
-        const RunRecord record = rig.Run(c.mode);
-        EXPECT_EQ(record.exit, c.exit) << c.result;
-        EXPECT_EQ(record.result, c.result);
+        const RunRecord record = rig.Run(mode);
+        EXPECT_EQ(std::tie(record.exit, record.result), std::tie(exit, result));
     }
 }
 

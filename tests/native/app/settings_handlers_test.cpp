@@ -7,27 +7,15 @@
 namespace sentrel::test {
 namespace {
 
-TEST(SettingsHandlers, TypingAPortStoresEveryKeystroke) {
+TEST(SettingsHandlers, EveryKeystrokeAndEveryCheckBoxClickIsStoredUnderItsKey) {
     Rig rig;
-    rig.w().Form_Load();
-    rig.settings.writes.clear();
-    for (const char* text : {"", "8", "80", "808", "8080"}) {
-        rig.w().txtSocketPort.UserChangedText(text);
-    }
-    std::vector<std::pair<std::string, std::string>> expected{{"Socket Port", ""},
-                                                              {"Socket Port", "8"},
-                                                              {"Socket Port", "80"},
-                                                              {"Socket Port", "808"},
-                                                              {"Socket Port", "8080"}};
-    EXPECT_EQ(rig.settings.writes, expected);
-    rig.w().txtReturnMessage.UserChangedText("");
-    EXPECT_EQ(rig.Stored()["Return Message"], "");
-}
-
-TEST(SettingsHandlers, EachCheckBoxStoresItsValueUnderItsKey) {
-    Rig rig;
-    rig.w().Form_Load();
     WMain& w = rig.w();
+    w.Form_Load();
+    rig.settings.writes.clear();
+    for (const char* text : {"", "8", "80"}) {
+        w.txtSocketPort.UserChangedText(text);
+        w.txtReturnMessage.UserChangedText(text);
+    }
     const std::pair<QelCheckBoxXP*, const char*> boxes[] = {
         {&w.chkMinimiseToTray, "Minimise To Tray"},
         {&w.chkAlwaysOnTop, "Always On Top"},
@@ -35,11 +23,17 @@ TEST(SettingsHandlers, EachCheckBoxStoresItsValueUnderItsKey) {
         {&w.chkTaskScanner, "Task Scanner"},
         {&w.chkScanAtStartup, "Scan At Startup"},
         {&w.chkImmunise, "Immunise"}};
-    for (const auto& [box, key] : boxes) {
-        const int before = box->Value();
-        box->UserClick();
-        EXPECT_EQ(rig.Stored()[key], std::to_string(1 - before)) << key;
+    std::vector<std::pair<std::string, std::string>> expected;
+    for (const char* text : {"", "8", "80"}) {
+        expected.insert(expected.end(), {{"Socket Port", text}, {"Return Message", text}});
     }
+    for (const auto& [box, key] : boxes) {
+        expected.emplace_back(key, std::to_string(1 - box->Value()));
+        box->UserClick();
+    }
+    EXPECT_EQ(rig.settings.writes, expected);
+    EXPECT_TRUE(w.wMain.Topmost());
+    EXPECT_FALSE(w.tmrMSBlastScan.Enabled());
 }
 
 TEST(SettingsHandlers, AStoreThatRefusesWritesIsSaidOnceInRed) {
@@ -57,9 +51,7 @@ TEST(Immunise, HoldsTheWormsMutexWhileOnFromStartUpAndSaysWhenItCannot) {
     Rig rig;
     rig.Store("Immunise", "1");
     rig.w().Form_Load();
-    EXPECT_EQ(rig.w().chkImmunise.Value(), 1);
     EXPECT_TRUE(rig.wormMutex.held);
-
     rig.w().chkImmunise.UserClick();
     EXPECT_FALSE(rig.wormMutex.held);
     EXPECT_EQ(rig.LogTexts().back(), "No longer immunised.");
@@ -70,6 +62,7 @@ TEST(Immunise, HoldsTheWormsMutexWhileOnFromStartUpAndSaysWhenItCannot) {
     rig.wormMutex.holdable = true;
     rig.w().chkImmunise.UserClick();
     rig.w().chkImmunise.UserClick();
+    EXPECT_TRUE(rig.wormMutex.held);
     EXPECT_EQ(rig.Status(),
               "Immunised: the mutex BILLY is held, so a worm started now exits at once.");
 }

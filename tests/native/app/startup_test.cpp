@@ -10,21 +10,22 @@ TEST(Startup, FirstRunLoadsTheDefaultsStoresOnlyPortAndNoticeAndShowsTheHintOnce
     bool storedBeforeBox = false;
     rig.dialogs.whileOpen = [&] { storedBeforeBox = rig.Stored().count("Startup Notice") == 1; };
     rig.w().Form_Load();
-    std::map<std::string, std::string> expected{{"Socket Port", "10000"}, {"Startup Notice", "1"}};
-    EXPECT_EQ(rig.Stored(), expected);
+    EXPECT_EQ(rig.Stored(), (std::map<std::string, std::string>{{"Socket Port", "10000"},
+                                                                {"Startup Notice", "1"}}));
     WMain& w = rig.w();
-    EXPECT_EQ(w.txtSocketPort.Text(), "10000");
     EXPECT_EQ(w.txtReturnMessage.Text(), DefaultReturnMessage());
-    EXPECT_EQ(w.chkMinimiseToTray.Value(), 1);
-    EXPECT_EQ(w.chkAlwaysOnTop.Value(), 0);
-    EXPECT_EQ(w.chkPlaySFX.Value(), 1);
-    EXPECT_EQ(w.chkTaskScanner.Value(), 1);
+    for (const QelCheckBoxXP* box :
+         {&w.chkMinimiseToTray, &w.chkPlaySFX, &w.chkTaskScanner, &w.chkScanAtStartup}) {
+        EXPECT_EQ(box->Value(), 1) << box->Name();
+    }
+    EXPECT_EQ(w.chkAlwaysOnTop.Value() + w.chkImmunise.Value(), 0);
     EXPECT_EQ(rig.dialogs.messages,
               (std::vector<ShownMessage>{
                   {"Right-click on the log list with your mouse for a context menu.",
                    kMsgInformation, "Once only message.."}}));
     EXPECT_TRUE(storedBeforeBox);
-    EXPECT_TRUE(rig.w().wMain.Visible());
+    EXPECT_TRUE(w.wMain.Visible());
+    EXPECT_TRUE(w.tmrMSBlastScan.Enabled());
 
     Rig second;
     second.settings.values = rig.settings.values;
@@ -32,67 +33,70 @@ TEST(Startup, FirstRunLoadsTheDefaultsStoresOnlyPortAndNoticeAndShowsTheHintOnce
     EXPECT_TRUE(second.dialogs.messages.empty());
 }
 
-TEST(Startup, HintComparesTheStoredTextExactly) {
-    for (const char* stored : {"00", " 0", "1"}) {
+TEST(Startup, TheLogSaysWhatStartedInTheListsOwnColour) {
+    for (const char* on : {"1", "0"}) {
         Rig rig;
-        rig.Store("Startup Notice", stored);
+        rig.Store("Task Scanner", on);
+        rig.Store("Scan At Startup", on);
         rig.w().Form_Load();
-        EXPECT_TRUE(rig.dialogs.messages.empty()) << stored;
-        EXPECT_EQ(rig.Stored()["Startup Notice"], stored);
+        std::vector<std::string> expected{"Sentrel v1.20 build#0125 loaded and waiting.",
+                                          "Background msblast worm scanner is disabled.",
+                                          "System scan disabled."};
+        if (*on == '1') {
+            expected = {expected[0], "Background msblast worm scanner running.",
+                        "System was scanned, and no worm was found.", "System scan performed."};
+        }
+        EXPECT_EQ(rig.LogTexts(), expected);
+        for (std::size_t i = 0; i < expected.size(); ++i) {
+            EXPECT_FALSE(rig.w().lvwLog.Item(i).cell.foreColour.has_value()) << expected[i];
+        }
+        EXPECT_EQ(*on == '1', rig.w().tmrMSBlastScan.Enabled());
     }
 }
 
-TEST(Startup, CheckBoxValuesAreReadAsRoundedNumbersAndClamped) {
-    const std::pair<const char*, int> cases[] = {{"1.6", 1}, {"-3", 0},  {"abc", 0},
-                                                 {"", 0},    {"0.4", 0}, {"1", 1}};
+TEST(Startup, CheckBoxValuesAreReadAsRoundedLeadingNumbersAndStoredAgainOnlyByAClick) {
+    const std::pair<const char*, int> cases[] = {{"1.6", 1}, {"-3", 0}, {"", 0}, {"0.5", 0}};
     for (const auto& [stored, expected] : cases) {
         Rig rig;
-        rig.Store("Always On Top", stored);
-        rig.Store("Minimise To Tray", stored);
+        for (const char* key : {"Minimise To Tray", "Always On Top", "Play SFX", "Task Scanner",
+                                "Scan At Startup", "Immunise"}) {
+            rig.Store(key, stored);
+        }
         rig.w().Form_Load();
-        EXPECT_EQ(rig.w().chkAlwaysOnTop.Value(), expected) << stored;
-        EXPECT_EQ(rig.w().chkMinimiseToTray.Value(), expected) << stored;
-        // Loading stores nothing for them.
+        WMain& w = rig.w();
+        for (const QelCheckBoxXP* box : {&w.chkMinimiseToTray, &w.chkAlwaysOnTop, &w.chkPlaySFX,
+                                         &w.chkTaskScanner, &w.chkScanAtStartup, &w.chkImmunise}) {
+            EXPECT_EQ(box->Value(), expected) << stored << " " << box->Name();
+        }
+        EXPECT_EQ(w.wMain.Topmost(), expected == 1);
         EXPECT_EQ(rig.Stored()["Always On Top"], stored);
     }
 }
 
-TEST(Startup, AStoredMessageOtherThanTheDefaultIsStoredAgain) {
-    Rig rig;
-    rig.Store("Return Message", "Hello|World");
-    rig.w().Form_Load();
-    ASSERT_FALSE(rig.settings.writes.empty());
-    EXPECT_EQ(rig.w().txtReturnMessage.Text(), "Hello|World");
-    int messageWrites = 0;
-    for (const auto& [key, value] : rig.settings.writes) {
-        messageWrites += key == "Return Message" ? 1 : 0;
+TEST(Startup, AStoredMessageIsShownAndStoredAgainOnlyWhenItIsNotTheDesignedOne) {
+    for (const char* message : {"Hello|World", ""}) {
+        Rig rig;
+        rig.Store("Return Message", message);
+        rig.w().Form_Load();
+        EXPECT_EQ(rig.w().txtReturnMessage.Text(), message);
+        EXPECT_EQ(std::count(rig.settings.writes.begin(), rig.settings.writes.end(),
+                             std::pair<std::string, std::string>{"Return Message", message}),
+                  1);
     }
-    EXPECT_EQ(messageWrites, 1);
-
-    Rig empty;
-    empty.Store("Return Message", "");
-    empty.w().Form_Load();
-    EXPECT_EQ(empty.w().txtReturnMessage.Text(), "");
 }
 
-TEST(Startup, TitleBuildCaptionAndBannerComeFromTheVersionRecordAndFramesGetTheirColour) {
+TEST(Startup, TitleBuildAndFrameColoursComeFromTheVersionRecordUnderTheExecutablesName) {
     Rig rig;
     rig.environment.version = {1, 5, 7};
+    rig.environment.exeName = "renamed";
     rig.w().Form_Load();
     EXPECT_EQ(rig.w().labTitle.Caption(), "Sentrel v1.05");
     EXPECT_EQ(rig.w().labBuild.Caption(), "build#0007");
     EXPECT_EQ(rig.w().wMain.Caption(), "Sentrel v1.05");
-    ASSERT_GE(rig.w().lvwLog.Count(), 1U);
     EXPECT_EQ(rig.LogTexts()[0], "Sentrel v1.05 build#0007 loaded and waiting.");
     for (const Frame* frame : {&rig.w().fraSocket, &rig.w().fraReturnMessage, &rig.w().fraMisc}) {
         EXPECT_EQ(frame->ForeColor(), Rgb(0, 69, 214)) << frame->Name();
     }
-}
-
-TEST(Startup, SettingsLiveUnderTheExecutablesName) {
-    Rig rig;
-    rig.environment.exeName = "renamed";
-    rig.w().Form_Load();
     EXPECT_EQ(rig.settings.SectionOf("renamed").count("Socket Port"), 1U);
     EXPECT_TRUE(rig.settings.SectionOf("sentrel").empty());
 }

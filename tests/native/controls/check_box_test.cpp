@@ -17,36 +17,21 @@ struct Box {
     std::vector<std::string> events;
 
     Box() {
-        box.SetCaption("Caption");
         box.SetPointerSource(&pointer);
-        box.Click = [this] { events.push_back("Click"); };
-        box.MouseOut = [this] { events.push_back("MouseOut"); };
-        box.MouseDown = [this](int& b, int&, float&, float&) {
-            events.push_back("MouseDown " + std::to_string(b));
-        };
-        box.MouseMove = [this](int&, int&, float&, float&) { events.push_back("MouseMove"); };
-        box.MouseUp = [this](int& b, int&, float&, float&) {
-            events.push_back("MouseUp " + std::to_string(b));
-        };
-        box.KeyDown = [this](int& k, int&) { events.push_back("KeyDown " + std::to_string(k)); };
-        box.KeyPress = [this](int& k) { events.push_back("KeyPress " + std::to_string(k)); };
-        box.KeyUp = [this](int& k, int&) { events.push_back("KeyUp " + std::to_string(k)); };
+        Journal(box, events);
     }
-    void MoveInside(int button = 0) {
-        pointer.MoveTo(5, 5);
+    void Move(int x, int y, int button = 0) {
+        pointer.MoveTo(x, y);
         box.HandleMouseMove(button, 0, 5, 5);
     }
 };
 
-TEST(CheckBoxValue, IsClampedWithoutClickWhileAUserClickTogglesOnceWithOneClick) {
+TEST(CheckBox, ValueIsClampedWithoutClickWhileAUserClickTogglesAndClicks) {
     Box b;
     b.box.SetValue(5);
-    EXPECT_EQ(b.box.Value(), 1);
     EXPECT_EQ(b.box.Picture(), kPicChecked);
     b.box.SetValue(-3);
-    EXPECT_EQ(b.box.Value(), 0);
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
-    EXPECT_TRUE(b.events.empty());
     b.box.UserClick();
     EXPECT_EQ(b.box.Value(), 1);
     b.box.UserClick();
@@ -54,140 +39,103 @@ TEST(CheckBoxValue, IsClampedWithoutClickWhileAUserClickTogglesOnceWithOneClick)
     EXPECT_EQ(b.events, (std::vector<std::string>{"Click", "Click"}));
 }
 
-TEST(CheckBoxClick, PressedPictureWhileHeldThenNormalAfterRelease) {
-    Box b;
-    b.box.HandleMouseDown(1, 0, 5, 5);
-    EXPECT_EQ(b.box.Picture(), kPicUncheckedPressed);
-    b.box.HandleMouseUp(1, 0, 5, 5);
-    b.box.SetValue(1);
-    b.pointer.MoveTo(5, 5);
-    b.box.HandleMouseDown(1, 0, 5, 5);
-    EXPECT_EQ(b.box.Picture(), kPicCheckedPressed);
-    b.box.HandleMouseMove(1, 0, 6, 6);
-    EXPECT_EQ(b.box.Picture(), kPicCheckedPressed);
-    b.box.HandleMouseUp(1, 0, 6, 6);
-    b.box.UserClick();
-    EXPECT_EQ(b.box.Value(), 0);
-    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
+TEST(CheckBox, ALeftPressShowsThePressedPictureAndNeitherRightButtonNorKeysToggle) {
+    for (int value : {0, 1}) {
+        Box b;
+        b.box.SetValue(value);
+        b.box.HandleMouseDown(2, 0, 5, 5);
+        b.box.HandleMouseUp(2, 0, 5, 5);
+        EXPECT_EQ(b.box.HandleKeyPress(32), 32);
+        b.box.HandleMouseDown(1, 0, 5, 5);
+        EXPECT_EQ(b.box.Picture(), value == 1 ? kPicCheckedPressed : kPicUncheckedPressed);
+        b.Move(6, 6, 1);
+        EXPECT_EQ(b.box.Picture(), value == 1 ? kPicCheckedPressed : kPicUncheckedPressed);
+        EXPECT_EQ(b.box.Value(), value);
+        EXPECT_EQ(b.events, (std::vector<std::string>{"MouseUp 2", "KeyPress 32", "MouseDown 1",
+                                                      "MouseMove 1"}));
+    }
 }
 
-TEST(CheckBoxInput, NeitherTheRightButtonNorTheSpaceBarToggles) {
+TEST(CheckBox, HoverShowsTheFrameUntilTheTimerFindsTheMouseGoneAndEdgesAreOutside) {
     Box b;
-    b.box.HandleMouseDown(2, 0, 5, 5);  // raises no MouseDown
-    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
-    b.box.HandleMouseUp(2, 0, 5, 5);
-    b.box.HandleKeyDown(32, 0);
-    EXPECT_EQ(b.box.HandleKeyPress(32), 32);
-    b.box.HandleKeyUp(32, 0);
-    EXPECT_EQ(b.box.Value(), 0);
-    EXPECT_EQ(b.events,
-              (std::vector<std::string>{"MouseUp 2", "KeyDown 32", "KeyPress 32", "KeyUp 32"}));
-}
-
-TEST(CheckBoxHover, ShowsTheHoverFrameAndRaisesMouseOutOnceAfterLeaving) {
-    Box b;
-    b.MoveInside();
+    b.Move(0, 5);
+    b.Move(5, 0);
+    EXPECT_FALSE(b.box.tmrHover.Enabled());
+    b.Move(5, 5);
     EXPECT_EQ(b.box.Picture(), kPicUncheckedHover);
-    EXPECT_TRUE(b.box.tmrHover.Enabled());
     EXPECT_EQ(b.box.tmrHover.Interval(), 25);
     b.box.tmrHover.RaiseTick();
-    EXPECT_EQ(b.box.Picture(), kPicUncheckedHover);
-
-    b.pointer.MoveTo(200, 5);
+    EXPECT_TRUE(b.box.tmrHover.Enabled());
+    b.pointer.MoveTo(64, 5);
     b.box.tmrHover.RaiseTick();
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
     EXPECT_FALSE(b.box.tmrHover.Enabled());
-    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseMove", "MouseOut"}));
-
     b.box.SetValue(1);
-    b.MoveInside();
+    b.Move(5, 5);
     EXPECT_EQ(b.box.Picture(), kPicCheckedHover);
     b.box.UserClick();  // the normal picture until the next move
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
+    EXPECT_EQ(b.events,
+              (std::vector<std::string>{"MouseMove 0", "MouseOut", "MouseMove 0", "Click"}));
 }
 
-TEST(CheckBoxHover, TheWindowsTopAndLeftEdgesCountAsOutside) {
+TEST(CheckBox, ADisabledBoxShowsItsValueGreyTakesNoPressOrHoverAndKeepsItsCaptionColour) {
     Box b;
-    for (Point edge : {Point{0, 5}, Point{5, 0}}) {
-        b.pointer.MoveTo(edge.x, edge.y);
-        b.box.HandleMouseMove(0, 0, 0, 0);
-    }
-    EXPECT_FALSE(b.box.tmrHover.Enabled());
-    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
-    EXPECT_TRUE(b.events.empty());
-}
-
-TEST(CheckBoxEnabled, DisabledPicturesFollowTheValueAndTheCaptionGreys) {
-    Box b;
+    b.box.SetForeColor(Rgb(255, 0, 0));
     b.box.SetValue(1);
     b.box.SetEnabled(false);
     EXPECT_EQ(b.box.Picture(), kPicCheckedDisabled);
-    EXPECT_TRUE(b.box.CaptionGreyed());
     b.box.SetValue(0);
-    EXPECT_EQ(b.box.Picture(), kPicUncheckedDisabled);
-    b.box.SetValue(1);
-    b.box.SetEnabled(true);
-    EXPECT_EQ(b.box.Picture(), kPicChecked);
-    EXPECT_FALSE(b.box.CaptionGreyed());
-    // A disabled box takes no press or hover look.
-    b.box.SetValue(0);
-    b.box.SetEnabled(false);
     b.box.HandleMouseDown(1, 0, 5, 5);
-    b.MoveInside();
+    b.Move(5, 5);
+    b.box.UserClick();
     EXPECT_EQ(b.box.Picture(), kPicUncheckedDisabled);
-}
-
-TEST(CheckBoxEnabled, ForeColorReachesTheCaptionOnlyWhileEnabled) {
-    Box b;
-    b.box.SetForeColor(Rgb(255, 0, 0));
-    EXPECT_EQ(b.box.CaptionColour(), Rgb(255, 0, 0));
-    b.box.SetEnabled(false);
     b.box.SetForeColor(Rgb(0, 255, 0));
     EXPECT_EQ(b.box.CaptionColour(), Rgb(255, 0, 0));
-    EXPECT_EQ(b.box.ForeColor(), Rgb(0, 255, 0));
+    b.box.SetEnabled(true);
+    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
+    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseDown 1", "MouseMove 0"}));
 }
 
-TEST(CheckBoxResize, EndsAtTheCaptionsRightEdgeAndKeepsItsHeight) {
-    QelCheckBoxXP box("chk");
-    box.SetCaption("");  // the box alone
-    EXPECT_EQ(box.GetBounds().width, 195);
-    EXPECT_EQ(box.GetBounds().height, 195);
-    box.SetTextMeasure([](const std::string&, const Font&) { return TextExtent{100, 13}; });
-    box.SetCaption("Enable sound effects.");
-    box.SetBounds({210, 300, 2880, 600});
-    EXPECT_EQ(box.GetBounds(), (Bounds{210, 300, (18 + 100) * 15, 195}));
-}
-
-// A caption measured at the window's DPI becomes twips at that DPI; one too long for the width
-// the window gave the box ends at that width.
-TEST(CheckBoxResize, MeasuresAtTheWindowsDpiAndKeepsToItsRoom) {
+// The box ends at its caption's right edge, measured at the window's DPI, within its room.
+TEST(CheckBox, SizesItselfToItsCaption) {
     struct Case {
-        TextExtent caption;
+        const char* caption;
+        TextExtent extent;
         int room;
         int width;
     };
     for (const Case& c :
-         {Case{{150, 20, 144}, 2880, 270 + 1500}, Case{{125, 17, 120}, 2880, 1770},
-          Case{{300, 26, 192}, 2880, 270 + 2250}, Case{{300, 13, 96}, 2775, 2775}}) {
+         {Case{"", {100, 13, 96}, 2880, 195}, Case{"a", {100, 13, 96}, 2880, 1770},
+          Case{"a", {150, 20, 144}, 2880, 1770}, Case{"a", {125, 17, 120}, 2880, 1770},
+          Case{"a", {300, 26, 192}, 2880, 2520}, Case{"a", {300, 13, 96}, 2775, 2775}}) {
         QelCheckBoxXP box("chk");
-        box.SetTextMeasure([&](const std::string&, const Font&) { return c.caption; });
-        box.SetCaption("Perform system scan at startup.");
-        box.SetBounds({210, 555, c.room, 195});
-        EXPECT_EQ(box.GetBounds().width, c.width) << c.caption.dpi;
+        box.SetTextMeasure([&](const std::string&, const Font&) { return c.extent; });
+        box.SetCaption(c.caption);
+        box.SetBounds({210, 555, c.room, 600});
+        EXPECT_EQ(box.GetBounds(), (Bounds{210, 555, c.width, 195})) << c.extent.dpi;
     }
 }
 
-TEST(CheckBoxPictures, BordersTicksAndFramesFollowTheTable) {
-    const auto blue = Rgb(28, 81, 128);
-    const auto grey = Rgb(202, 200, 187);
-    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(0), 0, 0), blue);
-    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(6), 12, 12), grey);
-    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(6), 6, 6), Rgb(255, 255, 255));
-    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(1), 1, 1), Rgb(255, 240, 207));
+// Pictures 2 to 5 are 0, 1, 7 and 6 with a tick; the border is blue but grey when disabled.
+TEST(CheckBoxPictures, TicksBordersAndGradientsFollowTheLooks) {
+    const std::pair<int, int> ticked[] = {{2, 0}, {3, 1}, {4, 7}, {5, 6}};
+    for (const auto& [withTick, plain] : ticked) {
+        const CheckBoxPixels a = CheckBoxPicture(withTick);
+        const CheckBoxPixels b = CheckBoxPicture(plain);
+        int tickPixels = 0;
+        for (std::size_t i = 0; i < a.size(); ++i) {
+            tickPixels += a[i] != b[i] ? 1 : 0;
+        }
+        EXPECT_EQ(tickPixels, 21) << withTick;
+        EXPECT_EQ(CheckBoxPixel(a, 12, 12), withTick == 5 ? Rgb(202, 200, 187) : Rgb(28, 81, 128));
+    }
     EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(2), 5, 8), Rgb(33, 161, 33));
-    EXPECT_NE(CheckBoxPixel(CheckBoxPicture(0), 5, 8), Rgb(33, 161, 33));
-    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(4), 1, 1), Rgb(176, 176, 167));
-    EXPECT_NE(CheckBoxPixel(CheckBoxPicture(7), 5, 8), CheckBoxPixel(CheckBoxPicture(4), 5, 8));
+    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(1), 1, 1), Rgb(255, 240, 207));
+    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(1), 11, 11), Rgb(248, 179, 48));
+    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(0), 11, 11), Rgb(255, 255, 255));
+    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(7), 1, 1), Rgb(176, 176, 167));
+    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(6), 1, 1), Rgb(255, 255, 255));
 }
 
 }  // namespace

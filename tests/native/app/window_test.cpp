@@ -1,0 +1,114 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+
+#include "app/main_saved_layout.h"
+#include "controls/layout_text.h"
+#include "fakes/fake_controls.h"
+#include "fakes/rig.h"
+
+namespace sentrel::test {
+namespace {
+
+std::string MenuText(const MenuItem& menu) {
+    std::string text = menu.name + " '" + menu.caption + "'";
+    for (const MenuItem& item : menu.items) {
+        text += " (" + MenuText(item) + ")";
+    }
+    return text;
+}
+
+// The whole make-up is kept in a file beside this test; SENTREL_UPDATE_SNAPSHOT=1 rewrites it.
+TEST(Window, IsMadeAsDesigned) {
+    Rig rig;
+    std::string shown;
+    for (const Control* c : rig.w().Controls()) {
+        shown += Describe(*c) + "\n";
+    }
+    shown += MenuText(rig.w().mCONTEXT) + "\n";
+    const std::string path = "tests/native/app/wmain.snapshot";
+    if (std::getenv("SENTREL_UPDATE_SNAPSHOT") != nullptr) {
+        std::ofstream(std::string(SENTREL_SOURCE_DIR) + "/" + path, std::ios::binary) << shown;
+    }
+    EXPECT_EQ(shown, SourceFile(path));
+}
+
+TEST(Window, EveryChangeOfAControlReachesItsHost) {
+    Rig rig;
+    WMain& w = rig.w();
+    FakeHosts hosts(w.Controls());
+    FakePointer pointer;
+    w.cmdScan.SetPointerSource(&pointer);
+    w.chkPlaySFX.SetPointerSource(&pointer);
+    w.lnkBlog.SetPointerSource(&pointer);
+    // What the program changes while it runs; the layout only ever sets the rest before the
+    // hosts are made.
+    const std::function<void()> steps[] = {
+        [&] { ApplyMainLayout(w, SourceFile("res/wmain.layout")); },
+        [&] { w.Form_Load(); },
+        [&] { w.tbrMain.RaiseButtonClick(2); },
+        [&] { w.SetStatusText("Now"); },
+        [&] { w.stbStatus.SetPanelText("_counter", "1 probe"); },
+        [&] { w.chkAlwaysOnTop.UserClick(); },
+        [&] { w.wMain.SetWindowState(WindowState::Minimised); },
+        [&] { w.wMain.SetCaption("Other"); },
+        [&] { w.wMain.Unload(); },
+        [&] { w.labScanInfo.SetCaption("Found"); },
+        [&] { w.labScanInfo.SetForeColor(Rgb(1, 2, 3)); },
+        [&] { w.imgScan[0].SetVisible(true); },
+        [&] { w.cmdScan.SetCaption("Scan"); },
+        [&] { w.cmdScan.SetEnabled(false); },
+        [&] { w.cmdScan.SetEnabled(true); },
+        [&] { pointer.MoveTo(5, 5), w.cmdScan.HandleMouseMove(0, 0, 5, 5); },
+        [&] { w.cmdScan.HandleMouseDown(1, 0, 5, 5); },
+        [&] { w.cmdScan.HandleMouseUp(1, 0, 5, 5); },
+        [&] { w.chkPlaySFX.HandleMouseMove(0, 0, 5, 5); },
+        [&] { w.chkPlaySFX.HandleMouseDown(1, 0, 5, 5); },
+        [&] { w.chkPlaySFX.UserClick(); },
+        [&] { w.lnkBlog.HandleLabelMouseMove(); },
+        [&] { pointer.MoveTo(-5, 5), w.lnkBlog.tmrMouseOut.RaiseTick(); },
+        [&] { w.txtSocketPort.SetHighlightOnFocus(true), w.txtSocketPort.HandleGotFocus(); },
+        [&] {
+            w.txtSocketPort.SetBounds({0, 0, 1605, 315}), w.txtSocketPort.ApplyLayout();
+        },
+    };
+    for (std::size_t i = 0; i < std::size(steps); ++i) {
+        steps[i]();
+        EXPECT_EQ(hosts.Stale(), std::vector<std::string>{}) << "step " << i;
+    }
+}
+
+TEST(Tabs, AClickBringsThePageWithTheButtonsTagForwardAndPressesOnlyThatButton) {
+    Rig rig;
+    WMain& w = rig.w();
+    // Buttons: 1 "Logging", 2 " Detect", 3 "Settings", 4 "About".
+    const std::pair<int, std::size_t> clicks[] = {
+        {3, kPageSettings}, {2, kPageDetect}, {2, kPageDetect}, {4, kPageAbout}, {1, kPageLogging}};
+    for (const auto& [index, page] : clicks) {
+        const unsigned raised = w.tbrMain.ZOrderRequests();
+        w.tbrMain.RaiseButtonClick(index);
+        EXPECT_EQ(w.fraContainer.FrontIndex(), page) << index;
+        for (int b = 1; b <= 4; ++b) {
+            EXPECT_EQ(w.tbrMain.Button(b).pressed, b == index) << index;
+        }
+        EXPECT_EQ(w.tbrMain.ZOrderRequests(), raised + 1);
+    }
+    SwitchTab(w.fraContainer, "_nowhere", w.tbrMain, 0);
+    EXPECT_EQ(w.fraContainer.FrontIndex(), kPageLogging);
+    EXPECT_TRUE(w.tbrMain.Button(1).pressed);
+}
+
+TEST(StatusBar, StatusTextGoesToTheGeneralPanelAndAClickShowsAPanelsText) {
+    Rig rig;
+    rig.w().SetStatusText("Listening");
+    EXPECT_EQ(rig.w().stbStatus.Panel("_general").toolTip, "Listening");
+    rig.w().stbStatus.RaisePanelClick(1);
+    rig.w().stbStatus.RaisePanelClick(2);
+    EXPECT_EQ(rig.dialogs.messages,
+              (std::vector<ShownMessage>{{"Listening", kMsgInformation, "Sentrel"},
+                                         {"0 probes", kMsgInformation, "Sentrel"}}));
+}
+
+}  // namespace
+}  // namespace sentrel::test

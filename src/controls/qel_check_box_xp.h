@@ -72,7 +72,6 @@ public:
     // host on every resize.
     void ApplyResizeRule() override;
 
-    void InitProperties(const AmbientProperties& ambient);
     void ReadProperties(const PropertyBag& bag, const AmbientProperties& ambient);
     void WriteProperties(PropertyBag& bag, const AmbientProperties& ambient) const;
 

@@ -1,17 +1,7 @@
-// The check box's saved layout: what a new instance starts with, and the order in which its
-// properties are read and written.
+// The check box's saved layout: the order in which its properties are read and written.
 #include "controls/qel_check_box_xp.h"
 
 namespace sentrel {
-
-void QelCheckBoxXP::InitProperties(const AmbientProperties& ambient) {
-    SetCaption(ambient.displayName);
-    SetEnabled(true);
-    SetValue(0);
-    SetFont(ambient.font);
-    SetBackColor(kSystemButtonFace);
-    SetForeColor(0);
-}
 
 void QelCheckBoxXP::ReadProperties(const PropertyBag& bag, const AmbientProperties& ambient) {
     SetValue(static_cast<int>(bag.ReadLong("Value", 0)));

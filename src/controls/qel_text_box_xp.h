@@ -121,7 +121,6 @@ public:
     void HandleMouseMove(int button, int shift, float x, float y);
     void HandleMouseUp(int button, int shift, float x, float y);
 
-    void InitProperties(const AmbientProperties& ambient);
     void ReadProperties(const PropertyBag& layout, const AmbientProperties& ambient);
     void WriteProperties(PropertyBag& bag, const AmbientProperties& ambient) const;
 

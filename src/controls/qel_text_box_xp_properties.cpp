@@ -21,24 +21,6 @@ Alignment AlignmentOf(long value) {
 
 }  // namespace
 
-void QelTextBoxXP::InitProperties(const AmbientProperties& /*ambient*/) {
-    if (borderWidth_ == 0) {
-        borderWidth_ = 1;
-    }
-    if (drawMode_ == 0) {
-        drawMode_ = 13;
-    }
-    SetEnabled(true);
-    innerBackColour_ = kWhite;
-    outlineColour_ = kTextBoxBorderColour;
-    borderColour_ = kTextBoxBorderColour;
-    borderStyle_ = 1;
-    activateCtrl_ = nullptr;
-    highlightOnFocus_ = false;
-    inputType_ = 0;
-    Changed();
-}
-
 void QelTextBoxXP::ReadProperties(const PropertyBag& layout, const AmbientProperties& ambient) {
     const PropertyBag bag = layout.IgnoringKeyCase();
     SetBackColor(kWhite);

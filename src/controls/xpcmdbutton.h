@@ -75,7 +75,6 @@ public:
     // Face refresh: the idle face follows State; a disabled button shows face 2.
     void RefreshFace();
 
-    void InitProperties(const AmbientProperties& ambient);
     void ReadProperties(const PropertyBag& bag, const AmbientProperties& ambient);
     void WriteProperties(PropertyBag& bag, const AmbientProperties& ambient) const;
 

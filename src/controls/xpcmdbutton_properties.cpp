@@ -1,5 +1,4 @@
-// The button's saved layout: what a new instance starts with, and the order in which its
-// properties are read and written.
+// The button's saved layout: the order in which its properties are read and written.
 #include "controls/xpcmdbutton.h"
 
 namespace sentrel {
@@ -15,13 +14,6 @@ std::optional<ButtonPicture> ReadPicture(const PropertyBag& bag) {
 }
 
 }  // namespace
-
-void xpcmdbutton::InitProperties(const AmbientProperties& ambient) {
-    state_ = 0;
-    SetFont(ambient.font);
-    SetCaption(ambient.displayName);
-    SetEnabled(true);
-}
 
 void xpcmdbutton::ReadProperties(const PropertyBag& bag, const AmbientProperties& ambient) {
     state_ = static_cast<int>(bag.ReadLong("State", 0));

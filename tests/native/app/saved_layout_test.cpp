@@ -33,15 +33,5 @@ TEST(SavedLayout, EveryPropertyIsReadAndWrittenBack) {
     EXPECT_EQ(rig.w().txtSocketPort.ActivateCtrlOnReturnKey(), &rig.w().cmdTestMsg);
 }
 
-TEST(SavedLayout, AnInstanceMissingFromTheLayoutTakesItsDefaults) {
-    Rig rig;
-    ApplyMainLayout(rig.w(), "[chkPlaySFX]\nValue = 5\n");
-    EXPECT_EQ(rig.w().chkPlaySFX.Value(), 1);
-    EXPECT_EQ(rig.w().chkPlaySFX.Caption(), "chkPlaySFX");
-    EXPECT_EQ(rig.w().cmdScan.Caption(), "cmdScan");
-    EXPECT_EQ(rig.w().lnkQel.Caption(), "Qel HyperLink");
-    EXPECT_EQ(rig.w().txtReturnMessage.Text(), "");
-}
-
 }  // namespace
 }  // namespace sentrel::test

@@ -102,12 +102,12 @@ TEST(Tabs, AClickBringsThePageWithTheButtonsTagForwardAndPressesOnlyThatButton) 
 TEST(StatusBar, StatusTextGoesToTheGeneralPanelAndAClickShowsAPanelsText) {
     Rig rig;
     rig.w().SetStatusText("Listening");
-    EXPECT_EQ(rig.w().stbStatus.Panel("_general").toolTip, "Listening");
     rig.w().stbStatus.RaisePanelClick(1);
     rig.w().stbStatus.RaisePanelClick(2);
     EXPECT_EQ(rig.dialogs.messages,
               (std::vector<ShownMessage>{{"Listening", kMsgInformation, "Sentrel"},
                                          {"0 probes", kMsgInformation, "Sentrel"}}));
+    EXPECT_EQ(rig.w().stbStatus.Panel("_general").toolTip, "Listening");
 }
 
 }  // namespace

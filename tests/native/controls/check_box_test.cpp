@@ -25,17 +25,6 @@ struct Box {
     }
 };
 
-TEST(CheckBox, ValueIsClampedWithoutClickWhileAUserClickTogglesAndClicks) {
-    Box b;
-    b.box.SetValue(5);
-    b.box.UserClick();
-    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
-    b.box.SetValue(-3);
-    b.box.UserClick();
-    EXPECT_EQ(b.box.Picture(), kPicChecked);
-    EXPECT_EQ(b.events, (std::vector<std::string>{"Click", "Click"}));
-}
-
 TEST(CheckBox, ALeftPressShowsThePressedPictureAndNeitherRightButtonNorKeysToggle) {
     for (int value : {0, 1}) {
         Box b;

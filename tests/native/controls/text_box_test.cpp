@@ -69,18 +69,6 @@ TEST(TextBoxText, ChangeIsRaisedForANewTextAndSelectionsCountCharacters) {
     EXPECT_EQ(std::pair(b.box.SelStart(), b.box.SelLength()), std::pair(0L, 6L));
 }
 
-TEST(TextBoxLayout, TheEditBoxKeepsItsMarginsAndASizeTooSmallKeepsThePreviousOne) {
-    QelTextBoxXP box("txt");
-    const std::pair<Bounds, Bounds> cases[] = {{{0, 0, 1605, 315}, {75, 45, 1460, 195}},
-                                               {{0, 0, 144, 120}, {75, 45, 1460, 0}},
-                                               {{0, 0, 145, 119}, {75, 45, 0, 0}}};
-    for (const auto& [bounds, inner] : cases) {
-        box.SetBounds(bounds);
-        box.ApplyLayout();
-        EXPECT_EQ(box.InnerBox(), inner);
-    }
-}
-
 // The colours are not read, and a loaded border colour is kept but not drawn until set.
 TEST(TextBoxProperties, ALoadedBoxIsBlackOnWhiteWithTheThemesOutline) {
     PropertyBag bag;

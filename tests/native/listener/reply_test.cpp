@@ -32,10 +32,6 @@ TEST(ReturnMessage, IsComposedAtStartAndAgainAtEveryChange) {
     EXPECT_EQ(rig.Stored()["Return Message"], "Hello|World");
 }
 
-TEST(ReturnMessage, TheDefaultNamesTheWormPage) {
-    EXPECT_NE(DefaultReturnMessage().find(kWormInfoUrl), std::string::npos);
-}
-
 TEST(TestButton, SendsTheTextWithoutFooterToThisMachine) {
     Started rig;
     rig.w().txtReturnMessage.UserChangedText("a|b");

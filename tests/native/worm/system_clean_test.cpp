@@ -123,6 +123,7 @@ TEST(CleanSystem, AProcessFoundOnlyByItsSignsIsEndedOnlyAfterTheUserSaysYes) {
                        kMsgQuestion, "Clean System!"}}));
         EXPECT_EQ(rig.processes.terminated,
                   yes ? std::vector<std::uint32_t>{1234} : std::vector<std::uint32_t>{});
+        EXPECT_EQ(rig.processes.exitCodes.count(1), 0U);
         const std::vector<std::string> log = rig.CleanLog();
         EXPECT_EQ(log.at(7), yes ? "     ended tftpd.exe (process 1234)."
                                  : "     left tftpd.exe (process 1234) running.");

@@ -47,20 +47,20 @@ TEST(TaskScannerTick, OneSnapshotPerTickServesAllSixNames) {
 
 TEST(TaskScannerTick, ASignAloneStartsAnEpisodeAndLaterEpisodesLogItThemselves) {
     TickRig rig;
-    rig.sockets.tcp = {{kWormShellPort, 0}};
+    rig.processes.processes = {{1234, "svc.exe"}};
+    rig.sockets.tcp = {{kWormShellPort, 1234}};
     rig.Tick();
     const std::string sign =
-        "A program listens on TCP port 4444, as the MSBlast worm does; its process is not known.";
+        "svc.exe (process 1234) listens on TCP port 4444, as the MSBlast worm does.";
     // The first sighting's scan logs the sign once.
     EXPECT_EQ(rig.Count(sign), 1);
     EXPECT_EQ(rig.dialogs.messages.size(), 1U);
     rig.sockets.tcp.clear();
     rig.Tick();
-    rig.sockets.tcp = {{kWormShellPort, 0}};
+    rig.sockets.tcp = {{kWormShellPort, 1234}};
     rig.Tick();
     EXPECT_EQ(rig.LogTexts().back(), sign);
     EXPECT_EQ(rig.Count(sign), 2);
-    EXPECT_EQ(rig.processes.snapshots, 3);
 }
 
 TEST(TaskScannerTick, TheFirstSightingWarnsWithScanBoxAndSound) {

@@ -44,6 +44,7 @@ run: windows
 
 # Benchmarks under Wine, never part of `make test`: make bench [BENCH_ARGS="attempts addresses"]
 bench: windows
+	@cmake --build $(WINDOWS_DIR) -j $(JOBS) --target benches
 	@[ -f $(WINDOWS_DIR)/wineprefix/system.reg ] || ./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix --boot
 	@./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix $(WINDOWS_DIR)/bench/probe_flood.exe $(BENCH_ARGS)
 	@./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix $(WINDOWS_DIR)/bench/task_scanner_tick.exe

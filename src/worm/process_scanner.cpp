@@ -24,10 +24,6 @@ bool AnyProcessMatches(const std::vector<ProcessEntry>& snapshot, const std::str
     });
 }
 
-bool IsProcessRunning(ProcessTable& processes, const std::string& target) {
-    return !target.empty() && AnyProcessMatches(processes.Snapshot(), target);
-}
-
 std::vector<ProcessEntry> KillProcess(ProcessTable& processes, const std::string& target) {
     std::vector<ProcessEntry> ended;
     if (target.empty()) {

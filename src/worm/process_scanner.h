@@ -16,9 +16,6 @@ bool ProcessNameMatches(const std::string& exeFile, const std::string& target);
 // True when a process of the snapshot matches.
 bool AnyProcessMatches(const std::vector<ProcessEntry>& snapshot, const std::string& target);
 
-// False at once for an empty target, without taking a snapshot.
-bool IsProcessRunning(ProcessTable& processes, const std::string& target);
-
 // Ends every matching process with exit code 0 and returns those it ended; failures are
 // skipped silently. Does nothing for an empty target.
 std::vector<ProcessEntry> KillProcess(ProcessTable& processes, const std::string& target);

@@ -134,7 +134,6 @@ void CleanSystem(WMain& w) {
     if (w.state.soundEnabled) {
         PlaySoundFile(w.services.sound, w.state.sounds.disinfected);
     }
-    w.cmdCleanSystem.SetEnabled(false);
     ScanSystem(w, false);
     w.services.dialogs.ShowMessage("Your system was cleaned successfully.", kMsgInformation,
                                    "Cleanse Result..");

@@ -23,8 +23,9 @@ public:
         ++snapshots;
         return processes;
     }
-    bool Terminate(std::uint32_t id, std::uint32_t /*exitCode*/,
+    bool Terminate(std::uint32_t id, std::uint32_t exitCode,
                    const std::string& expectedName) override {
+        exitCodes.insert(exitCode);
         if (unkillable.count(id) != 0) {
             return false;
         }
@@ -39,6 +40,7 @@ public:
     }
     std::vector<ProcessEntry> processes;
     std::vector<std::uint32_t> terminated;
+    std::set<std::uint32_t> exitCodes;  // of every attempt
     std::set<std::uint32_t> unkillable;  // identifiers that cannot be opened
     int snapshots = 0;
 };

@@ -52,6 +52,15 @@ struct Rig {
         return out;
     }
     std::string Status() const { return window->stbStatus.Panel("_general").text; }
+    std::string Counter() const { return window->stbStatus.Panel("_counter").text; }
+};
+
+// The window after start-up, with the once-only hint already seen.
+struct StartedRig : Rig {
+    StartedRig() {
+        Store("Startup Notice", "1");
+        w().Form_Load();
+    }
 };
 
 }  // namespace sentrel::test

@@ -7,13 +7,6 @@
 namespace sentrel::test {
 namespace {
 
-struct Started : Rig {
-    Started() {
-        Store("Startup Notice", "1");
-        w().Form_Load();
-    }
-};
-
 const std::string kFooter =
     std::string("\r\n\r\n Message sent with Sentrel v1.20 by ") + kHomePageUrl;
 
@@ -23,31 +16,20 @@ TEST(ReturnMessage, BarsBecomeLineBreaksAndTheFooterFollows) {
               std::string("\r\n\r\n Message sent with T by ") + kHomePageUrl);
 }
 
-TEST(ReturnMessage, IsComposedAtStartAndAgainAtEveryChange) {
-    Started rig;
-    EXPECT_EQ(rig.w().state.composedReturnMessage,
-              ComposeReturnMessage(DefaultReturnMessage(), "Sentrel v1.20"));
-    rig.w().txtReturnMessage.UserChangedText("Hello|World");
-    EXPECT_EQ(rig.w().state.composedReturnMessage, "Hello\r\nWorld" + kFooter);
-    EXPECT_EQ(rig.Stored()["Return Message"], "Hello|World");
-}
-
-TEST(ReturnMessage, TheDefaultNamesTheWormPage) {
-    EXPECT_NE(DefaultReturnMessage().find(kWormInfoUrl), std::string::npos);
-}
-
 TEST(TestButton, SendsTheTextWithoutFooterToThisMachine) {
-    Started rig;
+    StartedRig rig;
     rig.w().txtReturnMessage.UserChangedText("a|b");
     rig.w().cmdTestMsg.UserClick();
     EXPECT_EQ(rig.launcher.commandLines, std::vector<std::string>{"NET SEND 127.0.0.1 a\r\nb"});
     EXPECT_EQ(rig.Status(), "Test message has been sent to your own machine.");
-    EXPECT_EQ(rig.w().stbStatus.Panel("_counter").text, "0 probes");
+    EXPECT_EQ(rig.Counter(), "0 probes");
 }
 
-TEST(ResetButtons, PutTheDefaultsBackAndStoreThem) {
-    Started rig;
-    rig.w().txtReturnMessage.UserChangedText("x");
+TEST(ReturnMessage, IsComposedAtEveryChangeAndTheResetButtonsPutTheDefaultsBack) {
+    StartedRig rig;
+    rig.w().txtReturnMessage.UserChangedText("Hello|World");
+    EXPECT_EQ(rig.w().state.composedReturnMessage, "Hello\r\nWorld" + kFooter);
+    EXPECT_EQ(rig.Stored()["Return Message"], "Hello|World");
     rig.w().txtSocketPort.UserChangedText("2000");
     rig.w().cmdResetToDefaultMsg.UserClick();
     rig.w().ResetToDefaultPort.UserClick();
@@ -60,13 +42,13 @@ TEST(ResetButtons, PutTheDefaultsBackAndStoreThem) {
 }
 
 TEST(ReplyCap, SixteenRepliesQueuedOrRunningSkipTheNextButNotTheProbe) {
-    Started rig;
+    StartedRig rig;
     for (int i = 1; i <= 16; ++i) {
         rig.socket.Connect("10.0.0." + std::to_string(i));
     }
     rig.socket.Connect("10.0.1.1");
     EXPECT_EQ(rig.launcher.commandLines.size(), 16U);
-    EXPECT_EQ(rig.w().stbStatus.Panel("_counter").text, "17 probes");
+    EXPECT_EQ(rig.Counter(), "17 probes");
     EXPECT_EQ(rig.LogTexts().back(), "Probed by 10.0.1.1; replying with message.");
     EXPECT_EQ(rig.w().state.ipList.back(), "10.0.1.1");
     EXPECT_TRUE(rig.socket.listening);
@@ -82,7 +64,7 @@ TEST(ReplyCap, SixteenRepliesQueuedOrRunningSkipTheNextButNotTheProbe) {
 }
 
 TEST(ReplyFailure, IsLoggedInRedOncePerRunAndCauseWhileProbesStillSaySent) {
-    Started rig;
+    StartedRig rig;
     const std::pair<LaunchOutcome, const char*> endings[] = {
         {{true, {}, 0}, nullptr},
         {{true, {}, 1}, "Replies are not being delivered: NET SEND ended with exit code 1."},

@@ -2,13 +2,12 @@
 
 #include "app/web_addresses.h"
 #include "fakes/rig.h"
-#include "shell/shell_exe.h"
 #include "shell/sounds.h"
 
 namespace sentrel::test {
 namespace {
 
-TEST(SoundPaths, AreBesideTheProgramInData) {
+TEST(SoundPaths, AreBesideTheProgramInDataFromADriveRootOrAShareToo) {
     const SoundPaths tools = BuildSoundPaths("C:\\Tools");
     EXPECT_EQ(tools.appPath, "C:\\Tools\\");
     EXPECT_EQ(tools.probe, "C:\\Tools\\Data\\Probe.wav");
@@ -26,52 +25,32 @@ TEST(SoundSwitch, IsLatchedAtStartFromPlaySfx) {
         Rig rig;
         rig.Store("Startup Notice", "1");
         rig.Store("Play SFX", stored);
-        EXPECT_FALSE(rig.w().state.soundEnabled);
         rig.w().Form_Load();
-        EXPECT_EQ(rig.w().state.soundEnabled, expected);
         rig.w().chkPlaySFX.UserClick();
         EXPECT_EQ(rig.w().state.soundEnabled, expected);
+        rig.socket.Connect("10.0.0.5");
+        EXPECT_EQ(rig.sound.played.size(), expected ? 1U : 0U) << stored;
     }
 }
 
-TEST(ShellExe, OpensWithTheGivenRequestAndAFailureShowsOneBox) {
-    FakeShellOpener opener;
-    FakeDialogs dialogs;
-    ShellExe(opener, dialogs, "C:\\x.txt", "", 0, 1, "C:\\");
-    ASSERT_EQ(opener.opened.size(), 1U);
-    EXPECT_EQ(opener.opened[0].file, "C:\\x.txt");
-    EXPECT_EQ(opener.opened[0].directory, "C:\\");
-    EXPECT_EQ(opener.opened[0].showCommand, 1);
-    EXPECT_TRUE(dialogs.messages.empty());
-    opener.succeed = false;
-    ShellExe(opener, dialogs, "nowhere:", "", 0, 1, "");
-    EXPECT_EQ(
-        dialogs.messages,
-        (std::vector<ShownMessage>{{"An unexpected error occured:\r\n    Maybe file doesn't exist?",
-                                    kMsgCritical, "ShellExe()"}}));
-}
-
-TEST(ShellExe, TheDonationPictureOpensTheDonationPage) {
+TEST(ShellExe, PicturesAndLinksOpenTheirPagesAndAFailureShowsOneBox) {
     Rig rig;
     rig.w().imgDonate.RaiseClick();
     ASSERT_EQ(rig.shell.opened.size(), 1U);
-    EXPECT_EQ(rig.shell.opened[0].file, kDonationUrl);
-    EXPECT_EQ(rig.shell.opened[0].parameters, "");
-    EXPECT_EQ(rig.shell.opened[0].ownerWindow, 0U);
-    EXPECT_EQ(rig.shell.opened[0].showCommand, 1);
-}
-
-TEST(ShellExe, TheAboutPagesLinksOpenThroughItAndItsFailureBox) {
-    Rig rig;
+    const ShellOpenRequest& donate = rig.shell.opened[0];
+    EXPECT_EQ(std::tie(donate.file, donate.parameters, donate.directory),
+              std::tuple(kDonationUrl, "", ""));
+    EXPECT_EQ(std::tuple(donate.ownerWindow, donate.showCommand), std::tuple(0U, 1));
     rig.w().lnkBlog.UserClick();
-    ASSERT_EQ(rig.shell.opened.size(), 1U);
-    EXPECT_EQ(rig.shell.opened[0].file, kHomePageUrl);
+    EXPECT_EQ(rig.shell.opened.back().file, kHomePageUrl);
     EXPECT_TRUE(rig.dialogs.messages.empty());
     rig.shell.succeed = false;
     rig.w().lnkQel.UserClick();
     EXPECT_EQ(rig.shell.opened.back().file, kAuthorUrl);
-    ASSERT_EQ(rig.dialogs.messages.size(), 1U);
-    EXPECT_EQ(rig.dialogs.messages[0].title, "ShellExe()");
+    EXPECT_EQ(
+        rig.dialogs.messages,
+        (std::vector<ShownMessage>{{"An unexpected error occured:\r\n    Maybe file doesn't exist?",
+                                    kMsgCritical, "ShellExe()"}}));
 }
 
 }  // namespace

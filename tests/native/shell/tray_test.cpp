@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstddef>
-#include <cstring>
-
 #include "fakes/rig.h"
 #include "shell/tray.h"
 
@@ -13,53 +10,45 @@ std::u16string TipText(const TrayIconData& record) {
     return std::u16string(record.szTip.data());
 }
 
-struct Started : Rig {
-    Started() {
-        Store("Startup Notice", "1");
-        w().Form_Load();
-    }
+struct Started : StartedRig {
     void Minimise() { w().wMain.WindowStateChangedByUser(WindowState::Minimised); }
+    TrayMessage Last() const { return tray.calls.back().first; }
 };
 
-TEST(TrayRecord, HasTheFirstVersionLayoutOfTheShellsRecord) {
-    if (sizeof(void*) == 8) {
-        EXPECT_EQ(sizeof(TrayIconData), 168U);
-        EXPECT_EQ(offsetof(TrayIconData, hWnd), 8U);
-        EXPECT_EQ(offsetof(TrayIconData, uID), 16U);
-        EXPECT_EQ(offsetof(TrayIconData, uFlags), 20U);
-        EXPECT_EQ(offsetof(TrayIconData, uCallbackMessage), 24U);
-        EXPECT_EQ(offsetof(TrayIconData, hIcon), 32U);
-        EXPECT_EQ(offsetof(TrayIconData, szTip), 40U);
-    }
-    EXPECT_EQ(sizeof(TrayIconData::szTip), 128U);
-}
-
-TEST(TrayRecord, AddFillsEveryFieldAndMarksThePicture) {
+TEST(TrayRecord, AddFillsTheRecordModifyChangesOnlyWhatIsGivenRemoveNeedsTheMark) {
     FakeTrayIcon tray;
     TrayIconData record;
     Image picture{"imgSystray"};
     picture.SetPicture("SYSTRAY");
-    AddTrayIcon(tray, record, picture, "Sentrel v1.20 - [3 probes]");
-    ASSERT_EQ(tray.calls.size(), 1U);
-    const TrayIconData& sent = tray.calls[0].second;
+    RemoveTrayIcon(tray, record, picture);
+    EXPECT_TRUE(tray.calls.empty());
+    AddTrayIcon(tray, record, picture, "one");
+    const TrayIconData& sent = tray.calls.at(0).second;
     EXPECT_EQ(tray.calls[0].first, TrayMessage::Add);
-    EXPECT_EQ(sent.cbSize, sizeof(TrayIconData));
-    EXPECT_EQ(sent.hWnd, 0x1234U);
-    EXPECT_EQ(sent.uID, 1U);
-    EXPECT_EQ(sent.uFlags, 7U);
+    EXPECT_EQ(std::tuple(sent.cbSize, sent.hWnd, sent.uID, sent.uFlags, sent.hIcon),
+              std::tuple(sizeof(TrayIconData), 0x1234U, 1U, 7U, 0x5678U));
     EXPECT_EQ(sent.uCallbackMessage, 0x8001U);  // WM_APP + 1, never WM_MOUSEMOVE
-    EXPECT_EQ(sent.hIcon, 0x5678U);
     EXPECT_EQ(tray.iconsAsked, std::vector<std::string>{"SYSTRAY"});
-    EXPECT_EQ(TipText(sent), u"Sentrel v1.20 - [3 probes]");
     EXPECT_EQ(picture.Tag(), "SYSTRAYICON");
+
+    tray.icon = 0x9999;
+    ModifyTrayIcon(tray, record, nullptr, "two");
+    ModifyTrayIcon(tray, record, &picture, "");
+    EXPECT_EQ(tray.calls[1].first, TrayMessage::Modify);
+    EXPECT_EQ(tray.calls[1].second.hIcon, 0x5678U);
+    EXPECT_EQ(tray.calls[2].second.hIcon, 0x9999U);
+    EXPECT_EQ(TipText(tray.calls[2].second), u"two");
+
+    tray.succeed = false;  // a refusal changes nothing
+    RemoveTrayIcon(tray, record, picture);
+    EXPECT_EQ(tray.calls[3].first, TrayMessage::Delete);
+    EXPECT_EQ(picture.Tag(), "");
 }
 
 TEST(TrayRecord, TipIsNulTerminatedBlankFilledAndCutInsideTheRecordOnACharacterBoundary) {
     const auto tip = MakeTrayTip("ab");
-    EXPECT_EQ(std::u16string(tip.data()), u"ab");
-    for (std::size_t i = 3; i < tip.size(); ++i) {
-        EXPECT_EQ(tip[i], u' ') << i;
-    }
+    EXPECT_EQ(tip[2], u'\0');
+    EXPECT_EQ(std::u16string(tip.begin() + 3, tip.end()), std::u16string(tip.size() - 3, u' '));
     const std::pair<std::string, std::u16string> cases[] = {
         {std::string(200, 'x'), std::u16string(63, u'x')},
         // 62 letters, then a character outside the basic plane (two UTF-16 units).
@@ -74,68 +63,39 @@ TEST(TrayRecord, TipIsNulTerminatedBlankFilledAndCutInsideTheRecordOnACharacterB
     }
 }
 
-TEST(TrayRecord, ModifyChangesOnlyWhatIsGiven) {
-    FakeTrayIcon tray;
-    TrayIconData record;
-    Image picture{"imgSystray"};
-    AddTrayIcon(tray, record, picture, "one");
-    tray.icon = 0x9999;
-    ModifyTrayIcon(tray, record, nullptr, "two");
-    EXPECT_EQ(tray.calls[1].first, TrayMessage::Modify);
-    EXPECT_EQ(tray.calls[1].second.hIcon, 0x5678U);
-    EXPECT_EQ(TipText(tray.calls[1].second), u"two");
-    ModifyTrayIcon(tray, record, &picture, "");
-    EXPECT_EQ(tray.calls[2].second.hIcon, 0x9999U);
-    EXPECT_EQ(TipText(tray.calls[2].second), u"two");
-}
-
-TEST(TrayRecord, RemoveActsOnlyOnAMarkedPicture) {
-    FakeTrayIcon tray;
-    TrayIconData record;
-    Image picture{"imgSystray"};
-    RemoveTrayIcon(tray, record, picture);
-    EXPECT_TRUE(tray.calls.empty());
-    tray.succeed = false;  // a refusal changes nothing
-    AddTrayIcon(tray, record, picture, "tip");
-    RemoveTrayIcon(tray, record, picture);
-    ASSERT_EQ(tray.calls.size(), 2U);
-    EXPECT_EQ(tray.calls[1].first, TrayMessage::Delete);
-    EXPECT_EQ(tray.calls[1].second.uID, 1U);
-    EXPECT_EQ(picture.Tag(), "");
-}
-
-TEST(WindowBehaviour, WithoutTheOptionMinimisingLeavesTheTrayAlone) {
-    Started rig;
-    rig.w().chkMinimiseToTray.UserClick();
-    rig.Minimise();
-    EXPECT_TRUE(rig.tray.calls.empty());
-    EXPECT_TRUE(rig.w().wMain.Visible());
-}
-
-TEST(WindowBehaviour, MinimisingGoesToTheTrayAndALeftClickOnTheIconRestores) {
+TEST(WindowBehaviour, MinimisingGoesToTheTrayOnlyWithTheOption) {
     Started rig;
     rig.socket.Connect("10.0.0.5");
     rig.Minimise();
-    ASSERT_EQ(rig.tray.calls.size(), 1U);
-    EXPECT_EQ(rig.tray.calls[0].first, TrayMessage::Add);
+    EXPECT_EQ(rig.Last(), TrayMessage::Add);
     EXPECT_EQ(TipText(rig.tray.calls[0].second), u"Sentrel v1.20 - [1 probes]");
     EXPECT_FALSE(rig.w().wMain.Visible());
-    EXPECT_EQ(rig.w().imgSystray.Tag(), "SYSTRAYICON");
+
+    Started without;
+    without.w().chkMinimiseToTray.UserClick();
+    without.Minimise();
+    EXPECT_TRUE(without.tray.calls.empty());
+    EXPECT_TRUE(without.w().wMain.Visible());
+}
+
+TEST(WindowBehaviour, ALeftClickOnTheIconRestoresInFrontAndOnANormalWindowHidesIt) {
+    Started rig;
+    rig.w().wMain.TrayCallback(0x202);
+    EXPECT_EQ(rig.w().wMain.GetWindowState(), WindowState::Minimised);
+    EXPECT_FALSE(rig.w().wMain.Visible());
+    EXPECT_EQ(rig.Last(), TrayMessage::Add);
+    // Other mouse messages are ignored.
+    for (int message : {0x200, 0x201, 0x203, 0x204, 0x206, 514 * 15}) {
+        rig.w().wMain.TrayCallback(message);
+    }
+    EXPECT_EQ(rig.tray.calls.size(), 1U);
     const unsigned raised = rig.w().wMain.ZOrderRequests();
     rig.w().wMain.TrayCallback(0x202);
     EXPECT_EQ(rig.w().wMain.GetWindowState(), WindowState::Normal);
     EXPECT_TRUE(rig.w().wMain.Visible());
     EXPECT_GT(rig.w().wMain.ZOrderRequests(), raised);
-    EXPECT_EQ(rig.tray.calls.back().first, TrayMessage::Delete);
+    EXPECT_EQ(rig.Last(), TrayMessage::Delete);
     EXPECT_EQ(rig.w().imgSystray.Tag(), "");
-}
-
-TEST(WindowBehaviour, LeftClickOnANormalWindowSendsItToTheTray) {
-    Started rig;
-    rig.w().wMain.TrayCallback(0x202);
-    EXPECT_EQ(rig.w().wMain.GetWindowState(), WindowState::Minimised);
-    EXPECT_FALSE(rig.w().wMain.Visible());
-    EXPECT_EQ(rig.tray.calls.back().first, TrayMessage::Add);
 }
 
 TEST(WindowBehaviour, RightClickShowsTheBoxThenRestores) {
@@ -150,18 +110,7 @@ TEST(WindowBehaviour, RightClickShowsTheBoxThenRestores) {
                                     kMsgExclamation, "Sentrel, Baby!"}}));
     EXPECT_TRUE(hiddenWhileOpen);
     EXPECT_TRUE(rig.w().wMain.Visible());
-    EXPECT_EQ(rig.w().imgSystray.Tag(), "");
-}
-
-TEST(WindowBehaviour, OtherMouseMessagesAreIgnored) {
-    Started rig;
-    rig.Minimise();
-    for (int message : {0x200, 0x201, 0x203, 0x204, 0x206, 514 * 15}) {
-        rig.w().wMain.TrayCallback(message);
-    }
-    EXPECT_EQ(rig.w().wMain.GetWindowState(), WindowState::Minimised);
-    EXPECT_TRUE(rig.dialogs.messages.empty());
-    EXPECT_EQ(rig.tray.calls.size(), 1U);
+    EXPECT_EQ(rig.Last(), TrayMessage::Delete);
 }
 
 TEST(WindowBehaviour, ARestartedShellGetsTheIconAgainOnlyWhileInTheTray) {
@@ -171,12 +120,11 @@ TEST(WindowBehaviour, ARestartedShellGetsTheIconAgainOnlyWhileInTheTray) {
     rig.Minimise();
     rig.w().wMain.TaskbarCreated();
     ASSERT_EQ(rig.tray.calls.size(), 2U);
-    EXPECT_EQ(rig.tray.calls[1].first, TrayMessage::Add);
-    EXPECT_EQ(rig.tray.calls[1].second.hWnd, rig.tray.calls[0].second.hWnd);
+    EXPECT_EQ(rig.Last(), TrayMessage::Add);
     EXPECT_EQ(TipText(rig.tray.calls[1].second), TipText(rig.tray.calls[0].second));
 }
 
-TEST(WindowBehaviour, AlwaysOnTopAtStartAndAtEveryClick) {
+TEST(WindowBehaviour, AlwaysOnTopAtStartBeforeShowingAndAtEveryClick) {
     Rig rig;
     rig.Store("Startup Notice", "1");
     rig.Store("Always On Top", "1");

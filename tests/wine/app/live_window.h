@@ -10,23 +10,9 @@
 #include "app/main_window_win32.h"
 #include "base/text_win32.h"
 #include "fakes/rig.h"
+#include "wine/support/message_pump.h"
 
 namespace sentrel::test {
-
-// Runs the thread's pending messages, for at least `ms` milliseconds.
-inline void Pump(DWORD ms = 0) {
-    const DWORD start = GetTickCount();
-    do {
-        MSG msg;
-        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageW(&msg);
-        }
-        if (ms != 0) {
-            Sleep(5);
-        }
-    } while (GetTickCount() - start < ms);
-}
 
 struct LiveWindow {
     LiveWindow() {
@@ -36,12 +22,17 @@ struct LiveWindow {
         InitCommonControlsEx(&controls);
         window = std::make_unique<MainWindow>(rig.w(), GetModuleHandleW(nullptr));
         rig.w().Form_Load();
-        Pump();
+        PumpFor(0);
     }
 
     WMain& w() { return rig.w(); }
     HWND Main() const { return window->Handle(); }
     HWND Of(const Control& model) const { return window->WindowOf(model); }
+    // Shows a page as its toolbar button does.
+    void ShowPage(int button) {
+        w().tbrMain_ButtonClick(button);
+        PumpFor(0);
+    }
 
     Rig rig;
     std::unique_ptr<MainWindow> window;
@@ -51,6 +42,12 @@ inline std::string TextOf(HWND window) {
     wchar_t buffer[1024] = {};
     SendMessageW(window, WM_GETTEXT, 1024, reinterpret_cast<LPARAM>(buffer));
     return WideToUtf8(buffer);
+}
+
+// A left click as the mouse delivers it, at a client point of the window.
+inline void ClickAt(HWND window, int x, int y) {
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
 }
 
 }  // namespace sentrel::test

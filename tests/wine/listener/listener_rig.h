@@ -13,9 +13,20 @@
 
 namespace sentrel::test {
 
+// The real launcher, counting the replies handed to it.
+struct CountingLauncher : Launcher {
+    HiddenLauncher real;
+    int started = 0;
+    void StartHidden(const std::string& program, const std::string& commandLine,
+                     Ended ended) override {
+        ++started;
+        real.StartHidden(program, commandLine, std::move(ended));
+    }
+};
+
 struct ListenerRig : Rig {
     WinsockProbeSocket winsock;
-    HiddenLauncher realLauncher;
+    CountingLauncher realLauncher;
     Services real{settings,     environment, dialogs, clock,    locale,    winsock,
                   realLauncher, sound,       shell,   tray,     processes, files,
                   registry,     textFiles,   sockets, wormMutex};
@@ -24,17 +35,13 @@ struct ListenerRig : Rig {
     explicit ListenerRig(int port) {
         window = std::make_unique<WMain>(real);
         Store("Startup Notice", "1");
-        Store("Scan At Startup", "0");  // the scan would write its own status text
+        Store("Scan At Startup", "0");
         Store("Play SFX", "0");
         Store("Socket Port", std::to_string(port));
         window->Form_Load();
     }
     // The window goes before the services it uses.
     ~ListenerRig() { window.reset(); }
-    std::string Counter() const { return window->stbStatus.Panel("_counter").text; }
-    bool WaitForProbes(std::int64_t count) {
-        return PumpUntil([&] { return window->state.probeCount >= count; });
-    }
 };
 
 // A port that nobody listens on just now.
@@ -52,12 +59,12 @@ inline int FreePort() {
 }
 
 // Connects from source to 127.0.0.1:port and hangs up; true when the connection was made.
-inline bool ConnectFrom(const char* source, int port) {
+inline bool ConnectFrom(const std::string& source, int port) {
     WinsockSession winsock;
     SOCKET client = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in local{};
     local.sin_family = AF_INET;
-    inet_pton(AF_INET, source, &local.sin_addr);
+    inet_pton(AF_INET, source.c_str(), &local.sin_addr);
     sockaddr_in remote{};
     remote.sin_family = AF_INET;
     remote.sin_port = htons(static_cast<u_short>(port));

@@ -16,8 +16,8 @@ class TempFolder {
 public:
     TempFolder()
         : path_(std::filesystem::temp_directory_path() /
-                ("sentrel-export-" + std::to_string(GetCurrentProcessId()) + "-" +
-                 std::to_string(GetTickCount64()))) {
+                ("sentrel-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+                 std::to_string(GetTickCount64()) + "-" + std::to_string(++made))) {
         std::filesystem::create_directory(path_);
     }
     ~TempFolder() {
@@ -43,6 +43,7 @@ public:
     }
 
 private:
+    static inline int made = 0;  // two folders made within the same tick differ by this
     std::filesystem::path path_;
 };
 
@@ -50,10 +51,6 @@ private:
 inline std::string ReadBytes(const std::string& path) {
     std::ifstream file(std::filesystem::path(Utf8ToWide(path)), std::ios::binary);
     return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-inline void WriteBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(std::filesystem::path(Utf8ToWide(path)), std::ios::binary) << bytes;
 }
 
 }  // namespace sentrel::test

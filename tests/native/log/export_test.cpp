@@ -1,0 +1,121 @@
+#include <gtest/gtest.h>
+
+#include "app/web_addresses.h"
+#include "fakes/rig.h"
+#include "log/text_export.h"
+
+namespace sentrel::test {
+namespace {
+
+TEST(TxtRule, AppendsTxtUnlessTheLastFourCharactersAreTxtInAnyCase) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"report", "report.txt"}, {"report.TXT", "report.TXT"}, {"report.log", "report.log.txt"},
+        {"ab", "ab.txt"},         {"txt", "txt.txt"},           {".txt", ".txt"}};
+    for (const auto& [typed, saved] : cases) {
+        EXPECT_EQ(WithTxtExtension(typed), saved);
+    }
+}
+
+struct Export : ::testing::Test {
+    Rig rig;
+    void SetUp() override {
+        rig.w().eventLog.Clear();
+        rig.w().SetStatusText("Listening.");
+    }
+    void Log(LocalTime at, const std::string& text, bool merge = false) {
+        rig.clock.now = at;
+        rig.w().AddLogEntry(text, merge, 0);
+    }
+};
+
+TEST_F(Export, TheLogIsTimeDashEventPerEntryWithCrLfUnderTheTxtName) {
+    Log({14, 3, 27}, "Sentrel v1.20 build#0125 loaded and waiting.");
+    Log({14, 5, 1}, "Probed by 10.0.0.5; replying with message.", true);
+    Log({14, 6, 9}, "Probed by 10.0.0.5; replying with message.", true);
+    Log({9, 0, 0}, "a|b \"quoted\" r\xC3\xA9sum\xC3\xA9");
+    rig.dialogs.filePaths = {"C:\\out\\log.log"};
+    // Entries logged while the dialog is open are saved too.
+    rig.dialogs.whileFileDialogOpen = [&] { rig.w().AddLogEntry("during", false, 0); };
+
+    rig.w().mLOG_Click();
+
+    const FileDialogRequest& asked = rig.dialogs.fileRequests.at(0);
+    EXPECT_TRUE(asked.save);
+    EXPECT_EQ(asked.title, "Enter filename for log..");
+    EXPECT_EQ(asked.filter, "(*.*) All Files\xC2\xAC*.*");
+    EXPECT_EQ(asked.initialName + asked.initialFolder + asked.defaultExtension, "");
+    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\log.log.txt"),
+              "14:03:27 - Sentrel v1.20 build#0125 loaded and waiting.\r\n"
+              "14:05:01 - Probed by 10.0.0.5; replying with message.\r\n"
+              "09:00:00 - a|b \"quoted\" r\xC3\xA9sum\xC3\xA9\r\n"
+              "09:00:00 - during\r\n");
+    EXPECT_EQ(rig.Status(), "Listening.");
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+}
+
+TEST_F(Export, TheIpListHasHeaderRuleEmptyLineAndTheAddresses) {
+    rig.w().labTitle.SetCaption("Sentrel v1.21");
+    rig.w().state.ipList = {"10.0.0.5", "10.0.0.7"};
+    rig.dialogs.filePaths = {"C:\\out\\iplist"};
+    rig.dialogs.menuChoice = "mIPs";
+    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 10, 10);
+    EXPECT_EQ(rig.dialogs.fileRequests.at(0).title, "Enter filename for IP log..");
+    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\iplist.txt"),
+              std::string("IP list created with Sentrel v1.21 by ") + kHomePageUrl + "\r\n" +
+                  std::string(74, '-') + "\r\n\r\n10.0.0.5\r\n10.0.0.7\r\n");
+    EXPECT_EQ(rig.Status(), "Listening.");
+}
+
+TEST_F(Export, AnEmptyIpListSaysSoWithoutADialogAndAnEmptyLogGivesAnEmptyFile) {
+    rig.w().mIPs_Click();
+    EXPECT_EQ(rig.Status(), "No IPs have yet attempted a connection.");
+    EXPECT_TRUE(rig.dialogs.fileRequests.empty());
+    rig.dialogs.filePaths = {"C:\\out\\empty.txt"};
+    rig.dialogs.menuChoice = "mLOG";
+    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 10, 10);
+    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\empty.txt"), "");
+}
+
+TEST_F(Export, CancelOrDecliningToReplaceAFileThatOnlyTheTxtRuleNamedSaysNotSaved) {
+    rig.w().state.ipList = {"10.0.0.5"};
+    for (const auto export_ : {&WMain::mLOG_Click, &WMain::mIPs_Click}) {
+        rig.w().SetStatusText("Listening.");
+        (rig.w().*export_)();
+        EXPECT_EQ(rig.Status(), "Logging has not been saved.");
+    }
+    rig.textFiles.files["C:\\out\\log.txt"] = "old";
+    rig.dialogs.filePaths = {"C:\\out\\log.txt", "C:\\out\\log", "C:\\out\\log"};
+    rig.dialogs.answerYes = false;
+    for (int i = 0; i < 3; ++i) {
+        rig.w().mLOG_Click();
+        rig.dialogs.answerYes = i > 0;
+    }
+    // The dialog itself asked about the name typed with .txt.
+    EXPECT_EQ(rig.dialogs.questions,
+              (std::vector<ShownMessage>(
+                  2, {"C:\\out\\log.txt already exists.\r\nDo you want to replace it?", kMsgQuestion,
+                      "Enter filename for log.."})));
+    EXPECT_EQ(rig.textFiles.attempts,
+              (std::vector<std::string>{"C:\\out\\log.txt", "C:\\out\\log.txt"}));
+}
+
+TEST_F(Export, AFailedWriteShowsItsOwnBoxAndKeepsWhatWasExported) {
+    Log({14, 3, 27}, "one");
+    rig.w().state.ipList = {"10.0.0.5"};
+    rig.dialogs.filePaths = {"C:\\out\\log.txt", "C:\\out\\ips.txt"};
+    rig.textFiles.failure = "Access denied";
+    rig.w().mLOG_Click();
+    rig.w().mIPs_Click();
+    EXPECT_EQ(rig.dialogs.messages,
+              (std::vector<ShownMessage>{
+                  {"There was an error while saving the logfile: Access denied", kMsgExclamation,
+                   ""},
+                  {"There was an error while saving the IP logfile: Access denied",
+                   kMsgExclamation, ""}}));
+    EXPECT_EQ(rig.Status(), "Listening.");
+    EXPECT_EQ(rig.LogTexts(), std::vector<std::string>{"one"});
+    EXPECT_EQ(rig.w().state.ipList, std::vector<std::string>{"10.0.0.5"});
+}
+
+}  // namespace
+}  // namespace sentrel::test

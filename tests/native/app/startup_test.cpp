@@ -66,15 +66,6 @@ TEST(Startup, CheckBoxValuesAreReadAsRoundedNumbersAndClamped) {
     }
 }
 
-TEST(Startup, AStoredMessageOtherThanTheDesignedOneIsShownAndStoredAgain) {
-    Rig rig;
-    rig.Store("Return Message", "Hello|World");
-    rig.w().Form_Load();
-    EXPECT_EQ(rig.w().txtReturnMessage.Text(), "Hello|World");
-    EXPECT_EQ(rig.settings.writes.at(1),
-              (std::pair<std::string, std::string>{"Return Message", "Hello|World"}));
-}
-
 TEST(Startup, TitleBuildAndFrameColoursComeFromTheVersionRecordUnderTheExecutablesName) {
     Rig rig;
     rig.environment.version = {1, 5, 7};

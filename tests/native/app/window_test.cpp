@@ -94,9 +94,6 @@ TEST(Tabs, AClickBringsThePageWithTheButtonsTagForwardAndPressesOnlyThatButton) 
         }
         EXPECT_EQ(w.tbrMain.ZOrderRequests(), raised + 1);
     }
-    SwitchTab(w.fraContainer, "_nowhere", w.tbrMain, 0);
-    EXPECT_EQ(w.fraContainer.FrontIndex(), kPageLogging);
-    EXPECT_TRUE(w.tbrMain.Button(1).pressed);
 }
 
 TEST(StatusBar, StatusTextGoesToTheGeneralPanelAndAClickShowsAPanelsText) {

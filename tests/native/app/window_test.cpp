@@ -51,6 +51,7 @@ TEST(Window, EveryChangeOfAControlReachesItsHost) {
         [&] { w.SetStatusText("Now"); },
         [&] { w.stbStatus.SetPanelText("_counter", "1 probe"); },
         [&] { w.chkAlwaysOnTop.UserClick(); },
+        [&] { w.chkMinimiseToTray.UserClick(); },  // minimised, the window stays in the taskbar
         [&] { w.wMain.SetWindowState(WindowState::Minimised); },
         [&] { w.wMain.SetCaption("Other"); },
         [&] { w.wMain.Unload(); },

@@ -91,6 +91,13 @@ TEST(CheckBox, SizesItselfToItsCaption) {
         box.SetBounds({210, 555, room, 600});
         EXPECT_EQ(box.GetBounds(), (Bounds{210, 555, width, 195})) << extent.dpi;
     }
+    QelCheckBoxXP box("chk");
+    box.SetTextMeasure([](const std::string&, const Font& font) {
+        return TextExtent{static_cast<int>(font.points) * 10, 13};
+    });
+    box.SetCaption("a");
+    box.SetFont(Font{"Tahoma", 20, false, false});
+    EXPECT_EQ(box.GetBounds().width, 270 + 200 * 15);
 }
 
 // Pictures 2 to 5 are 0, 1, 7 and 6 with a tick; the border is blue but grey when disabled.

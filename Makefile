@@ -8,7 +8,7 @@ WINDOWS_DIR     ?= build/windows
 WINDOWS_X64_DIR ?= build/windows-x64
 JOBS            ?= $(shell nproc)
 
-.PHONY: run test deps native windows windows-x64 test-native test-windows bench screenshots dist format tidy clean
+.PHONY: run test deps native windows windows-x64 test-native test-windows bench screenshots tools dist format tidy clean
 
 deps:
 	@./scripts/install-deps
@@ -49,11 +49,16 @@ bench: windows
 	@./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix $(WINDOWS_DIR)/bench/probe_flood.exe $(BENCH_ARGS)
 	@./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix $(WINDOWS_DIR)/bench/task_scanner_tick.exe
 
+# Developer tools beside the program: the screenshot driver and ui_driver (trying the window by hand).
+tools: windows
+	@cmake --build $(WINDOWS_DIR) -j $(JOBS) --target tools
+
 # The download: dist/Sentrel-<version>.zip and, beside it, its .sha256 for `sha256sum -c`.
 dist: windows
 	@cmake -DBUILD_DIR=$(WINDOWS_DIR) -DDIST_DIR=dist -P cmake/dist.cmake
 
 screenshots: windows
+	@cmake --build $(WINDOWS_DIR) -j $(JOBS) --target screenshot_driver
 	@./scripts/screenshots $(WINDOWS_DIR) docs/screenshots
 
 format:

@@ -129,8 +129,8 @@ void CleanSystem(WMain& w) {
     }
     EndProcessesBehindSigns(w);
 
+    // The rescan below sets the status.
     LogStep(w, "System was cleaned successfully.");
-    w.SetStatusText("System was cleaned successfully.");
     if (w.state.soundEnabled) {
         PlaySoundFile(w.services.sound, w.state.sounds.disinfected);
     }

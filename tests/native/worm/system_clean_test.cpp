@@ -107,10 +107,18 @@ TEST(StartsWormFile, TheProgramOfTheCommandIsAWormFileInAnyCaseWithOrWithoutPath
 }
 
 TEST(CleanSystem, AProcessFoundOnlyByItsSignsIsEndedOnlyAfterTheUserSaysYes) {
-    for (const bool yes : {true, false}) {
+    // {the user's answer, the process can be ended, the clean's line about it}
+    const std::tuple<bool, bool, const char*> cases[] = {
+        {true, true, "     ended tftpd.exe (process 1234)."},
+        {false, true, "     left tftpd.exe (process 1234) running."},
+        {true, false, "     could not end tftpd.exe (process 1234)."}};
+    for (const auto& [yes, endable, line] : cases) {
         CleanRig rig;
         rig.dialogs.answerYes = yes;
         rig.processes.processes = {{1234, "tftpd.exe"}};
+        if (!endable) {
+            rig.processes.unkillable = {1234};
+        }
         rig.sockets.tcp = {{4444, 1234}};
         rig.sockets.udp = {{69, 1234}, {69, 0}};
         rig.w().cmdCleanSystem.UserClick();
@@ -121,12 +129,10 @@ TEST(CleanSystem, AProcessFoundOnlyByItsSignsIsEndedOnlyAfterTheUserSaysYes) {
                        "does.\r\n\r\nIt was found only by what it does, and a legitimate server "
                        "may do the same.\r\n\r\nEnd tftpd.exe (process 1234)?",
                        kMsgQuestion, "Clean System!"}}));
-        EXPECT_EQ(rig.processes.terminated,
-                  yes ? std::vector<std::uint32_t>{1234} : std::vector<std::uint32_t>{});
+        EXPECT_EQ(rig.processes.terminated.size(), yes && endable ? 1U : 0U);
         EXPECT_EQ(rig.processes.exitCodes.count(1), 0U);
         const std::vector<std::string> log = rig.CleanLog();
-        EXPECT_EQ(log.at(7), yes ? "     ended tftpd.exe (process 1234)."
-                                 : "     left tftpd.exe (process 1234) running.");
+        EXPECT_EQ(log.at(7), line);
         EXPECT_EQ(log.at(8),
                   "     cannot end the program behind UDP port 69: its process is not known.");
     }

@@ -179,6 +179,9 @@ TEST(TaskScannerSwitch, OnStoresStartsTheTimerAndInformsBeforeLoggingOffStopsQui
     EXPECT_EQ(rig.LogTexts().back(), "Background task scanner is disabled.");
     EXPECT_EQ(rig.Status(), "Background task scanner is disabled.");
     EXPECT_TRUE(w.labWormRunning.Visible());
+    // Each switch is its own line.
+    w.chkTaskScanner.UserClick();
+    EXPECT_EQ(rig.Count("Background task scanner running."), 2);
 }
 
 TEST(PreventShutdown, StartsTheAbortHiddenAndSaysSoUnlessItCouldNotStart) {

@@ -13,7 +13,13 @@
 
 namespace sentrel::test {
 
+// The constructor and destructor are compiled once, in rig.cpp: a suite's files only call them.
 struct Rig {
+    Rig();
+    ~Rig();
+    Rig(const Rig&) = delete;
+    Rig& operator=(const Rig&) = delete;
+
     FakeSettingsStore settings;
     FakeEnvironment environment;
     FakeDialogs dialogs;
@@ -33,7 +39,7 @@ struct Rig {
     Services services{settings, environment, dialogs, clock,    locale,    socket,
                       launcher, sound,       shell,   tray,     processes, files,
                       registry, textFiles,   sockets, wormMutex};
-    std::unique_ptr<WMain> window = std::make_unique<WMain>(services);
+    std::unique_ptr<WMain> window;
 
     WMain& w() { return *window; }
     // The settings stored for the test's executable name.

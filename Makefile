@@ -64,8 +64,9 @@ screenshots: windows
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
-tidy: native
-	@clang-tidy -p $(NATIVE_DIR) --quiet $$(git ls-files 'src/*.cpp' | grep -v '_win32\.cpp$$')
+tidy: deps
+	@cmake --preset native -B build/tidy -DSENTREL_UNITY=OFF >/dev/null
+	@clang-tidy -p build/tidy --quiet $$(git ls-files 'src/*.cpp' | grep -v '_win32\.cpp$$')
 
 clean:
 	rm -rf build

@@ -94,6 +94,15 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
     return text;
 }
 
+std::string TrimBlanks(const std::string& text) {
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos) {
+        return "";
+    }
+    const auto last = text.find_last_not_of(" \t\r");
+    return text.substr(first, last - first + 1);
+}
+
 std::string ToLowerAscii(std::string text) {
     for (char& c : text) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

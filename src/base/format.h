@@ -25,5 +25,7 @@ int RoundToInt(double value);
 
 std::string ReplaceAll(std::string text, std::string_view from, std::string_view to);
 std::string ToLowerAscii(std::string text);
+// Without leading and trailing blanks, tabs and carriage returns.
+std::string TrimBlanks(const std::string& text);
 
 }  // namespace sentrel

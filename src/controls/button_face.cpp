@@ -37,16 +37,6 @@ constexpr int kW = kFaceCellWidth;
 constexpr int kH = kFaceCellHeight;
 constexpr Colour kRing = Rgb(0, 60, 116);
 constexpr Colour kDisabledRing = Rgb(201, 199, 186);
-constexpr Colour kWhite = Rgb(255, 255, 255);
-
-Colour Blend(Colour from, Colour to, int step, int steps) {
-    if (steps <= 0) {
-        return from;
-    }
-    const auto mix = [&](int a, int b) { return a + (b - a) * step / steps; };
-    return Rgb(mix(RedOf(from), RedOf(to)), mix(GreenOf(from), GreenOf(to)),
-               mix(BlueOf(from), BlueOf(to)));
-}
 
 Colour Darker(Colour c, int by) {
     const auto down = [by](int v) { return v > by ? v - by : 0; };

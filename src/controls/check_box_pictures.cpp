@@ -6,16 +6,9 @@ namespace {
 
 constexpr Colour kBlueBorder = Rgb(28, 81, 128);
 constexpr Colour kGreyBorder = Rgb(202, 200, 187);
-constexpr Colour kWhite = Rgb(255, 255, 255);
 constexpr Colour kTick = Rgb(33, 161, 33);
 constexpr Colour kPressedTick = Rgb(21, 112, 21);
 constexpr Colour kDisabledTick = Rgb(202, 200, 187);
-
-Colour Blend(Colour from, Colour to, int step, int steps) {
-    const auto mix = [&](int a, int b) { return a + (b - a) * step / steps; };
-    return Rgb(mix(RedOf(from), RedOf(to)), mix(GreenOf(from), GreenOf(to)),
-               mix(BlueOf(from), BlueOf(to)));
-}
 
 bool IsTick(int x, int y) {
     // A three-pixel-thick tick: down from (3,5) to (5,7), then up to (9,3).

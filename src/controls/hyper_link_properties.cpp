@@ -4,11 +4,7 @@
 
 namespace sentrel {
 
-namespace {
-
-constexpr Colour kWhite = Rgb(255, 255, 255);
-
-}  // namespace
+namespace {}  // namespace
 
 void HyperLink::InitProperties(const AmbientProperties& /*ambient*/) {
     // The fields only: the label keeps its design caption and colour, which equal these.

@@ -3,20 +3,13 @@
 #include <algorithm>
 #include <sstream>
 
+#include "base/format.h"
+
 namespace sentrel {
 
 namespace {
 
 constexpr const char* kHeader = "; Saved layout: one section per control, \"key = value\" lines.\n";
-
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t\r");
-    if (first == std::string::npos) {
-        return "";
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
-}
 
 bool NeedsQuotes(const std::string& value) {
     if (value.empty()) {
@@ -80,12 +73,12 @@ LayoutDocument ParseLayout(const std::string& text) {
     std::istringstream lines(text);
     std::string line;
     while (std::getline(lines, line)) {
-        const std::string trimmed = Trim(line);
+        const std::string trimmed = TrimBlanks(line);
         if (trimmed.empty() || trimmed.front() == ';') {
             continue;
         }
         if (trimmed.front() == '[' && trimmed.back() == ']') {
-            const std::string name = Trim(trimmed.substr(1, trimmed.size() - 2));
+            const std::string name = TrimBlanks(trimmed.substr(1, trimmed.size() - 2));
             current = FindSection(document, name);
             if (current == nullptr) {
                 document.push_back({name, {}});
@@ -97,9 +90,9 @@ LayoutDocument ParseLayout(const std::string& text) {
         if (current == nullptr || equals == std::string::npos) {
             continue;
         }
-        const std::string key = Trim(trimmed.substr(0, equals));
+        const std::string key = TrimBlanks(trimmed.substr(0, equals));
         if (!key.empty()) {
-            current->bag.Put(key, Unquote(Trim(trimmed.substr(equals + 1))));
+            current->bag.Put(key, Unquote(TrimBlanks(trimmed.substr(equals + 1))));
         }
     }
     return document;

@@ -12,21 +12,12 @@ namespace sentrel {
 
 namespace {
 
-std::string Trim(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return "";
-    }
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
 std::vector<std::string> SplitOnCommas(const std::string& text) {
     std::vector<std::string> parts;
     std::string::size_type start = 0;
     while (true) {
         const auto comma = text.find(',', start);
-        parts.push_back(Trim(text.substr(start, comma - start)));
+        parts.push_back(TrimBlanks(text.substr(start, comma - start)));
         if (comma == std::string::npos) {
             return parts;
         }
@@ -154,7 +145,7 @@ std::string FormatFont(const Font& font) {
 }
 
 std::optional<long> ParseLong(const std::string& text) {
-    const std::string trimmed = Trim(text);
+    const std::string trimmed = TrimBlanks(text);
     if (trimmed.empty()) {
         return std::nullopt;
     }
@@ -179,7 +170,7 @@ std::optional<long> ParseLong(const std::string& text) {
 }
 
 std::optional<bool> ParseBool(const std::string& text) {
-    const std::string lower = ToLowerAscii(Trim(text));
+    const std::string lower = ToLowerAscii(TrimBlanks(text));
     if (lower == "true" || lower == "-1" || lower == "1") {
         return true;
     }

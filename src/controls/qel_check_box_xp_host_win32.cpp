@@ -12,7 +12,7 @@ namespace sentrel {
 
 namespace {
 
-constexpr const wchar_t* kClassName = L"SentrelXpCheckBox";
+constexpr const wchar_t* kCheckBoxClass = L"SentrelXpCheckBox";
 
 void DrawPicture(HDC dc, int index, int x, int y) {
     const CheckBoxPixels pixels = CheckBoxPicture(index);
@@ -36,7 +36,7 @@ void DrawPicture(HDC dc, int index, int x, int y) {
 
 QelCheckBoxXPHost::QelCheckBoxXPHost(QelCheckBoxXP& model, const HostContext& context)
     : XpHostBase(model, context), box_(model), pointer_(nullptr) {
-    CreateOwnWindow(kClassName, CS_DBLCLKS, nullptr,
+    CreateOwnWindow(kCheckBoxClass, CS_DBLCLKS, nullptr,
                     WS_TABSTOP | WS_CLIPSIBLINGS | (model.Visible() ? WS_VISIBLE : 0), 0);
     pointer_ = WindowPointerSource(Window());
     box_.SetPointerSource(&pointer_);

@@ -10,7 +10,7 @@ namespace sentrel {
 
 namespace {
 
-constexpr const wchar_t* kClassName = L"SentrelXpTextBox";
+constexpr const wchar_t* kTextBoxClass = L"SentrelXpTextBox";
 constexpr UINT_PTR kSubclassId = 1;
 
 DWORD AlignmentStyle(Alignment alignment) {
@@ -49,7 +49,7 @@ int PenStyleOf(long borderStyle) {
 QelTextBoxXPHost::QelTextBoxXPHost(QelTextBoxXP& model, const HostContext& context)
     : XpHostBase(model, context), box_(model) {
     // The edit box inside takes part in the window's Tab order.
-    CreateOwnWindow(kClassName, 0, nullptr,
+    CreateOwnWindow(kTextBoxClass, 0, nullptr,
                     WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (model.Visible() ? WS_VISIBLE : 0),
                     WS_EX_CONTROLPARENT);
     const Bounds inner = box_.InnerBox();

@@ -6,8 +6,6 @@ namespace sentrel {
 
 namespace {
 
-constexpr Colour kWhite = Rgb(255, 255, 255);
-
 Alignment AlignmentOf(long value) {
     switch (value) {
         case 1:

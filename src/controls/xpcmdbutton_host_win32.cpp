@@ -10,7 +10,7 @@ namespace sentrel {
 
 namespace {
 
-constexpr const wchar_t* kClassName = L"SentrelXpButton";
+constexpr const wchar_t* kButtonClass = L"SentrelXpButton";
 constexpr int kPictureSize = 16;
 
 BITMAPINFO TopDown32(int width, int height) {
@@ -77,7 +77,7 @@ std::vector<Colour> FaceStrip::Pixels() const {
 
 XpCmdButtonHost::XpCmdButtonHost(xpcmdbutton& model, const HostContext& context)
     : XpHostBase(model, context), button_(model), pointer_(nullptr), strip_(Instance()) {
-    CreateOwnWindow(kClassName, 0, nullptr,
+    CreateOwnWindow(kButtonClass, 0, nullptr,
                     WS_TABSTOP | WS_CLIPSIBLINGS | (model.Visible() ? WS_VISIBLE : 0), 0);
     pointer_ = WindowPointerSource(Window());
     button_.SetPointerSource(&pointer_);

@@ -14,20 +14,9 @@ namespace sentrel {
 namespace {
 
 constexpr UINT kMsgLaunchesEnded = WM_APP + 1;
-constexpr wchar_t kWindowClass[] = L"SentrelLauncher";
+constexpr wchar_t kLauncherClass[] = L"SentrelLauncher";
 // One wait covers the wake-up event and every program still running.
 constexpr std::size_t kMaxRunning = MAXIMUM_WAIT_OBJECTS - 1;
-
-struct Job {
-    unsigned id = 0;
-    std::wstring application;
-    std::wstring commandLine;
-};
-
-struct Finished {
-    unsigned id = 0;
-    LaunchOutcome outcome;
-};
 
 class ScopedLock {
 public:
@@ -45,6 +34,16 @@ private:
 }  // namespace
 
 struct LauncherShared {
+    struct Job {
+        unsigned id = 0;
+        std::wstring application;
+        std::wstring commandLine;
+    };
+    struct Finished {
+        unsigned id = 0;
+        LaunchOutcome outcome;
+    };
+
     explicit LauncherShared(HWND notifyWindow) : window(notifyWindow) {
         InitializeCriticalSection(&lock);
     }
@@ -57,7 +56,7 @@ struct LauncherShared {
     const UniqueHandle wake{CreateEventW(nullptr, FALSE, FALSE, nullptr)};
     // Guarded by lock:
     std::deque<Job> queued;
-    std::vector<Finished> finished;
+    std::vector<LauncherShared::Finished> finished;
     bool posted = false;    // a message announcing `finished` is on its way to the window
     bool stopping = false;  // the launcher is gone: start nothing more, report nothing more
     LONG owners = 2;        // the launcher and its thread
@@ -87,7 +86,7 @@ void Report(LauncherShared& shared, unsigned id, LaunchOutcome outcome) {
     }
 }
 
-bool TakeJob(LauncherShared& shared, Job& job) {
+bool TakeJob(LauncherShared& shared, LauncherShared::Job& job) {
     ScopedLock lock(shared.lock);
     if (shared.stopping || shared.queued.empty()) {
         return false;
@@ -102,7 +101,7 @@ struct Running {
     UniqueHandle process;
 };
 
-void Start(LauncherShared& shared, Job& job, std::vector<Running>& running) {
+void Start(LauncherShared& shared, LauncherShared::Job& job, std::vector<Running>& running) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     startup.dwFlags = STARTF_USESHOWWINDOW;
@@ -146,7 +145,7 @@ void RunLaunches(LauncherShared& shared) {
     DWORD rest = 0;
     for (;;) {
         const DWORD resting = GetTickCount() - restFrom;
-        Job job;
+        LauncherShared::Job job;
         if (resting >= rest && running.size() < kMaxRunning && TakeJob(shared, job)) {
             restFrom = GetTickCount();
             Start(shared, job, running);
@@ -180,8 +179,8 @@ DWORD WINAPI LauncherThread(void* parameter) {
 
 HiddenLauncher::HiddenLauncher() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
-    RegisterWindowClass(instance, kWindowClass, &WindowProcFor<HiddenLauncher>);
-    window_.Reset(CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    RegisterWindowClass(instance, kLauncherClass, &WindowProcFor<HiddenLauncher>);
+    window_.Reset(CreateWindowExW(0, kLauncherClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   instance, this));
     if (!window_) {
         throw std::runtime_error("The launcher's window could not be made: " +
@@ -231,13 +230,13 @@ LRESULT HiddenLauncher::HandleMessage(HWND window, UINT message, WPARAM wParam, 
 }
 
 void HiddenLauncher::DeliverOutcomes() {
-    std::vector<Finished> finished;
+    std::vector<LauncherShared::Finished> finished;
     {
         ScopedLock lock(shared_->lock);
         finished.swap(shared_->finished);
         shared_->posted = false;
     }
-    for (Finished& job : finished) {
+    for (LauncherShared::Finished& job : finished) {
         const auto found = waiting_.find(job.id);
         if (found == waiting_.end()) {
             continue;

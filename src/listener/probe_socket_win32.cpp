@@ -12,14 +12,14 @@ namespace {
 // for a closed listener is told apart even when the new one got the same handle value.
 constexpr UINT kMsgSocketNotifyFirst = WM_APP + 1;
 constexpr UINT kSocketNotifyMessages = 64;
-constexpr wchar_t kWindowClass[] = L"SentrelProbeSocket";
+constexpr wchar_t kProbeSocketClass[] = L"SentrelProbeSocket";
 
 void RegisterWindowClass(WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.lpszClassName = kWindowClass;
+    windowClass.lpszClassName = kProbeSocketClass;
     if (RegisterClassExW(&windowClass) == 0 && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) {
         throw std::runtime_error("The socket's window class could not be registered: " +
                                  SystemErrorDescription(GetLastError()));
@@ -35,7 +35,7 @@ void RegisterWindowClass(WNDPROC procedure) {
 
 WinsockProbeSocket::WinsockProbeSocket() {
     RegisterWindowClass(&WindowProc);
-    window_.Reset(CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+    window_.Reset(CreateWindowExW(0, kProbeSocketClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                                   GetModuleHandleW(nullptr), this));
     if (!window_) {
         throw std::runtime_error("The socket's window could not be made: " +

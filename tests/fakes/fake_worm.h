@@ -61,7 +61,6 @@ public:
     }
     bool FolderExists(const std::string& path) override { return folders.count(Key(path)) != 0; }
     FileResult SetNormalAttributes(const std::string& path) override {
-        operations.push_back("attributes " + path);
         if (auto failure = attributeFailures.find(Key(path)); failure != attributeFailures.end()) {
             return failure->second;
         }
@@ -73,7 +72,6 @@ public:
         return {};
     }
     FileResult RemoveFile(const std::string& path) override {
-        operations.push_back("delete " + path);
         if (auto failure = removeFailures.find(Key(path)); failure != removeFailures.end()) {
             return failure->second;
         }
@@ -104,7 +102,6 @@ public:
     std::set<std::string> folders;          // lower-cased
     std::map<std::string, FileResult> attributeFailures;
     std::map<std::string, FileResult> removeFailures;
-    std::vector<std::string> operations;  // "attributes <path>" / "delete <path>", in order
 
 private:
     static std::string Key(const std::string& path) { return ToLowerAscii(path); }

@@ -96,18 +96,6 @@ TEST(Probe, IsCountedLoggedListedAnsweredAndKeepsTheListener) {
     EXPECT_EQ(rig.w().state.ipList.size(), 2U);
 }
 
-TEST(Probe, CounterGroupsWithTheSystemsSeparator) {
-    const std::tuple<std::int64_t, const char*, const char*> cases[] = {
-        {998, ",", "999 probes"}, {999, ",", "1,000 probes"}, {1233, ".", "1.234 probes"}};
-    for (const auto& [before, separator, shown] : cases) {
-        StartedRig rig;
-        rig.locale.thousands = separator;
-        rig.w().state.probeCount = before;
-        rig.socket.Connect("10.0.0.5");
-        EXPECT_EQ(rig.Counter(), shown);
-    }
-}
-
 TEST(Probe, ANewPortTakesEffectAtTheNextProbeAndAFailedRestartIsOverwritten) {
     StartedRig rig;
     rig.w().txtSocketPort.UserChangedText("10001");

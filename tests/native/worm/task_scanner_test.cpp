@@ -204,20 +204,6 @@ std::vector<std::string> AfterBanner(const Rig& rig) {
     return {all.begin() + 1, all.end()};
 }
 
-TEST(WormStartup, ByDefaultTheScannerRunsAndAnInfectedScanShowsTheDetectPageWithoutSound) {
-    WormRig rig;
-    rig.Infect("teekids.exe");
-    rig.w().Form_Load();
-    const std::vector<std::string> expected{"Background msblast worm scanner running.",
-                                            "System was scanned, and  + W32.Blaster.Worm.C found!",
-                                            "System scan performed."};
-    EXPECT_EQ(AfterBanner(rig), expected);
-    EXPECT_TRUE(rig.w().tmrMSBlastScan.Enabled());
-    EXPECT_EQ(rig.w().chkScanAtStartup.Value(), 1);
-    EXPECT_EQ(rig.w().fraContainer[rig.w().fraContainer.FrontIndex()].Tag(), "_detect");
-    EXPECT_TRUE(rig.Played().empty());
-}
-
 TEST(WormStartup, WithScannerAndScanOffTheImmediateCheckStillRuns) {
     WormRig rig;
     rig.Store("Task Scanner", "0");

@@ -113,17 +113,6 @@ TEST(Probe, ANewPortTakesEffectAtTheNextProbeAndAFailedRestartIsOverwritten) {
     EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.0.5; return message sent.");
 }
 
-TEST(Probe, TrayTipFollowsTheCountOnlyWhileMinimised) {
-    StartedRig rig;
-    rig.socket.Connect("10.0.0.5");
-    EXPECT_TRUE(rig.tray.calls.empty());
-    rig.w().wMain.SetWindowState(WindowState::Minimised);
-    rig.socket.Connect("10.0.0.5");
-    ASSERT_EQ(rig.tray.calls.size(), 2U);  // the add, then the modify
-    EXPECT_EQ(rig.tray.calls[1].first, TrayMessage::Modify);
-    EXPECT_EQ(std::u16string(rig.tray.calls[1].second.szTip.data()), u"Sentrel v1.20 - [2 probes]");
-}
-
 TEST(Probe, SocketErrorLogsOneLineAndDoesNotRestart) {
     StartedRig rig;
     rig.socket.listening = false;

@@ -11,19 +11,23 @@ const ListCell& HitCount(Rig& rig, std::size_t i) {
     return rig.w().lvwLog.Item(i).subItems.at(1);
 }
 
-TEST(EventLog, AnEntryHasTimeTextHitCountTipsIconAndTag) {
+TEST(EventLog, AnEntryHasTimeTextHitCountTipsIconTagAndItsColourInEveryCellFromOneOn) {
     Rig rig;
-    rig.w().AddLogEntry("Something happened.", false, 0);
+    rig.w().AddLogEntry("Something happened.", false, -5);
+    rig.w().AddLogEntry("Red.", false, 255);
     const ListItem& item = rig.w().lvwLog.Item(0);
-    EXPECT_EQ(item.cell.text, "14:03:27");
-    EXPECT_EQ(item.cell.toolTip, "Time of the event..");
-    EXPECT_EQ(item.smallIcon, "_info");
-    EXPECT_EQ(item.subItems.at(0).text, "Something happened.");
-    EXPECT_EQ(item.subItems.at(0).toolTip, "Something happened.");
-    EXPECT_EQ(item.subItems.at(1).text, "-");
-    EXPECT_EQ(item.subItems.at(1).toolTip, "[this column does not apply to this event]");
-    EXPECT_EQ(item.tag, "Something happened.");
+    EXPECT_EQ(std::tie(item.cell.text, item.cell.toolTip, item.smallIcon, item.tag),
+              std::tuple("14:03:27", "Time of the event..", "_info", "Something happened."));
+    EXPECT_EQ(std::tie(item.subItems.at(0).text, item.subItems.at(0).toolTip),
+              std::tuple("Something happened.", "Something happened."));
+    EXPECT_EQ(std::tie(item.subItems.at(1).text, item.subItems.at(1).toolTip),
+              std::tuple("-", "[this column does not apply to this event]"));
     EXPECT_FALSE(item.cell.foreColour.has_value());
+    const ListItem& red = rig.w().lvwLog.Item(1);
+    for (const std::optional<Colour>& colour :
+         {red.cell.foreColour, red.subItems.at(0).foreColour, red.subItems.at(1).foreColour}) {
+        EXPECT_EQ(colour, Rgb(255, 0, 0));
+    }
 }
 
 TEST(EventLog, MergingKeepsTimeAndPlaceAndCountsHitsAndOnlyNewEntriesAreScrolledIntoView) {
@@ -41,28 +45,13 @@ TEST(EventLog, MergingKeepsTimeAndPlaceAndCountsHitsAndOnlyNewEntriesAreScrolled
     EXPECT_EQ(HitCount(rig, 0).toolTip, "Total connection attempts from this IP..");
     EXPECT_EQ(HitCount(rig, 1).text, "-");
     EXPECT_EQ(scrolled, 2);
+    // A merge recolours the entry it found.
+    rig.w().AddLogEntry("Probed by 10.0.0.5; replying with message.", true, 255);
+    EXPECT_EQ(rig.w().lvwLog.Item(0).cell.foreColour, Rgb(255, 0, 0));
     // Duplicates without merging add lines.
     rig.w().AddLogEntry("Other event.", false, 0);
     EXPECT_EQ(rig.w().lvwLog.Count(), 3U);
     EXPECT_EQ(HitCount(rig, 2).text, "-");
-}
-
-TEST(EventLog, ColourAppliesToEveryCellOnlyWhenAtLeastOne) {
-    Rig rig;
-    rig.w().AddLogEntry("Default.", false, 0);
-    rig.w().AddLogEntry("Negative.", false, -5);
-    rig.w().AddLogEntry("Red.", false, 255);
-    for (std::size_t i : {0U, 1U}) {
-        EXPECT_FALSE(rig.w().lvwLog.Item(i).cell.foreColour.has_value());
-    }
-    const ListItem& red = rig.w().lvwLog.Item(2);
-    EXPECT_EQ(red.cell.foreColour, Rgb(255, 0, 0));
-    EXPECT_EQ(red.subItems.at(0).foreColour, Rgb(255, 0, 0));
-    EXPECT_EQ(red.subItems.at(1).foreColour, Rgb(255, 0, 0));
-    // A merge recolours the entry it found.
-    rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, 0);
-    rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, kLogProbeColour);
-    EXPECT_EQ(rig.w().lvwLog.Item(3).cell.foreColour, kLogProbeColour);
 }
 
 TEST(EventLog, ClearLogLeavesTheBannerAndForgetsMerges) {

@@ -118,13 +118,12 @@ TEST(ScanSystem, OnlyNormalFilesCountInAnyCaseAndSysWow64WhereItExists) {
 }
 
 TEST(ScanSystem, SoundsInfectedWhateverTheArgumentAllClearOnlyWhenAskedNoneWhenOff) {
-    // {sounds on, infected, all-clear argument, sound played}
-    const std::tuple<bool, bool, bool, const char*> cases[] = {
-        {true, true, false, "Infected.wav"},
-        {true, false, true, "NotInfected.wav"},
-        {true, false, false, nullptr},
-        {false, true, true, nullptr},
-        {false, false, true, nullptr}};
+    // {sounds on, infected, all-clear argument, sounds played}
+    const std::tuple<bool, bool, bool, std::vector<std::string>> cases[] = {
+        {true, true, false, {"Infected.wav"}},
+        {true, false, true, {"NotInfected.wav"}},
+        {true, false, false, {}},
+        {false, true, true, {}}};
     for (const auto& [on, infected, allClear, played] : cases) {
         WormRig rig;
         rig.state().soundEnabled = on;
@@ -132,9 +131,7 @@ TEST(ScanSystem, SoundsInfectedWhateverTheArgumentAllClearOnlyWhenAskedNoneWhenO
             rig.Infect("msblast.exe");
         }
         ScanSystem(rig.w(), allClear);
-        const std::vector<std::string> expected =
-            played ? std::vector<std::string>{played} : std::vector<std::string>{};
-        EXPECT_EQ(rig.Played(), expected) << on << infected << allClear;
+        EXPECT_EQ(rig.Played(), played) << on << infected << allClear;
     }
     // The rescan button asks for the all-clear sound.
     WormRig rig;

@@ -1,4 +1,4 @@
-// The common file dialog and the message box, run modal and answered by a scripted user.
+// The common file dialog, run modal and answered by a scripted user.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -73,15 +73,6 @@ TEST_F(ModalBoxes, TheSaveDialogGivesTheTypedPathAndKeepsTheCurrentFolder) {
     wchar_t after[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, after);
     EXPECT_STREQ(after, before);
-}
-
-TEST_F(ModalBoxes, TheMessageBoxReportsTheAnswer) {
-    bool yes = false;
-    {
-        ScriptedUser user(L"Sentrel question", [](HWND box) { Press(box, IDYES); });
-        yes = dialogs.AskYesNo("Clean now?", "Sentrel question");
-    }
-    EXPECT_TRUE(yes);
 }
 
 }  // namespace

@@ -1,16 +1,193 @@
 // The worm's files, Run values and processes against the test prefix's real system, found and
 // removed through the window and by sentrel.exe run from a script.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <algorithm>
+#include <memory>
+#include <optional>
+#include <string>
 
+#include "base/handles_win32.h"
+#include "base/system_folder_win32.h"
+#include "fakes/rig.h"
 #include "wine/support/message_pump.h"
+#include "wine/support/temp_folder.h"
+#include "worm/file_system_win32.h"
 #include "worm/process_scanner.h"
+#include "worm/process_table_win32.h"
+#include "worm/registry_win32.h"
+#include "worm/socket_table_win32.h"
+#include "worm/worm_mutex_win32.h"
 #include "worm/worm_signs.h"
-#include "worm_rig.h"
 
 namespace sentrel::test {
 namespace {
+
+struct Win32WormRig : Rig {
+    Win32ProcessTable realProcesses;
+    Win32FileSystem realFiles;
+    Win32Registry realRegistry;
+    Win32SocketTable realSockets;
+    Win32WormMutex realMutex;
+    Services real{settings,     environment, dialogs,     clock,    locale,        socket,
+                  launcher,     sound,       shell,       tray,     realProcesses, realFiles,
+                  realRegistry, textFiles,   realSockets, realMutex};
+
+    Win32WormRig() { window = std::make_unique<WMain>(real); }
+    // The window goes before the services it uses.
+    ~Win32WormRig() { window.reset(); }
+};
+
+// The Windows directory's subfolder, e.g. L"System32", as a full path with a trailing backslash.
+inline std::wstring SystemSubfolder(const wchar_t* name) {
+    wchar_t windows[MAX_PATH] = {};
+    const UINT length = GetWindowsDirectoryW(windows, MAX_PATH);
+    return std::wstring(windows, length) + L"\\" + name + L"\\";
+}
+
+// The real System32: for this 32-bit program on 64-bit Windows it is reached as Sysnative, not
+// as System32 (which is SysWOW64).
+inline std::wstring RealSystem32() {
+    return SystemSubfolder(RunsUnderWow64() ? L"Sysnative" : L"System32");
+}
+
+// The folder of the running test, with a trailing backslash.
+inline std::wstring OwnFolder() {
+    wchar_t path[MAX_PATH] = {};
+    const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+    return self.substr(0, self.find_last_of(L'\\') + 1);
+}
+
+inline bool PathExists(const std::wstring& path) {
+    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+// A file created for one test; whatever is left of it is removed at the end.
+class TestFile {
+public:
+    explicit TestFile(std::wstring path, DWORD attributes = FILE_ATTRIBUTE_NORMAL)
+        : path_(std::move(path)) {
+        // Never takes over a file that was there before the test.
+        created = UniqueHandle(CreateFileW(path_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                           attributes, nullptr))
+                      .Valid();
+    }
+    ~TestFile() {
+        if (created && Exists()) {
+            SetFileAttributesW(path_.c_str(), FILE_ATTRIBUTE_NORMAL);
+            DeleteFileW(path_.c_str());
+        }
+    }
+    TestFile(const TestFile&) = delete;
+    TestFile& operator=(const TestFile&) = delete;
+    bool Exists() const { return PathExists(path_); }
+    bool created = false;
+
+private:
+    std::wstring path_;
+};
+
+// A started program; ended at the end of the test if it still runs.
+class StartedProcess {
+public:
+    // With output set, the program's standard output goes to that file.
+    explicit StartedProcess(const std::wstring& exe, const std::wstring& arguments = L"",
+                            HANDLE output = nullptr) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        startup.dwFlags = output != nullptr ? STARTF_USESTDHANDLES : 0;
+        startup.hStdOutput = output;
+        startup.hStdError = output;
+        PROCESS_INFORMATION info{};
+        std::wstring commandLine = L"\"" + exe + L"\" " + arguments;
+        if (CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, output != nullptr,
+                           DETACHED_PROCESS, nullptr, nullptr, &startup, &info)) {
+            process_.Reset(info.hProcess);
+            id_ = info.dwProcessId;
+            UniqueHandle thread(info.hThread);
+        }
+    }
+    ~StartedProcess() {
+        if (!EndsWithin(0)) {
+            TerminateProcess(process_.Get(), 1);
+            EndsWithin(5000);
+        }
+    }
+    StartedProcess(const StartedProcess&) = delete;
+    StartedProcess& operator=(const StartedProcess&) = delete;
+
+    DWORD Id() const { return id_; }
+    bool EndsWithin(DWORD ms) const {
+        return process_ && WaitForSingleObject(process_.Get(), ms) == WAIT_OBJECT_0;
+    }
+    // The exit code once ended.
+    std::optional<DWORD> ExitCode() const {
+        DWORD code = 0;
+        return EndsWithin(0) && GetExitCodeProcess(process_.Get(), &code) ? std::optional(code)
+                                                                          : std::nullopt;
+    }
+
+private:
+    UniqueHandle process_;
+    DWORD id_ = 0;
+};
+
+// A copy of the stand-in (tests/wine/programs/worm_standin.cpp) under another name, started.
+class StandIn {
+public:
+    explicit StandIn(const char* name, const wchar_t* arguments = L"")
+        : path_(Utf8ToWide(folder_.File(name))),
+          copied_(CopyFileW((OwnFolder() + L"worm_standin.exe").c_str(), path_.c_str(), FALSE)),
+          process_(path_, arguments) {}
+    bool Started() const { return copied_ && process_.Id() != 0; }
+    StartedProcess& Process() { return process_; }
+
+private:
+    TempFolder folder_;
+    std::wstring path_;
+    bool copied_;
+    StartedProcess process_;
+};
+
+constexpr const wchar_t* kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+inline bool RunValuePresent(REGSAM view, const std::wstring& name) {
+    UniqueHkey key;
+    return RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE | view, key.Put()) ==
+               ERROR_SUCCESS &&
+           RegQueryValueExW(key.Get(), name.c_str(), nullptr, nullptr, nullptr, nullptr) ==
+               ERROR_SUCCESS;
+}
+
+// A string value under the machine's Run key in one view, removed at the end.
+class TestRunValue {
+public:
+    TestRunValue(REGSAM view, std::wstring name, const std::wstring& data)
+        : view_(view), name_(std::move(name)) {
+        UniqueHkey key;
+        written = RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_SET_VALUE | view,
+                                  nullptr, key.Put(), nullptr) == ERROR_SUCCESS &&
+                  RegSetValueExW(key.Get(), name_.c_str(), 0, REG_SZ,
+                                 reinterpret_cast<const BYTE*>(data.c_str()),
+                                 static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t))) ==
+                      ERROR_SUCCESS;
+    }
+    ~TestRunValue() {
+        UniqueHkey key;
+        if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_SET_VALUE | view_, key.Put()) ==
+            ERROR_SUCCESS) {
+            RegDeleteValueW(key.Get(), name_.c_str());
+        }
+    }
+    TestRunValue(const TestRunValue&) = delete;
+    TestRunValue& operator=(const TestRunValue&) = delete;
+    bool written = false;
+
+private:
+    REGSAM view_;
+    std::wstring name_;
+};
 
 TEST(Win32Worm, FilesInTheRealSystemFoldersAndRunValuesInBothViewsAreFoundAndCleaned) {
     TestFile msblast(RealSystem32() + L"msblast.exe", FILE_ATTRIBUTE_READONLY);

@@ -93,15 +93,6 @@ TEST(ButtonFace, AtTheCellsOwnSizeEveryNineSlicePieceIsCopiedInPlace) {
     }
 }
 
-TEST(ButtonFace, CaptionIsCentredOnePixelRightAndAPictureSitsLeftOfIt) {
-    EXPECT_EQ(ButtonCaptionPosition(64, 22, {22, 13}), (Point{22, 4}));
-    const Point caption = ButtonCaptionPosition(64, 22, {22, 13}, 16);
-    EXPECT_EQ(caption, (Point{32, 4}));
-    EXPECT_EQ(ButtonPicturePosition(caption, 16), (Point{13, 2}));
-    EXPECT_EQ(ButtonCaptionPosition(64, 22, {0, 13}, 16, true), (Point{46, 4}));
-}
-
-// The program's bitmap is made from the same theme colours, in 256 colours, by the asset script.
 TEST(ButtonFace, TheRenderedStripIsTheShippedBitmapToWithinItsPalette) {
     std::ifstream file(std::string(SENTREL_SOURCE_DIR) + "/res/xpbutton.bmp", std::ios::binary);
     const std::vector<unsigned char> bmp{std::istreambuf_iterator<char>(file), {}};

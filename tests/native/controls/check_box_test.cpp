@@ -111,14 +111,6 @@ TEST(CheckBoxPictures, TicksBordersAndGradientsFollowTheLooks) {
             << withTick;
         EXPECT_EQ(CheckBoxPixel(a, 12, 12), withTick == 5 ? Rgb(202, 200, 187) : Rgb(28, 81, 128));
     }
-    // {picture, x, y, colour}
-    const std::tuple<int, int, int, Colour> pixels[] = {
-        {2, 5, 8, Rgb(33, 161, 33)},    {1, 1, 1, Rgb(255, 240, 207)},
-        {1, 11, 11, Rgb(248, 179, 48)}, {0, 11, 11, Rgb(255, 255, 255)},
-        {7, 1, 1, Rgb(176, 176, 167)},  {6, 1, 1, Rgb(255, 255, 255)}};
-    for (const auto& [picture, x, y, colour] : pixels) {
-        EXPECT_EQ(CheckBoxPixel(CheckBoxPicture(picture), x, y), colour) << picture;
-    }
 }
 
 }  // namespace

@@ -178,15 +178,6 @@ TEST(CleanSystem, EachFailureShowsItsBoxAndNothingAfterIt) {
     }
 }
 
-TEST(CleanSystem, AFailedAttributeChangeEndsTheCleanBeforeItsLogLine) {
-    CleanRig rig;
-    rig.files.FailAttributes(System32("msblast.exe"),
-                             {FileError::AccessDenied, "Access is denied"});
-    rig.w().cmdCleanSystem.UserClick();
-    EXPECT_EQ(rig.CleanLog().back(), "     removing Read Only flag on file(s)..");
-    EXPECT_EQ(rig.dialogs.messages.at(0).prompt, kAccessBox);
-}
-
 TEST(ProcessNameMatches, TheNameCutAtItsFirstNulEndsWithTheWholeTargetWithoutRegardToCase) {
     const std::tuple<std::string, std::string, bool> cases[] = {
         {"msblast.exe", "MsBlast.Exe", true},

@@ -1,10 +1,20 @@
-// The main window's real child windows: each mirrors its model and turns input into its events.
+// The main window's real child windows, tray icon and resources: each mirrors its model and
+// turns input into its events.
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <optional>
 #include <vector>
 
+#include "app/app_environment_win32.h"
+#include "app/main_saved_layout_win32.h"
+#include "base/format.h"
+#include "base/handles_win32.h"
+#include "base/text_win32.h"
 #include "live_window.h"
+#include "shell/tray.h"
+#include "shell/tray_icon_win32.h"
+#include "ui/gdi_win32.h"
 
 namespace sentrel::test {
 namespace {
@@ -148,6 +158,55 @@ TEST(XpControls, AnotherWindowTakingTheMouseMidPressEndsThePress) {
         SendMessageW(pressed, WM_LBUTTONUP, 0, MAKELPARAM(6, 6));
     }
     EXPECT_EQ(clicks, 0);
+}
+
+// Keeps the shell's answers.
+class RecordingTray : public ShellTrayIcon {
+public:
+    using ShellTrayIcon::ShellTrayIcon;
+    bool Notify(TrayMessage message, const TrayIconData& data) override {
+        results.push_back(ShellTrayIcon::Notify(message, data));
+        return results.back();
+    }
+    std::vector<bool> results;
+};
+
+TEST(ShellTrayIcon, TheTrayHostAcceptsAddModifyAndDelete) {
+    const UniqueWindow owner(CreateWindowExW(0, L"STATIC", L"tray owner", WS_OVERLAPPEDWINDOW, 0, 0,
+                                             100, 100, nullptr, nullptr, GetModuleHandleW(nullptr),
+                                             nullptr));
+    ASSERT_TRUE(owner);
+    RecordingTray tray(owner.Get(), LoadIconW(nullptr, IDI_APPLICATION));
+    TrayIconData record;
+    Image picture{"imgSystray"};
+    AddTrayIcon(tray, record, picture, "Sentrel v1.20 - [0 probes]");
+    ModifyTrayIcon(tray, record, nullptr, "Sentrel v1.20 - [1 probes]");
+    RemoveTrayIcon(tray, record, picture);
+    EXPECT_EQ(tray.results, (std::vector<bool>{true, true, true}));
+}
+
+TEST(Resources, VersionManifestLayoutIconsAndPicturesLoad) {
+    const VersionRecord version = Win32AppEnvironment().Version();
+    EXPECT_EQ(version.major, 1);
+    EXPECT_EQ(version.minor, 20);
+    EXPECT_EQ(version.revision, 125);
+
+    // The manifest asks for common controls 6, which the loader takes from the side-by-side store.
+    wchar_t comctl[MAX_PATH] = {};
+    GetModuleFileNameW(GetModuleHandleW(L"comctl32.dll"), comctl, MAX_PATH);
+    EXPECT_NE(ToLowerAscii(WideToUtf8(comctl)).find("microsoft.windows.common-controls_"),
+              std::string::npos)
+        << WideToUtf8(comctl);
+    EXPECT_FALSE(LoadMainLayoutResource(GetModuleHandleW(nullptr)).empty());
+
+    // Icons at the sizes the window asks for them, and the bitmaps.
+    const std::pair<const char*, int> pictures[] = {
+        {"SENTREL", 48},     {"ABOUT", 48},  {"SYSTRAY", 16},       {"INFO", 16},
+        {"EXCLAMATION", 16}, {"APP", 32},    {"SCAN_INFECTED", 32}, {"SCAN_CLEAN", 32},
+        {"DONATE", 0},       {"XPBUTTON", 0}};
+    for (const auto& [name, size] : pictures) {
+        EXPECT_FALSE(LoadPicture(GetModuleHandleW(nullptr), name, size).Empty()) << name;
+    }
 }
 
 }  // namespace

@@ -1,0 +1,150 @@
+// The registry's settings, the saved files and the file dialog, on the real system.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <dlgs.h>
+#include <functional>
+#include <sddl.h>
+
+#include "app/settings.h"
+#include "app/settings_store_win32.h"
+#include "base/handles_win32.h"
+#include "base/text_win32.h"
+#include "fakes/rig.h"
+#include "log/text_file_writer_win32.h"
+#include "ui/dialogs_win32.h"
+#include "wine/support/message_pump.h"
+#include "wine/support/temp_folder.h"
+#include "wine/support/worker_thread.h"
+
+namespace sentrel::test {
+namespace {
+
+void RemoveApplication(const std::string& application) {
+    const std::wstring path = L"Software\\VB and VBA Program Settings\\" + Utf8ToWide(application);
+    RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str());
+    RegDeleteKeyW(HKEY_CURRENT_USER, path.c_str());
+}
+
+// Leaves a key readable only, as a policy may; it can still be deleted.
+void DenyWriting(const std::wstring& path) {
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    HKEY key = nullptr;
+    ASSERT_TRUE(ConvertStringSecurityDescriptorToSecurityDescriptorW(
+        L"D:P(A;;0x30019;;;WD)", SDDL_REVISION_1, &descriptor, nullptr));
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, WRITE_DAC, &key), ERROR_SUCCESS);
+    EXPECT_EQ(RegSetKeySecurity(key, DACL_SECURITY_INFORMATION, descriptor), ERROR_SUCCESS);
+    RegCloseKey(key);
+    LocalFree(descriptor);
+}
+
+TEST(RegistrySettings, ValuesRoundTripAndAKeyThatRefusesWritesStillReadsAndSaysSo) {
+    Rig rig;
+    rig.environment.exeName = "sentrel-test-" + std::to_string(GetCurrentProcessId());
+    RegistrySettingsStore store;
+    EXPECT_TRUE(SaveSetting(store, rig.environment, "Play SFX", "0").stored);
+
+    DenyWriting(RegistrySettingsStore::KeyPath(rig.environment.exeName, "Settings"));
+    RegistrySettingsStore locked;
+    Services services{locked,       rig.environment, rig.dialogs,   rig.clock,
+                      rig.locale,   rig.socket,      rig.launcher,  rig.sound,
+                      rig.shell,    rig.tray,        rig.processes, rig.files,
+                      rig.registry, rig.textFiles,   rig.sockets,   rig.wormMutex};
+    WMain window(services);
+    window.Form_Load();
+    EXPECT_EQ(window.chkPlaySFX.Value(), 0);
+    window.chkAlwaysOnTop.UserClick();
+    EXPECT_TRUE(window.state.settingsFailureLogged);
+    RemoveApplication(rig.environment.exeName);
+}
+
+TEST(SaveLog, WritesTheAnsiCodePageAndReplacesAFileHeldOpenByAViewer) {
+    TempFolder folder;
+    Rig rig;
+    Win32TextFileWriter writer;
+    Services services{rig.settings, rig.environment, rig.dialogs,   rig.clock,
+                      rig.locale,   rig.socket,      rig.launcher,  rig.sound,
+                      rig.shell,    rig.tray,        rig.processes, rig.files,
+                      rig.registry, writer,          rig.sockets,   rig.wormMutex};
+    WMain window(services);
+    const std::string path = folder.File("log.txt");
+    const std::string accented = "Scan caf\xC3\xA9";
+    window.AddLogEntry(accented, false, 0);
+    rig.dialogs.filePaths = {path};
+    window.mLOG_Click();
+    EXPECT_NE(ReadBytes(path).find(Utf8ToAnsi(accented)), std::string::npos) << ReadBytes(path);
+
+    // Held the way a viewer holds a file it shows: readers and writers welcome, no deleting.
+    const UniqueHandle held(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
+                                        FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                        FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    window.AddLogEntry("Second save", false, 0);
+    rig.dialogs.filePaths = {path};
+    window.mLOG_Click();
+    EXPECT_TRUE(rig.dialogs.messages.empty());
+    EXPECT_NE(ReadBytes(path).find("Second save"), std::string::npos);
+    EXPECT_EQ(folder.Names(), std::vector<std::wstring>{L"log.txt"});
+}
+
+// Plays the user from a thread of its own: waits for the box with the title, then acts on it.
+class ScriptedUser {
+public:
+    ScriptedUser(const wchar_t* title, std::function<void(HWND)> act)
+        : worker_([title, act = std::move(act), owner = GetCurrentThreadId()] {
+              HWND box = nullptr;
+              if (PumpUntil([&] { return (box = FindWindowW(L"#32770", title)) != nullptr; },
+                            20000)) {
+                  act(box);
+              } else {  // never seen: close what the test shows, so it fails instead of hanging
+                  EnumThreadWindows(owner, &Cancel, 0);
+              }
+          }) {}
+
+private:
+    static BOOL CALLBACK Cancel(HWND window, LPARAM) {
+        PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+        return TRUE;
+    }
+    WorkerThread worker_;
+};
+
+void Press(HWND box, int id) {
+    PostMessageW(box, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(box, id)));
+}
+
+struct ModalBoxes : ::testing::Test {
+    UniqueWindow owner{CreateWindowExW(0, L"STATIC", L"owner", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100,
+                                       nullptr, nullptr, GetModuleHandleW(nullptr), nullptr)};
+    Win32Dialogs dialogs;
+    ModalBoxes() { dialogs.SetOwner(owner.Get()); }
+};
+
+TEST_F(ModalBoxes, TheSaveDialogGivesTheTypedPathAndKeepsTheCurrentFolder) {
+    TempFolder folder;
+    const std::string typed = folder.File("chosen.log");
+    wchar_t before[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, before);
+    FileDialogRequest request;
+    request.save = true;
+    request.title = "Enter filename for log..";
+    std::string chosen;
+    {
+        ScriptedUser user(L"Enter filename for log..", [&typed](HWND box) {
+            // The file name box is a combo box on newer systems and an edit box on older ones.
+            for (int id : {cmb13, edt1}) {
+                SetWindowTextW(GetDlgItem(box, id), Utf8ToWide(typed).c_str());
+            }
+            Press(box, IDOK);
+        });
+        chosen = dialogs.ShowFileDialog(request);
+    }
+    EXPECT_EQ(chosen, typed);
+    wchar_t after[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, after);
+    EXPECT_STREQ(after, before);
+}
+
+}  // namespace
+}  // namespace sentrel::test

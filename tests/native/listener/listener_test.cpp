@@ -119,8 +119,6 @@ const std::string kFooter =
 
 TEST(ReturnMessage, BarsBecomeLineBreaksAndTheFooterFollows) {
     EXPECT_EQ(ComposeReturnMessage("a|b||c", "Sentrel v1.20"), "a\r\nb\r\n\r\nc" + kFooter);
-    EXPECT_EQ(ComposeReturnMessage("", "T"),
-              std::string("\r\n\r\n Message sent with T by ") + kHomePageUrl);
 }
 
 TEST(TestButton, SendsTheTextWithoutFooterToThisMachine) {

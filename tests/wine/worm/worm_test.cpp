@@ -59,10 +59,6 @@ inline std::wstring OwnFolder() {
     return self.substr(0, self.find_last_of(L'\\') + 1);
 }
 
-inline bool PathExists(const std::wstring& path) {
-    return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
 // A file created for one test; whatever is left of it is removed at the end.
 class TestFile {
 public:
@@ -81,7 +77,7 @@ public:
     }
     TestFile(const TestFile&) = delete;
     TestFile& operator=(const TestFile&) = delete;
-    bool Exists() const { return PathExists(path_); }
+    bool Exists() const { return GetFileAttributesW(path_.c_str()) != INVALID_FILE_ATTRIBUTES; }
     bool created = false;
 
 private:

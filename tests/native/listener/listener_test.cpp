@@ -111,6 +111,7 @@ TEST(Probe, SocketErrorLogsOneLineAndDoesNotRestart) {
     const int listens = rig.socket.listens;
     rig.socket.Error(10053, "An established connection was aborted");
     EXPECT_EQ(rig.LogTexts().back(), "SocketError: An established connection was aborted.");
+    EXPECT_FALSE(rig.w().lvwLog.Item(rig.w().lvwLog.Count() - 1).cell.foreColour.has_value());
     EXPECT_EQ(rig.socket.listens, listens);
 }
 

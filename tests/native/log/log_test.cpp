@@ -52,6 +52,11 @@ TEST(EventLog, MergingKeepsTimeAndPlaceAndCountsHitsAndOnlyNewEntriesAreScrolled
     rig.w().AddLogEntry("Other event.", false, 0);
     EXPECT_EQ(rig.w().lvwLog.Count(), 3U);
     EXPECT_EQ(HitCount(rig, 2).text, "-");
+    // Counts go on past the system's digit-group separator.
+    rig.locale.thousands = ".";
+    rig.w().lvwLog.MutableItem(0).subItems.at(1).text = "1.999";
+    rig.w().AddLogEntry("Probed by 10.0.0.5; replying with message.", true, kLogProbeColour);
+    EXPECT_EQ(HitCount(rig, 0).text, "2.000");
 }
 
 TEST(EventLog, ClearLogLeavesTheBannerAndForgetsMerges) {

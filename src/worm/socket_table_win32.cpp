@@ -9,31 +9,28 @@ namespace sentrel {
 
 namespace {
 
-// The table as the call fills it, asked for its size first; the table may grow in between, so
-// it asks again. Empty when the table cannot be had.
+// Fills the buffer with the table. The buffer is kept between calls, so a table that has not
+// outgrown it takes one call; one that has (or grows in between) is asked again. False when the
+// table cannot be had.
 template <class Fetch>
-std::vector<unsigned char> TableBytes(Fetch fetch) {
-    std::vector<unsigned char> buffer;
-    DWORD size = 0;
-    DWORD result = ERROR_INSUFFICIENT_BUFFER;
+bool FillTable(std::vector<unsigned char>& buffer, Fetch fetch) {
+    auto size = static_cast<DWORD>(buffer.size());
+    DWORD result = fetch(buffer.empty() ? nullptr : buffer.data(), &size);
     for (int attempt = 0; attempt < 4 && result == ERROR_INSUFFICIENT_BUFFER; ++attempt) {
         buffer.resize(size);
-        result = fetch(buffer.empty() ? nullptr : buffer.data(), &size);
+        result = fetch(buffer.data(), &size);
     }
-    if (result != NO_ERROR) {
-        buffer.clear();
-    }
-    return buffer;
+    return result == NO_ERROR && !buffer.empty();
 }
 
 template <class Table, class Fetch>
-std::vector<SocketOwner> OwnersOn(std::uint16_t port, Fetch fetch) {
+std::vector<SocketOwner> OwnersOn(std::uint16_t port, std::vector<unsigned char>& buffer,
+                                  Fetch fetch) {
     std::vector<SocketOwner> owners;
-    const std::vector<unsigned char> bytes = TableBytes(fetch);
-    if (bytes.empty()) {
+    if (!FillTable(buffer, fetch)) {
         return owners;
     }
-    const auto* table = reinterpret_cast<const Table*>(bytes.data());
+    const auto* table = reinterpret_cast<const Table*>(buffer.data());
     const DWORD self = GetCurrentProcessId();
     for (DWORD i = 0; i < table->dwNumEntries; ++i) {
         const auto& row = table->table[i];
@@ -47,13 +44,13 @@ std::vector<SocketOwner> OwnersOn(std::uint16_t port, Fetch fetch) {
 }  // namespace
 
 std::vector<SocketOwner> Win32SocketTable::TcpListenersOn(std::uint16_t port) {
-    return OwnersOn<MIB_TCPTABLE_OWNER_PID>(port, [](void* table, DWORD* size) {
+    return OwnersOn<MIB_TCPTABLE_OWNER_PID>(port, tcpTable_, [](void* table, DWORD* size) {
         return GetExtendedTcpTable(table, size, FALSE, AF_INET, TCP_TABLE_OWNER_PID_LISTENER, 0);
     });
 }
 
 std::vector<SocketOwner> Win32SocketTable::UdpSocketsOn(std::uint16_t port) {
-    return OwnersOn<MIB_UDPTABLE_OWNER_PID>(port, [](void* table, DWORD* size) {
+    return OwnersOn<MIB_UDPTABLE_OWNER_PID>(port, udpTable_, [](void* table, DWORD* size) {
         return GetExtendedUdpTable(table, size, FALSE, AF_INET, UDP_TABLE_OWNER_PID, 0);
     });
 }

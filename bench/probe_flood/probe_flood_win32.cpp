@@ -11,7 +11,7 @@
 
 #include "fakes/rig.h"
 #include "flood_win32.h"
-#include "listener/launcher_win32.h"
+#include "shell/launcher_win32.h"
 #include "listener/probe_socket_win32.h"
 #include "wine/support/message_pump.h"
 #include "wine/support/net_stand_in.h"
@@ -51,7 +51,7 @@ struct Product {
         window.Form_Load();
         if (skipReplies) {
             // As if 16 replies were still queued or running: every reply is skipped.
-            window.state.repliesPending = 16;
+            window.state.replies.pending = 16;
         }
     }
     void Store(const std::string& key, const std::string& value) {
@@ -142,7 +142,7 @@ FloodResult FloodAndPump(Product& product, int port, const FloodShape& shape) {
         },
         600000);
     client.Join();
-    test::PumpUntil([&] { return product.window.state.repliesPending == 0; }, 60000);
+    test::PumpUntil([&] { return product.window.state.replies.pending == 0; }, 60000);
     return flood;
 }
 
@@ -214,7 +214,7 @@ std::unique_ptr<test::Rig> RigWithKnownAddresses(int known) {
     auto rig = std::make_unique<test::Rig>();
     rig->Store("Startup Notice", "1");
     rig->w().Form_Load();
-    rig->w().state.repliesPending = 16;
+    rig->w().state.replies.pending = 16;
     for (int i = 0; i < known; ++i) {
         rig->socket.Connect(Address(i));
     }

@@ -26,9 +26,8 @@ public:
         walked += entries.size();
         return entries;
     }
-    bool Terminate(std::uint32_t id, std::uint32_t exitCode,
-                   const std::string& expectedName) override {
-        return real.Terminate(id, exitCode, expectedName);
+    std::unique_ptr<HeldProcess> Hold(std::uint32_t id, const std::string& expectedName) override {
+        return real.Hold(id, expectedName);
     }
     Win32ProcessTable real;
     int snapshots = 0;
@@ -62,7 +61,7 @@ int Run(int rounds) {
         FindWormSigns(sockets, wormMutex);
         signsMs += MillisecondsSince(start);
         start = std::chrono::steady_clock::now();
-        TaskScannerTick(window);
+        window.tmrMSBlastScan_Timer();
         tickMs += MillisecondsSince(start);
     }
     snapshotMs /= rounds;

@@ -18,12 +18,33 @@ std::string UserLocaleInfo(LCTYPE type, const char* fallback) {
     return WideToUtf8(buffer);
 }
 
+// Minutes of UTC minus local time, daylight saving time included.
+LONG UtcBias() {
+    TIME_ZONE_INFORMATION zone{};
+    switch (GetTimeZoneInformation(&zone)) {
+        case TIME_ZONE_ID_STANDARD:
+            return zone.Bias + zone.StandardBias;
+        case TIME_ZONE_ID_DAYLIGHT:
+            return zone.Bias + zone.DaylightBias;
+        case TIME_ZONE_ID_UNKNOWN:
+            return zone.Bias;
+        default:
+            return 0;
+    }
+}
+
 }  // namespace
 
 LocalTime SystemClock::Now() {
     SYSTEMTIME now{};
     GetLocalTime(&now);
-    return LocalTime{now.wHour, now.wMinute, now.wSecond};
+    return LocalTime{now.wHour,
+                     now.wMinute,
+                     now.wSecond,
+                     now.wYear,
+                     now.wMonth,
+                     now.wDay,
+                     static_cast<int>(-UtcBias())};
 }
 
 std::string UserLocale::ThousandsSeparator() {

@@ -1,8 +1,6 @@
 #include "listener/ip_list_export.h"
 
-#include "app/web_addresses.h"
-#include "app/wmain.h"
-#include "log/text_export.h"
+#include "base/web_addresses.h"
 
 namespace sentrel {
 
@@ -14,20 +12,6 @@ std::string IpListFileText(const std::vector<std::string>& ipList, const std::st
         text += ip + "\r\n";
     }
     return text;
-}
-
-void WMain::mIPs_Click() {
-    if (state.ipList.empty()) {
-        SetStatusText("No IPs have yet attempted a connection.");
-        return;
-    }
-    const TextExport request{"Enter filename for IP log..",
-                             "There was an error while saving the IP logfile: ", [this] {
-                                 return IpListFileText(state.ipList, labTitle.Caption());
-                             }};
-    if (ExportTextFile(services.dialogs, services.textFiles, request) == ExportOutcome::NotSaved) {
-        SetStatusText(kNotSavedStatus);
-    }
 }
 
 }  // namespace sentrel

@@ -1,6 +1,6 @@
 #include "listener/return_message.h"
 
-#include "app/web_addresses.h"
+#include "base/web_addresses.h"
 #include "base/format.h"
 
 namespace sentrel {

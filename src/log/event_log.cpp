@@ -49,6 +49,24 @@ void EventLog::AddLogEntry(const std::string& text, bool mergeRepeats, long colo
     }
 }
 
+void EventLog::AddLogEntry(const std::string& text, LogKind kind) {
+    switch (kind) {
+        case LogKind::Plain:
+            AddLogEntry(text, false, 0);
+            break;
+        case LogKind::Probe:
+            AddLogEntry(text, true, kLogProbeColour);
+            break;
+        case LogKind::Worm:
+        case LogKind::Failure:
+            AddLogEntry(text, false, kLogAlertColour);
+            break;
+        case LogKind::Cleaning:
+            AddLogEntry(text, false, kLogCleanColour);
+            break;
+    }
+}
+
 void EventLog::SetLogEntryColour(std::size_t index, Colour colour) {
     ListItem& item = list_.MutableItem(index);
     item.cell.foreColour = colour;

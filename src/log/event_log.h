@@ -10,9 +10,18 @@
 
 namespace sentrel {
 
+// The log's colours, one per kind of entry.
 inline constexpr Colour kLogProbeColour = Rgb(0, 0, 160);
-inline constexpr Colour kLogWormColour = Rgb(255, 0, 0);
+inline constexpr Colour kLogAlertColour = Rgb(255, 0, 0);
 inline constexpr Colour kLogCleanColour = Rgb(0, 0, 255);
+
+enum class LogKind {
+    Plain,     // the list's default colour
+    Probe,     // a probe: repeats by the same address raise the first entry's hit count
+    Worm,      // the worm found or running: red
+    Cleaning,  // a step of the clean: blue
+    Failure    // something the user must know went wrong: red
+};
 
 class EventLog {
 public:
@@ -22,6 +31,7 @@ public:
     // colour below 1 keeps the list's default colour. With mergeRepeats the first entry whose
     // tag is the text counts one more hit instead of a new line.
     void AddLogEntry(const std::string& text, bool mergeRepeats, long colour);
+    void AddLogEntry(const std::string& text, LogKind kind);
     void Clear();
 
 private:

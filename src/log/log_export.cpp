@@ -1,8 +1,5 @@
 #include "log/log_export.h"
 
-#include "app/wmain.h"
-#include "log/text_export.h"
-
 namespace sentrel {
 
 std::string LogFileText(const ListView& log) {
@@ -15,15 +12,6 @@ std::string LogFileText(const ListView& log) {
         text += "\r\n";
     }
     return text;
-}
-
-void WMain::mLOG_Click() {
-    const TextExport request{
-        "Enter filename for log..",
-        "There was an error while saving the logfile: ", [this] { return LogFileText(lvwLog); }};
-    if (ExportTextFile(services.dialogs, services.textFiles, request) == ExportOutcome::NotSaved) {
-        SetStatusText(kNotSavedStatus);
-    }
 }
 
 }  // namespace sentrel

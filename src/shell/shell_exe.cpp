@@ -1,13 +1,8 @@
 #include "shell/shell_exe.h"
 
-#include "app/web_addresses.h"
-#include "app/wmain.h"
-
 namespace sentrel {
 
 namespace {
-
-constexpr int kShowNormal = 1;
 
 void ReportShellExeFailure(Dialogs& dialogs) {
     try {
@@ -31,10 +26,6 @@ void ShellExe(ShellOpener& opener, Dialogs& dialogs, const std::string& file,
     if (!opened) {
         ReportShellExeFailure(dialogs);
     }
-}
-
-void WMain::imgDonate_Click() {
-    ShellExe(services.shell, services.dialogs, kDonationUrl, "", 0, kShowNormal, "");
 }
 
 }  // namespace sentrel

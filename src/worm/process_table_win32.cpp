@@ -3,6 +3,8 @@
 #include <tlhelp32.h>
 
 #include <cwchar>
+#include <memory>
+#include <utility>
 
 #include "base/handles_win32.h"
 #include "base/system_functions_win32.h"
@@ -36,6 +38,24 @@ HMODULE LoadSystemLibrary(const wchar_t* name) {
     const std::wstring path = std::wstring(folder, length) + L"\\" + name;
     return LoadLibraryExW(path.c_str(), nullptr, 0);
 }
+
+class Win32HeldProcess : public HeldProcess {
+public:
+    explicit Win32HeldProcess(UniqueHandle process) : process_(std::move(process)) {}
+
+    bool Running() override { return WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT; }
+
+    bool End(std::uint32_t exitCode) override {
+        if (TerminateProcess(process_.Get(), exitCode) == FALSE) {
+            return false;
+        }
+        WaitForSingleObject(process_.Get(), kEndWaitMs);
+        return true;
+    }
+
+private:
+    UniqueHandle process_;
+};
 
 }  // namespace
 
@@ -88,20 +108,16 @@ std::string Win32ProcessTable::ImageName(HANDLE process) const {
     return WideToUtf8(std::wstring_view(path, length));
 }
 
-bool Win32ProcessTable::Terminate(std::uint32_t id, std::uint32_t exitCode,
-                                  const std::string& expectedName) {
+std::unique_ptr<HeldProcess> Win32ProcessTable::Hold(std::uint32_t id,
+                                                     const std::string& expectedName) {
     const DWORD query =
         queryFullImageName_ != nullptr ? kQueryLimitedInformation : PROCESS_QUERY_INFORMATION;
-    const UniqueHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | query, FALSE, id));
+    UniqueHandle process(OpenProcess(PROCESS_TERMINATE | SYNCHRONIZE | query, FALSE, id));
     // An image that cannot be named is never taken for the expected one.
     if (!process || !ProcessNameMatches(ImageName(process.Get()), expectedName)) {
-        return false;
+        return nullptr;
     }
-    if (TerminateProcess(process.Get(), exitCode) == FALSE) {
-        return false;
-    }
-    WaitForSingleObject(process.Get(), kEndWaitMs);
-    return true;
+    return std::make_unique<Win32HeldProcess>(std::move(process));
 }
 
 }  // namespace sentrel

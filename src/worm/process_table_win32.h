@@ -14,8 +14,7 @@ public:
     Win32ProcessTable& operator=(const Win32ProcessTable&) = delete;
 
     std::vector<ProcessEntry> Snapshot() override;
-    bool Terminate(std::uint32_t id, std::uint32_t exitCode,
-                   const std::string& expectedName) override;
+    std::unique_ptr<HeldProcess> Hold(std::uint32_t id, const std::string& expectedName) override;
 
 private:
     std::string ImageName(HANDLE process) const;

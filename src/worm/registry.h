@@ -16,6 +16,8 @@ struct RegistryValue {
 class Registry {
 public:
     virtual ~Registry() = default;
+    // True on 64-bit Windows. On 32-bit Windows there is one view, whichever is asked for.
+    virtual bool HasTwoViews() = 0;
     // Deletes one value under HKEY_LOCAL_MACHINE in the given view; silent when the key or the
     // value is missing or access is denied. True when a value was deleted.
     virtual bool DeleteMachineValue(RegistryView view, const std::string& subKey,

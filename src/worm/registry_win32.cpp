@@ -6,6 +6,7 @@
 #include <cwchar>
 
 #include "base/handles_win32.h"
+#include "base/system_folder_win32.h"
 #include "base/text_win32.h"
 
 namespace sentrel {
@@ -30,6 +31,10 @@ std::string TextOf(const std::vector<wchar_t>& data, DWORD bytes) {
 }
 
 }  // namespace
+
+bool Win32Registry::HasTwoViews() {
+    return sizeof(void*) == 8 || RunsUnderWow64();
+}
 
 bool Win32Registry::DeleteMachineValue(RegistryView view, const std::string& subKey,
                                        const std::string& valueName) {

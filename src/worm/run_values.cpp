@@ -50,14 +50,21 @@ bool StartsWormFile(const std::string& command) {
 
 std::vector<DeletedRunValue> DeleteWormRunValues(Registry& registry) {
     std::vector<DeletedRunValue> deleted;
+    const bool twoViews = registry.HasTwoViews();
     for (const RegistryView view : {RegistryView::Bits64, RegistryView::Bits32}) {
+        // With one view both would read the same key: once is enough, and it is not named.
+        if (!twoViews && view == RegistryView::Bits64) {
+            continue;
+        }
+        const std::string where =
+            !twoViews ? "" : (view == RegistryView::Bits64 ? "64-bit view" : "32-bit view");
         if (registry.DeleteMachineValue(view, kRunKey, kWormRunValue)) {
-            deleted.push_back({view, kWormRunValue});
+            deleted.push_back({kWormRunValue, where});
         }
         for (const RegistryValue& value : registry.MachineTextValues(view, kRunKey)) {
             if (StartsWormFile(value.data) &&
                 registry.DeleteMachineValue(view, kRunKey, value.name)) {
-                deleted.push_back({view, value.name});
+                deleted.push_back({value.name, where});
             }
         }
     }

@@ -20,11 +20,11 @@ std::string CommandFileName(const std::string& command);
 bool StartsWormFile(const std::string& command);
 
 struct DeletedRunValue {
-    RegistryView view;
     std::string name;
+    std::string view;  // "64-bit view" or "32-bit view"; "" where the system has one view
 };
 
-// Deletes, in both views (the worm may have written either), the worm's own value and every other
+// Deletes, in each view (the worm may have written either), the worm's own value and every other
 // Run value that starts a worm file; no other value is touched. Returns the values deleted.
 std::vector<DeletedRunValue> DeleteWormRunValues(Registry& registry);
 

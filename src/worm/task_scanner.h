@@ -1,18 +1,21 @@
 #pragma once
-// The background task scanner, its switch, and the shutdown abort.
+// The background task scanner's look at the running processes: is the worm running, by name or
+// by its signs?
+#include <vector>
+
+#include "worm/process_table.h"
+#include "worm/socket_table.h"
+#include "worm/worm_mutex.h"
+#include "worm/worm_signs.h"
 
 namespace sentrel {
 
-class WMain;
+struct WormSighting {
+    bool running = false;
+    std::vector<WormSign> signs;  // owners named
+};
 
-// One check of the running processes for the worm: the episode label and log lines, the status
-// text on every tick of an episode, and once per run the scan and the warning box.
-void TaskScannerTick(WMain& w);
-
-// The Settings page's switch of the scanner, after its value has been stored.
-void SwitchTaskScanner(WMain& w);
-
-// Hands "shutdown /a" to the launcher; says so, and later whether it could not be started.
-void PreventShutdown(WMain& w);
+// One snapshot serves every name and names the owners of the signs.
+WormSighting LookForRunningWorm(ProcessTable& processes, SocketTable& sockets, WormMutex& mutex);
 
 }  // namespace sentrel

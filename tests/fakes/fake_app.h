@@ -7,8 +7,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/app_environment.h"
-#include "app/settings_store.h"
+#include "base/app_environment.h"
+#include "shell/settings_store.h"
 #include "base/clock.h"
 
 namespace sentrel::test {

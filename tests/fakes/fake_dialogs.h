@@ -33,6 +33,10 @@ public:
     }
     bool AskYesNo(const std::string& prompt, const std::string& title) override {
         questions.push_back({prompt, kMsgQuestion, title});
+        if (whileOpen) {
+            auto action = whileOpen;
+            action();
+        }
         return answerYes;
     }
     std::string ShowFileDialog(const FileDialogRequest& request) override {

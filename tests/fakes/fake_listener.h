@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "listener/launcher.h"
+#include "shell/launcher.h"
 #include "listener/probe_socket.h"
 
 namespace sentrel::test {

@@ -1,6 +1,8 @@
 #pragma once
 // Fakes of the worm subsystem's services: processes, files, registry.
+#include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <map>
 #include <set>
 #include <string>
@@ -17,32 +19,57 @@
 
 namespace sentrel::test {
 
+inline auto SameProcess(const ProcessEntry& held) {
+    return [&held](const ProcessEntry& e) { return e.id == held.id && e.exeFile == held.exeFile; };
+}
+
 class FakeProcessTable : public ProcessTable {
 public:
     std::vector<ProcessEntry> Snapshot() override {
         ++snapshots;
         return processes;
     }
-    bool Terminate(std::uint32_t id, std::uint32_t exitCode,
-                   const std::string& expectedName) override {
-        exitCodes.insert(exitCode);
+    std::unique_ptr<HeldProcess> Hold(std::uint32_t id, const std::string& expectedName) override {
         if (unkillable.count(id) != 0) {
-            return false;
+            return nullptr;
         }
-        for (auto it = processes.begin(); it != processes.end(); ++it) {
-            if (it->id == id && ProcessNameMatches(it->exeFile, expectedName)) {
-                processes.erase(it);
-                terminated.push_back(id);
-                return true;
+        for (const ProcessEntry& entry : processes) {
+            if (entry.id == id && ProcessNameMatches(entry.exeFile, expectedName)) {
+                return std::make_unique<Held>(*this, entry);
             }
         }
-        return false;
+        return nullptr;
     }
     std::vector<ProcessEntry> processes;
     std::vector<std::uint32_t> terminated;
-    std::set<std::uint32_t> exitCodes;  // of every attempt
+    std::set<std::uint32_t> exitCodes;   // of every attempt
     std::set<std::uint32_t> unkillable;  // identifiers that cannot be opened
     int snapshots = 0;
+
+private:
+    // A held process is the one that was opened: an entry that took its identifier later is
+    // another process.
+    class Held : public HeldProcess {
+    public:
+        Held(FakeProcessTable& table, ProcessEntry entry)
+            : table_(table), entry_(std::move(entry)) {}
+        bool Running() override {
+            return std::ranges::any_of(table_.processes, SameProcess(entry_));
+        }
+        bool End(std::uint32_t exitCode) override {
+            table_.exitCodes.insert(exitCode);
+            if (!Running()) {
+                return false;
+            }
+            std::erase_if(table_.processes, SameProcess(entry_));
+            table_.terminated.push_back(entry_.id);
+            return true;
+        }
+
+    private:
+        FakeProcessTable& table_;
+        ProcessEntry entry_;
+    };
 };
 
 struct FakeFile {
@@ -117,6 +144,7 @@ struct DeletedValue {
 // The Run key's string values in each view; every delete call is recorded.
 class FakeRegistry : public Registry {
 public:
+    bool HasTwoViews() override { return twoViews; }
     bool DeleteMachineValue(RegistryView view, const std::string& subKey,
                             const std::string& valueName) override {
         deleted.push_back({view, subKey, valueName});
@@ -132,6 +160,7 @@ public:
     }
     std::vector<DeletedValue> deleted;
     std::map<RegistryView, std::map<std::string, std::string>> runValues;
+    bool twoViews = true;
 };
 
 class FakeSocketTable : public SocketTable {

@@ -2,8 +2,8 @@
 // The main window on fakes: every service a fake that a test can script and read.
 #include <memory>
 
-#include "app/settings.h"
-#include "app/wmain.h"
+#include "shell/settings.h"
+#include "window/wmain.h"
 #include "fakes/fake_app.h"
 #include "fakes/fake_dialogs.h"
 #include "fakes/fake_listener.h"

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/command_line.h"
+#include "app/unattended_mode.h"
 #include "fakes/rig.h"
 
 namespace sentrel::test {
@@ -74,7 +74,7 @@ TEST(RunUnattended, TheCleanEndsTheWormBeforeDeletingItsFileAndReportsInJsonAndA
     RunRecord record = rig.Run(RunMode::Clean);
     // A process found only by its signs is reported, never ended.
     EXPECT_EQ(rig.processes.terminated, std::vector<std::uint32_t>{20});
-    record.time = {2003, 8, 11, 21, 5, 9, -330};
+    record.time = {21, 5, 9, 2003, 8, 11, -330};
     record.computer = "PC-\xc3\xa9\xf0\x9f\x98\x80\"\t\\";
     EXPECT_EQ(
         JsonLine(record),

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/main_saved_layout.h"
+#include "window/main_saved_layout.h"
 #include "controls/layout_text.h"
 #include "fakes/fake_controls.h"
 #include "fakes/rig.h"

@@ -3,7 +3,7 @@
 #include <cstdlib>
 #include <functional>
 
-#include "app/main_saved_layout.h"
+#include "window/main_saved_layout.h"
 #include "controls/layout_text.h"
 #include "fakes/fake_controls.h"
 #include "fakes/rig.h"
@@ -26,7 +26,7 @@ TEST(Window, IsMadeAsDesigned) {
     for (const Control* c : rig.w().Controls()) {
         shown += Describe(*c) + "\n";
     }
-    shown += MenuText(rig.w().mCONTEXT) + "\n";
+    shown += MenuText(rig.w().mContext) + "\n";
     const std::string path = "tests/native/app/wmain.snapshot";
     if (std::getenv("SENTREL_UPDATE_SNAPSHOT") != nullptr) {
         std::ofstream(std::string(SENTREL_SOURCE_DIR) + "/" + path, std::ios::binary) << shown;
@@ -84,8 +84,11 @@ TEST(Tabs, AClickBringsThePageWithTheButtonsTagForwardAndPressesOnlyThatButton) 
     Rig rig;
     WMain& w = rig.w();
     // Buttons: 1 "Logging", 2 " Detect", 3 "Settings", 4 "About".
-    const std::pair<int, std::size_t> clicks[] = {
-        {3, kPageSettings}, {2, kPageDetect}, {2, kPageDetect}, {4, kPageAbout}, {1, kPageLogging}};
+    const std::pair<int, std::size_t> clicks[] = {{3, kSettingsFrame},
+                                                  {2, kDetectFrame},
+                                                  {2, kDetectFrame},
+                                                  {4, kAboutFrame},
+                                                  {1, kLoggingFrame}};
     for (const auto& [index, page] : clicks) {
         const unsigned raised = w.tbrMain.ZOrderRequests();
         w.tbrMain.RaiseButtonClick(index);

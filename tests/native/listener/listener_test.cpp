@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "app/web_addresses.h"
+#include "base/web_addresses.h"
 #include "fakes/rig.h"
 #include "listener/return_message.h"
 
@@ -100,7 +100,7 @@ TEST(Probe, IsCountedLoggedListedAnsweredAndKeepsTheListener) {
     EXPECT_EQ(rig.socket.closes, closes);
     EXPECT_EQ(rig.socket.listens, listens);
     // Clearing the log keeps the list.
-    rig.w().mCONTEXT.Find("mCLEARLOG")->Click();
+    rig.w().mContext.Find("mCLEARLOG")->Click();
     rig.socket.Connect("10.0.0.5");
     EXPECT_EQ(rig.w().state.ipList.size(), 2U);
 }
@@ -138,7 +138,7 @@ TEST(ReturnMessage, IsComposedAtEveryChangeAndTheResetButtonsPutTheDefaultsBack)
     EXPECT_EQ(rig.Stored()["Return Message"], "Hello|World");
     rig.w().txtSocketPort.UserChangedText("2000");
     rig.w().cmdResetToDefaultMsg.UserClick();
-    rig.w().ResetToDefaultPort.UserClick();
+    rig.w().cmdResetToDefaultPort.UserClick();
     EXPECT_EQ(rig.w().txtReturnMessage.Text(), DefaultReturnMessage());
     EXPECT_EQ(rig.w().state.composedReturnMessage,
               ComposeReturnMessage(DefaultReturnMessage(), "Sentrel v1.20"));

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/web_addresses.h"
+#include "base/web_addresses.h"
 #include "fakes/rig.h"
 #include "log/text_export.h"
 
@@ -76,7 +76,7 @@ TEST(EventLog, OnlyTheRightButtonOpensTheMenuAndADoubleClickShowsTheSelectedEntr
     Rig rig;
     rig.w().lvwLog.RaiseMouseUp(MouseButton::Left, 0, 1, 1);
     rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 1, 1);
-    EXPECT_EQ(rig.dialogs.menusShown, std::vector<std::string>{"mCONTEXT"});
+    EXPECT_EQ(rig.dialogs.menusShown, std::vector<std::string>{"mContext"});
     rig.w().lvwLog.RaiseDblClick();
     EXPECT_TRUE(rig.dialogs.messages.empty());
     rig.w().AddLogEntry("First.", false, 0);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/web_addresses.h"
+#include "base/web_addresses.h"
 #include "fakes/rig.h"
 #include "shell/sounds.h"
 #include "shell/tray.h"

@@ -2,7 +2,7 @@
 
 #include "worm/process_scanner.h"
 #include "worm/run_values.h"
-#include "worm/system_clean.h"
+#include "worm/worm_clean.h"
 #include "worm_rig.h"
 
 namespace sentrel::test {
@@ -111,29 +111,40 @@ TEST(StartsWormFile, TheProgramOfTheCommandIsAWormFileInAnyCaseWithOrWithoutPath
 }
 
 TEST(CleanSystem, AProcessFoundOnlyByItsSignsIsEndedOnlyAfterTheUserSaysYes) {
-    // {the user's answer, the process can be ended, the clean's line about it}
-    const std::tuple<bool, bool, const char*> cases[] = {
-        {true, true, "     ended tftpd.exe (process 1234)."},
-        {false, true, "     left tftpd.exe (process 1234) running."},
-        {true, false, "     could not end tftpd.exe (process 1234)."}};
-    for (const auto& [yes, endable, line] : cases) {
+    // {the user's answer, the process can be opened, it ends while the box is open, the
+    // clean's line about it}
+    const std::tuple<bool, bool, bool, const char*> cases[] = {
+        {true, true, false, "     ended tftpd.exe (process 1234)."},
+        {false, true, false, "     left tftpd.exe (process 1234) running."},
+        {true, false, false, "     could not end tftpd.exe (process 1234)."},
+        {true, true, true,
+         "     tftpd.exe (process 1234) had ended by itself; nothing was ended."}};
+    for (const auto& [yes, endable, endsMeanwhile, line] : cases) {
         CleanRig rig;
         rig.dialogs.answerYes = yes;
         rig.processes.processes = {{1234, "tftpd.exe"}};
         if (!endable) {
             rig.processes.unkillable = {1234};
         }
+        if (endsMeanwhile) {
+            // Another program gets its identifier at once: the one held is still not it.
+            rig.dialogs.whileOpen = [&rig] { rig.processes.processes = {{1234, "svchost.exe"}}; };
+        }
         rig.sockets.tcp = {{4444, 1234}};
         rig.sockets.udp = {{69, 1234}, {69, 0}};
         rig.w().cmdCleanSystem.UserClick();
-        EXPECT_EQ(rig.dialogs.questions,
-                  (std::vector<ShownMessage>{
+        EXPECT_EQ(rig.dialogs.questions.size(), endable ? 1U : 0U);
+        EXPECT_EQ(
+            rig.dialogs.questions,
+            endable
+                ? (std::vector<ShownMessage>{
                       {"tftpd.exe (process 1234) listens on TCP port 4444, as the MSBlast worm "
                        "does.\r\ntftpd.exe (process 1234) uses UDP port 69, as the MSBlast worm "
                        "does.\r\n\r\nIt was found only by what it does, and a legitimate server "
                        "may do the same.\r\n\r\nEnd tftpd.exe (process 1234)?",
-                       kMsgQuestion, "Clean System!"}}));
-        EXPECT_EQ(rig.processes.terminated.size(), yes && endable ? 1U : 0U);
+                       kMsgQuestion, "Clean System!"}})
+                : std::vector<ShownMessage>{});
+        EXPECT_EQ(rig.processes.terminated.size(), yes && endable && !endsMeanwhile ? 1U : 0U);
         EXPECT_EQ(rig.processes.exitCodes.count(1), 0U);
         const std::vector<std::string> log = rig.CleanLog();
         EXPECT_EQ(log.at(7), line);

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "worm/system_scan.h"
+#include "window/detect_page.h"
 #include "worm_rig.h"
 
 namespace sentrel::test {
@@ -30,7 +30,7 @@ TEST(ScanSystem, EveryInfectedRowPutsItsNameListIntoTheThreeTexts) {
         for (const std::string& file : row.present) {
             rig.Infect(file);
         }
-        ScanSystem(rig.w(), true);
+        rig.w().ScanSystem(true);
         const std::string names = row.names;
         EXPECT_EQ(rig.w().labScanInfo.Caption(), InfectedExplanation(names, row.processes))
             << names;
@@ -45,7 +45,7 @@ TEST(ScanSystem, EachSignOfARunningWormIsARedLineAndAnEntryOfTheList) {
     rig.processes.processes = {{4, "System"}, {1234, "svchost.exe"}};
     rig.sockets.tcp = {{135, 4}, {4444, 1234}, {4444, 1234}};
     rig.sockets.udp = {{69, 0}, {137, 4}};
-    ScanSystem(rig.w(), true);
+    rig.w().ScanSystem(true);
     const std::vector<std::string> expected{
         "A running program holds the mutex BILLY, as the MSBlast worm does.",
         "svchost.exe (process 1234) listens on TCP port 4444, as the MSBlast worm does.",
@@ -63,7 +63,7 @@ TEST(ScanSystem, TheVerdictFillsTheDetectPageAndOnlyAnInfectedOneBringsItToTheFr
     w.cmdCleanSystem.SetEnabled(true);
     const std::size_t frontBefore = w.fraContainer.FrontIndex();
     rig.clock.now = {9, 5, 3};
-    ScanSystem(w, true);
+    w.ScanSystem(true);
     EXPECT_EQ(w.labScanTitle.Caption(), "Your system appears to be clean!");
     EXPECT_EQ(w.labScanTitle.ForeColor(), Rgb(0, 150, 0));
     EXPECT_EQ(std::tuple(w.imgScan.FrontIndex(), w.imgScan[0].Visible(), w.imgScan[1].Visible()),
@@ -79,7 +79,7 @@ TEST(ScanSystem, TheVerdictFillsTheDetectPageAndOnlyAnInfectedOneBringsItToTheFr
     EXPECT_EQ(rig.Status(), "System scanned at 09:05:03; no worm found.");
 
     rig.Infect("teekids.exe");
-    ScanSystem(w, false);
+    w.ScanSystem(false);
     EXPECT_EQ(w.labScanTitle.Caption(), "Your system appears to be infected!");
     EXPECT_EQ(w.labScanTitle.ForeColor(), Rgb(255, 0, 0));
     EXPECT_EQ(std::tuple(w.imgScan.FrontIndex(), w.imgScan[0].Visible(), w.imgScan[1].Visible()),
@@ -104,11 +104,11 @@ TEST(ScanSystem, OnlyNormalFilesCountInAnyCaseAndSysWow64WhereItExists) {
     rig.Infect("penis32.exe", kSystem);
     rig.files.AddFolder(System32("teekids.exe"));
     rig.files.AddFile(SysWow64("mspatch.exe"));
-    ScanSystem(rig.w(), true);
+    rig.w().ScanSystem(true);
     EXPECT_EQ(rig.w().labScanTitle.Caption(), "Your system appears to be clean!");
     rig.files.AddFolder("C:\\WINDOWS\\SysWOW64");
     rig.files.AddFile("c:\\windows\\SYSTEM32\\MSBLAST.EXE", kReadOnly);
-    ScanSystem(rig.w(), true);
+    rig.w().ScanSystem(true);
     EXPECT_EQ(rig.Status(),
               "System scanned; W32.Blaster.Worm + W32.Blaster.Worm.D WAS FOUND ON YOUR PC!");
 }
@@ -126,7 +126,7 @@ TEST(ScanSystem, SoundsInfectedWhateverTheArgumentAllClearOnlyWhenAskedNoneWhenO
         if (infected) {
             rig.Infect("msblast.exe");
         }
-        ScanSystem(rig.w(), allClear);
+        rig.w().ScanSystem(allClear);
         EXPECT_EQ(rig.Played(), played) << on << infected << allClear;
     }
     // The rescan button asks for the all-clear sound.

@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/main_window_win32.h"
+#include "window/main_window_win32.h"
 #include "base/text_win32.h"
 #include "fakes/rig.h"
 #include "wine/support/message_pump.h"

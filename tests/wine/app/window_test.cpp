@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
-#include "app/app_environment_win32.h"
-#include "app/main_saved_layout_win32.h"
+#include "base/app_environment_win32.h"
+#include "window/main_saved_layout_win32.h"
 #include "base/format.h"
 #include "base/handles_win32.h"
 #include "base/text_win32.h"
@@ -88,8 +88,8 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     SendMessageW(toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
     ClickAt(toolbar, at.x, at.y);
     PumpFor(0);
-    EXPECT_TRUE(IsWindowVisible(live.Of(live.w().fraContainer[kPageSettings])));
-    EXPECT_FALSE(IsWindowVisible(live.Of(live.w().fraContainer[kPageLogging])));
+    EXPECT_TRUE(IsWindowVisible(live.Of(live.w().fraContainer[kSettingsFrame])));
+    EXPECT_FALSE(IsWindowVisible(live.Of(live.w().fraContainer[kLoggingFrame])));
     EXPECT_NE(SendMessageW(toolbar, TB_ISBUTTONCHECKED, 3, 0), 0);
     EXPECT_EQ(SendMessageW(toolbar, TB_ISBUTTONCHECKED, 1, 0), 0);
 }

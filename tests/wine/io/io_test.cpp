@@ -6,8 +6,8 @@
 #include <functional>
 #include <sddl.h>
 
-#include "app/settings.h"
-#include "app/settings_store_win32.h"
+#include "shell/settings.h"
+#include "shell/settings_store_win32.h"
 #include "base/handles_win32.h"
 #include "base/text_win32.h"
 #include "fakes/rig.h"

@@ -12,7 +12,7 @@
 #include "base/format.h"
 #include "base/text_win32.h"
 #include "fakes/rig.h"
-#include "listener/launcher_win32.h"
+#include "shell/launcher_win32.h"
 #include "listener/probe_socket_win32.h"
 #include "wine/support/message_pump.h"
 #include "wine/support/net_stand_in.h"
@@ -175,7 +175,7 @@ TEST(Listener, ProbesAreCountedAndAnsweredByTheSystemsNetAtMostSixteenAtATime) {
     ASSERT_TRUE(ConnectFrom("127.0.0.2", port));
     ASSERT_TRUE(PumpUntil([&] { return state.probeCount == 1; }));
     EXPECT_EQ(state.ipList, std::vector<std::string>{"127.0.0.2"});
-    ASSERT_TRUE(PumpUntil([&] { return net.Recorded() && state.repliesPending == 0; }, 20000));
+    ASSERT_TRUE(PumpUntil([&] { return net.Recorded() && state.replies.pending == 0; }, 20000));
     EXPECT_TRUE(SamePath(net.Image(), net.SystemCopy())) << net.Image();
     EXPECT_EQ(net.CommandLine().rfind("NET SEND 127.0.0.2 ", 0), 0U) << net.CommandLine();
 
@@ -192,7 +192,7 @@ TEST(Listener, ProbesAreCountedAndAnsweredByTheSystemsNetAtMostSixteenAtATime) {
         };
     };
     ASSERT_TRUE(PumpUntil(watching([&] { return state.probeCount == 51; }), 20000));
-    ASSERT_TRUE(PumpUntil(watching([&] { return state.repliesPending == 0; }), 60000));
+    ASSERT_TRUE(PumpUntil(watching([&] { return state.replies.pending == 0; }), 60000));
     EXPECT_LE(peak, 16);
     EXPECT_GT(peak, 1);
     EXPECT_LT(rig.realLauncher.started, 51);

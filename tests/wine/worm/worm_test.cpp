@@ -211,8 +211,12 @@ TEST(Win32Worm, TheProcessTableListsAStandInAndEndsItUnderTheImageExpectedOnly) 
     EXPECT_TRUE(AnyProcessMatches(table.Snapshot(), "teekids.exe"));
     EXPECT_FALSE(table.Terminate(teekids.Process().Id(), 0, "msblast.exe"));
     EXPECT_FALSE(teekids.Process().EndsWithin(0));
+    // A process held open is known to have ended, whoever gets its identifier next.
+    const std::unique_ptr<HeldProcess> held = table.Hold(teekids.Process().Id(), "teekids.exe");
+    ASSERT_TRUE(held && held->Running());
     KillProcess(table, "teekids.exe");
     EXPECT_TRUE(teekids.Process().EndsWithin(5000));
+    EXPECT_FALSE(held->Running());
 }
 
 // Runs sentrel.exe with the arguments and "/log FILE", waits for its end; its exit code and log.
@@ -254,6 +258,11 @@ TEST(Win32Worm, AScriptedCleanRemovesALaterVariantAndSaysSoInItsExitCodeAndLog) 
     EXPECT_FALSE(mslaugh.Exists());
     EXPECT_FALSE(RunValuePresent(KEY_WOW64_32KEY, L"windows automation"));
     EXPECT_NE(log.find(R"("result":"cleaned","exit":2})"), std::string::npos) << log;
+    // A view is named only where there are two.
+    const std::string value = R"(deleted the Run value \"windows automation\")";
+    EXPECT_NE(log.find(value + (RunsUnderWow64() ? R"x( (32-bit view)")x" : "\"")),
+              std::string::npos)
+        << log;
 }
 
 }  // namespace

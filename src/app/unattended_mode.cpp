@@ -36,11 +36,6 @@ std::string Two(int value) {
     return FormatPadded(value, 2);
 }
 
-// With nobody at the screen to end a running worm by hand, its processes go before its files,
-// whose deletion would fail otherwise; every file is tried, whatever failed before.
-const CleanPlan kUnattendedCleanPlan{
-    {CleanPhase::RunValues, CleanPhase::NamedProcesses, CleanPhase::WormFiles}, false};
-
 // What the clean did, as the record's actions and errors.
 class CleanRecorder : public CleanObserver {
 public:
@@ -68,7 +63,7 @@ public:
         }
     }
 
-    // The plan ends no process that only its signs point at.
+    // Never asked: the plan has no such phase.
     bool ConfirmEnd(const std::vector<WormSign>& /*signs*/) override { return false; }
 
 private:
@@ -146,7 +141,7 @@ void RunUnattended(RunMode mode, WormServices& services, RunRecord& record) {
         return;
     }
     CleanRecorder recorder(record);
-    CleanWorm(services, kUnattendedCleanPlan, recorder);
+    CleanWorm(services, kUnattendedClean, recorder);
     const WormFindings after = ScanForWorm(services);
     record.remaining = Concatenated(FoundLabels(after), SignDescriptions(after));
     record.result = after.Any() ? "not cleaned" : "cleaned";

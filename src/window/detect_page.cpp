@@ -34,13 +34,6 @@ std::string WormNames(const WormFindings& findings) {
     return names;
 }
 
-// The window's clean: the files before the processes (a running worm's file cannot be deleted,
-// and the access box then tells the user to end the process by hand first), stopping at the
-// first failure.
-const CleanPlan kWindowCleanPlan{{CleanPhase::RunValues, CleanPhase::WormFiles,
-                                  CleanPhase::NamedProcesses, CleanPhase::SignedProcesses},
-                                 true};
-
 // Each step of the clean as a blue line of the log, and the questions as Yes/No boxes.
 class CleanOnTheLog : public CleanObserver {
 public:
@@ -211,7 +204,7 @@ void WMain::ShowVerdict(const WormFindings& findings, bool playAllClearSound) {
 void WMain::CleanSystem() {
     AddLogEntry("Cleaning system...", LogKind::Cleaning);
     CleanOnTheLog observer(*this);
-    const CleanReport report = CleanWorm(services.worm, kWindowCleanPlan, observer);
+    const CleanReport report = CleanWorm(services.worm, kAttendedClean, observer);
     if (report.firstFailure) {
         ReportCleanFailure(services.dialogs, *report.firstFailure);
         return;

@@ -22,6 +22,19 @@ struct CleanPlan {
     bool stopAtFirstFailure = false;
 };
 
+// With the user at the screen: the files before the processes (a running worm's file cannot be
+// deleted, and the access box then tells the user to end the process by hand first), stopping
+// at the first failure, and asking before a program found only by its signs is ended.
+inline const CleanPlan kAttendedClean{{CleanPhase::RunValues, CleanPhase::WormFiles,
+                                       CleanPhase::NamedProcesses, CleanPhase::SignedProcesses},
+                                      true};
+
+// With nobody at the screen to end a running worm by hand, its processes go before its files,
+// whose deletion would fail otherwise; every file is tried, whatever failed before, and no
+// program found only by its signs is ended.
+inline const CleanPlan kUnattendedClean{
+    {CleanPhase::RunValues, CleanPhase::NamedProcesses, CleanPhase::WormFiles}, false};
+
 enum class CleanStepKind {
     PhaseBegun,         // phase
     RunValueDeleted,    // subject: the value's name; detail: its view, or ""

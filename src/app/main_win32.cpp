@@ -8,8 +8,6 @@
 
 #include "base/app_environment_win32.h"
 #include "app/unattended_mode_win32.h"
-#include "window/main_saved_layout.h"
-#include "window/main_saved_layout_win32.h"
 #include "window/main_window_win32.h"
 #include "shell/settings_store_win32.h"
 #include "window/wmain.h"
@@ -85,8 +83,6 @@ int Run(HINSTANCE instance) {
                       registry, textFiles,   sockets, wormMutex};
 
     WMain main(services);
-    // The XP controls' saved properties, as the window's layout stores them.
-    ApplyMainLayout(main, LoadMainLayoutResource(instance));
     MainWindow window(main, instance);
     dialogs.SetOwner(window.Handle());
     UniqueIcon trayPicture(static_cast<HICON>(

@@ -1,6 +1,6 @@
 #pragma once
-// The saved layout of the main window's XP controls: their stored property values, kept as a
-// resource of the program and read through each control's ReadProperties.
+// The saved layout of the main window's XP controls: their stored property values, read through
+// each control's ReadProperties when the window is made.
 #include <string>
 
 #include "window/wmain.h"
@@ -8,8 +8,11 @@
 
 namespace sentrel {
 
-// Reads every XP control of the window from the layout text, in the window's order. Call it
-// once, after the window is made and before it loads (its text boxes raise Change only when
+// res/wmain.layout, as the build compiles it in.
+extern const char* const kMainLayoutText;
+
+// Reads every XP control of the window from the layout text, in the window's order. The window
+// reads kMainLayoutText when it is made, before it loads (its text boxes raise Change only when
 // the text differs from the one they hold).
 void ApplyMainLayout(WMain& window, const std::string& layoutText);
 

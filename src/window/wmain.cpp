@@ -1,9 +1,12 @@
 #include "window/wmain.h"
 
+#include "window/main_saved_layout.h"
+
 namespace sentrel {
 
 WMain::WMain(Services& osServices) : services(osServices) {
     Layout();
+    ApplyMainLayout(*this, kMainLayoutText);
     Wire();
 }
 

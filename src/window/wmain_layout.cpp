@@ -1,6 +1,6 @@
-// The window's make-up: every control with its place, captions and design-time state.
-#include "shell/settings.h"
-#include "base/web_addresses.h"
+// The window's make-up: every control with its place, and the design-time state of all but the
+// XP controls, whose saved properties are in res/wmain.layout.
+#include "base/format.h"
 #include "window/wmain.h"
 
 namespace sentrel {
@@ -78,9 +78,6 @@ void WMain::Layout() {
         "router is forwarding connections from 135 to. The default is 10000.");
     labSocketSettings.SetBounds({90, 240, 6105, 405});
     txtSocketPort.SetBounds({90, 690, 4035, 300});
-    txtSocketPort.SetAlignment(Alignment::Centre);
-    txtSocketPort.SetInputType(1);
-    cmdResetToDefaultPort.SetCaption("Reset to Default Port");
     cmdResetToDefaultPort.SetBounds({4215, 675, 1950, 330});
     Adopt(fraSocket, {&labSocketSettings, &txtSocketPort, &cmdResetToDefaultPort});
 
@@ -89,33 +86,19 @@ void WMain::Layout() {
         "to your machine in an attempt to pass on the infection.");
     labReturnMessageHelp.SetBounds({90, 240, 6105, 405});
     txtReturnMessage.SetBounds({90, 690, 4035, 300});
-    // The design-time text: the default reply, so loading it unchanged stores nothing.
-    txtReturnMessage.SetText(DefaultReturnMessage());
-    cmdTestMsg.SetCaption("Test");
     cmdTestMsg.SetBounds({4215, 675, 960, 330});
-    cmdResetToDefaultMsg.SetCaption("Reset");
     cmdResetToDefaultMsg.SetBounds({5235, 675, 960, 330});
     Adopt(fraReturnMessage,
           {&labReturnMessageHelp, &txtReturnMessage, &cmdTestMsg, &cmdResetToDefaultMsg});
 
     // Two columns of check boxes, each box free to grow to its caption up to the next column or
     // the frame's edge: room for the captions in Tahoma at 96 to 192 dpi.
-    chkPlaySFX.SetCaption("Enable sound effects.");
     chkPlaySFX.SetBounds({120, 300, 2940, 195});
-    chkScanAtStartup.SetCaption("Perform system scan at startup.");
     chkScanAtStartup.SetBounds({120, 555, 2940, 195});
-    chkTaskScanner.SetCaption("Enable background task scanner.");
-    chkTaskScanner.SetToolTipText(
-        "This scans the currently running processes for signs of MSBLAST");
     chkTaskScanner.SetBounds({120, 810, 2940, 195});
-    chkMinimiseToTray.SetCaption("Hide to the system tray on minimise.");
     chkMinimiseToTray.SetBounds({3060, 300, 3195, 195});
-    chkAlwaysOnTop.SetCaption("Keep window Always On Top.");
     chkAlwaysOnTop.SetBounds({3060, 555, 3195, 195});
     // The one free place among the switches; the Detect page has none left below its buttons.
-    chkImmunise.SetCaption("Immunise against the worm.");
-    chkImmunise.SetToolTipText(
-        "Holds the worm's mutex BILLY, so that a worm started meanwhile exits at once");
     chkImmunise.SetBounds({3060, 810, 3195, 195});
     Adopt(fraMisc, {&chkPlaySFX, &chkScanAtStartup, &chkTaskScanner, &chkMinimiseToTray,
                     &chkAlwaysOnTop, &chkImmunise});
@@ -127,7 +110,7 @@ void WMain::Layout() {
     labTitle.SetCaption(TitleText(kBuiltVersion));
     labTitle.SetFont(kTitleFont);
     labTitle.SetBounds({1140, 255, 3600, 405});
-    labBuild.SetCaption("build#0125");
+    labBuild.SetCaption("build#" + FormatPadded(kBuiltVersion.revision, 4));
     labBuild.SetBounds({1140, 660, 2400, 210});
     labAbout.SetCaption(
         "Sentrel is an application designed to monitor for connections made by the MSBlast "
@@ -138,14 +121,10 @@ void WMain::Layout() {
     labOriginalIdea.SetCaption("Original Idea");
     labOriginalIdea.SetFont(kBoldFont);
     labOriginalIdea.SetBounds({240, 2115, 2700, 210});
-    lnkBlog.SetCaption("Sentrel home page");
-    lnkBlog.SetURL(kHomePageUrl);
     lnkBlog.SetBounds({240, 2355, 2700, 210});
     labProgrammingDesign.SetCaption("Programming, Design");
     labProgrammingDesign.SetFont(kBoldFont);
     labProgrammingDesign.SetBounds({3240, 2115, 2700, 210});
-    lnkQel.SetCaption("The author's page");
-    lnkQel.SetURL(kAuthorUrl);
     lnkQel.SetBounds({3240, 2355, 2700, 210});
     imgDonate.SetPicture("DONATE");
     imgDonate.SetToolTipText("Click to make a donation!");
@@ -173,12 +152,8 @@ void WMain::Layout() {
     labWormRunning.SetFont(kBoldFont);
     labWormRunning.SetBounds({900, 2820, 5535, 210});
     labWormRunning.SetVisible(false);
-    cmdScan.SetCaption("Rescan System");
     cmdScan.SetBounds({240, 3165, 1845, 345});
-    cmdCleanSystem.SetCaption("Clean System!");
     cmdCleanSystem.SetBounds({2415, 3165, 1845, 345});
-    cmdCleanSystem.SetEnabled(false);
-    cmdPreventShutdown.SetCaption("Prevent Shutdown");
     cmdPreventShutdown.SetBounds({4590, 3165, 1845, 345});
     Adopt(detect, {&imgScan[0], &imgScan[1], &labScanTitle, &labScanInfo, &labWormRunning, &cmdScan,
                    &cmdCleanSystem, &cmdPreventShutdown});

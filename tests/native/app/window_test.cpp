@@ -45,7 +45,6 @@ TEST(Window, EveryChangeOfAControlReachesItsHost) {
     // What the program changes while it runs; the layout only ever sets the rest before the
     // hosts are made.
     const std::function<void()> steps[] = {
-        [&] { ApplyMainLayout(w, SourceFile("res/wmain.layout")); },
         [&] { w.Form_Load(); },
         [&] { w.tbrMain.RaiseButtonClick(2); },
         [&] { w.SetStatusText("Now"); },

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "base/app_environment_win32.h"
-#include "window/main_saved_layout_win32.h"
 #include "base/format.h"
 #include "base/handles_win32.h"
 #include "base/text_win32.h"
@@ -197,7 +196,6 @@ TEST(Resources, VersionManifestLayoutIconsAndPicturesLoad) {
     EXPECT_NE(ToLowerAscii(WideToUtf8(comctl)).find("microsoft.windows.common-controls_"),
               std::string::npos)
         << WideToUtf8(comctl);
-    EXPECT_FALSE(LoadMainLayoutResource(GetModuleHandleW(nullptr)).empty());
 
     // Icons at the sizes the window asks for them, and the bitmaps.
     const std::pair<const char*, int> pictures[] = {

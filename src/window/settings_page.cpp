@@ -3,7 +3,7 @@
 
 #include "listener/return_message.h"
 #include "shell/settings.h"
-#include "shell/window_behaviour.h"
+#include "window/window_behaviour.h"
 #include "window/immunise.h"
 #include "window/wmain.h"
 

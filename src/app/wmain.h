@@ -112,6 +112,8 @@ public:
     // Event log list and its menu.
     void lvwLog_MouseUp(MouseButton button, int shift, int x, int y);
     void lvwLog_DblClick();
+    // Shift+F10 or the menu key on the list: the same menu as a right-click, at `screenAt`.
+    void lvwLog_MenuKey(Point screenAt);
     void mCLEARLOG_Click();
 
     // Saving the event log and the IP list.

@@ -164,7 +164,8 @@ TEST(XpControls, AnotherWindowTakingTheMouseMidPressEndsThePress) {
     int clicks = 0;
     live.w().chkPlaySFX.Click = [&] { ++clicks; };
     live.w().cmdScan.Click = [&] { ++clicks; };
-    const std::pair<int, Control*> presses[] = {{3, &live.w().chkPlaySFX}, {2, &live.w().cmdScan}};
+    const std::pair<int, Control*> presses[] = {
+        {3, &live.w().chkPlaySFX}, {2, &live.w().cmdScan}, {4, &live.w().lnkQel}};
     for (const auto& [page, control] : presses) {
         live.ShowPage(page);
         HWND pressed = live.Of(*control);
@@ -174,6 +175,7 @@ TEST(XpControls, AnotherWindowTakingTheMouseMidPressEndsThePress) {
         SendMessageW(pressed, WM_LBUTTONUP, 0, MAKELPARAM(6, 6));
     }
     EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(live.rig.shell.opened.empty());
 }
 
 // Without a mouse: Ctrl+Tab walks the pages and puts the focus on each page's first control;

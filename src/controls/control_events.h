@@ -24,7 +24,8 @@ void Raise(const Event& event, Args&... args) {
 }
 
 // The events that the check box and the command button raise alike, in their declared order,
-// and the key inputs, which only pass the keys on.
+// and the key inputs: each key is passed on as its event, then the control acts on the keys of
+// a standard button (OnKeyDown, OnKeyUp).
 struct ButtonEvents {
     PlainEvent Click;
     KeyCodeEvent KeyDown;
@@ -35,13 +36,33 @@ struct ButtonEvents {
     MouseEvent MouseMove;
     MouseEvent MouseUp;
 
-    void HandleKeyDown(int keyCode, int shift) { Raise(KeyDown, keyCode, shift); }
+    // `repeat`: the key was already down (the keyboard's auto-repeat).
+    void HandleKeyDown(int keyCode, int shift, bool repeat = false) {
+        Raise(KeyDown, keyCode, shift);
+        OnKeyDown(keyCode, repeat);
+    }
     // Returns the key as the handlers left it.
     int HandleKeyPress(int keyAscii) {
         Raise(KeyPress, keyAscii);
         return keyAscii;
     }
-    void HandleKeyUp(int keyCode, int shift) { Raise(KeyUp, keyCode, shift); }
+    void HandleKeyUp(int keyCode, int shift) {
+        Raise(KeyUp, keyCode, shift);
+        OnKeyUp(keyCode);
+    }
+    // The focus went elsewhere: a key press under way ends without a click.
+    virtual void HandleFocusLost() {}
+
+    ButtonEvents() = default;
+    ButtonEvents(const ButtonEvents&) = delete;
+    ButtonEvents& operator=(const ButtonEvents&) = delete;
+    ButtonEvents(ButtonEvents&&) = delete;
+    ButtonEvents& operator=(ButtonEvents&&) = delete;
+    virtual ~ButtonEvents() = default;
+
+protected:
+    virtual void OnKeyDown(int /*keyCode*/, bool /*repeat*/) {}
+    virtual void OnKeyUp(int /*keyCode*/) {}
 };
 
 // What the hosting window tells a control about itself when it is placed or loaded.

@@ -1,8 +1,12 @@
 #include "controls/hyper_link_host_win32.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
+#include <utility>
+
 #include "base/text_win32.h"
+#include "controls/high_contrast.h"
 #include "controls/xp_hosts_win32.h"
 
 namespace sentrel {
@@ -38,6 +42,17 @@ void HyperLinkHost::Mirror() {
     MirrorPlacement();
     MirrorWindowText(link_.LabelCaption());
     InvalidateRect(Window(), nullptr, FALSE);
+    AnnounceChanges();
+}
+
+AccessibleFacts HyperLinkHost::Describe() {
+    const long state = STATE_SYSTEM_LINKED | STATE_SYSTEM_FOCUSABLE |
+                       (GetFocus() == Window() ? STATE_SYSTEM_FOCUSED : 0) |
+                       (link_.HoverTimerRunning() ? STATE_SYSTEM_HOTTRACKED : 0);
+    const std::string address = link_.Site() != nullptr
+                                    ? SubstituteAppFolder(link_.URL(), link_.Site()->AppPath())
+                                    : link_.URL();
+    return {ROLE_SYSTEM_LINK, link_.LabelCaption(), state, std::string("Jump"), address};
 }
 
 HBRUSH HyperLinkHost::ParentBackground(HDC dc) {
@@ -56,10 +71,15 @@ void HyperLinkHost::OnPaint(HDC target) {
     FillRect(dc, &client, ParentBackground(dc));
     ScopedSelectObject font(dc, FontFor(link_.LabelFont()));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(link_.LabelColour()));
+    const bool highContrast = HighContrastOn();
+    const XpColours colours = LinkColours(link_, highContrast);
+    SetTextColor(dc, ToColorRef(colours.text));
     DrawMeasuredText(dc, link_.LabelCaption(), TwipsToPixels(HyperLink::kLabelLeftTwips, Dpi()),
                      -TwipsToPixels(-HyperLink::kLabelTopTwips, Dpi()));
-    if (GetFocus() == Window()) {
+    if (highContrast && (GetFocus() == Window() || link_.HoverTimerRunning())) {
+        UniqueGdiObject accent(CreateSolidBrush(ToColorRef(colours.accent)));
+        FrameRect(dc, &client, static_cast<HBRUSH>(accent.Get()));
+    } else if (GetFocus() == Window()) {
         DrawFocusRect(dc, &client);
     }
 }
@@ -78,17 +98,27 @@ LRESULT HyperLinkHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             SetCapture(Window());
             return 0;
         case WM_LBUTTONUP: {
+            // Taken before the capture goes: giving it up ends the press.
+            const bool pressed = std::exchange(pressed_, false);
             if (GetCapture() == Window()) {
                 ReleaseCapture();
             }
             RECT client{};
             GetClientRect(Window(), &client);
             const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (std::exchange(pressed_, false) && PtInRect(&client, at)) {
+            if (pressed && PtInRect(&client, at)) {
                 Click();
             }
             return 0;
         }
+        // Another window took the mouse mid-press: a release that comes later opens nothing.
+        case WM_CAPTURECHANGED:
+            if (reinterpret_cast<HWND>(lParam) != Window()) {
+                pressed_ = false;
+            }
+            return 0;
+        case WM_GETOBJECT:
+            return AnswerGetObject(wParam, lParam);
         // From the keyboard the link opens like a link in a page: Enter or the space bar, once
         // per press (a held key's repeats have the previous-state bit set).
         case WM_KEYDOWN:

@@ -15,8 +15,10 @@ public:
     ~HyperLinkHost() override;
 
     void Mirror() override;
+    AccessibleFacts Describe() override;
 
 private:
+    void OnDefaultAction() override { Click(); }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint(HDC dc) override;
     HBRUSH ParentBackground(HDC dc);
@@ -24,7 +26,7 @@ private:
 
     HyperLink& link_;
     WindowPointerSource pointer_;
-    bool pressed_ = false;
+    bool pressed_ = false;  // the left button went down on the link; the press is not over
 };
 
 }  // namespace sentrel

@@ -1,5 +1,7 @@
 #include "controls/qel_check_box_xp.h"
 
+#include <utility>
+
 namespace sentrel {
 
 namespace {
@@ -137,6 +139,25 @@ void QelCheckBoxXP::UserClick() {
     SetValue(Value() == 1 ? 0 : 1);
     DrawNormal();
     Raise(Click);
+}
+
+void QelCheckBoxXP::OnKeyDown(int keyCode, bool /*repeat*/) {
+    if (keyCode == static_cast<int>(Key::Space) && Enabled()) {
+        spaceDown_ = true;
+        Show(Value() == 1 ? kPicCheckedPressed : kPicUncheckedPressed);
+    }
+}
+
+void QelCheckBoxXP::OnKeyUp(int keyCode) {
+    if (keyCode == static_cast<int>(Key::Space) && std::exchange(spaceDown_, false)) {
+        UserClick();
+    }
+}
+
+void QelCheckBoxXP::HandleFocusLost() {
+    if (std::exchange(spaceDown_, false)) {
+        DrawNormal();
+    }
 }
 
 void QelCheckBoxXP::OnHoverTick() {

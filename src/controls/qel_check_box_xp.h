@@ -1,7 +1,8 @@
 #pragma once
 // The program's XP-styled check box: a 13 x 13 box picture with a caption to its right. It
 // toggles on every click on the box or the caption, shows a hover frame while the mouse is over
-// it (a 25 ms timer watches for the mouse leaving) and never toggles on keys.
+// it (a 25 ms timer watches for the mouse leaving). Like a standard check box, the space bar
+// toggles it when it is let go.
 #include <string>
 
 #include "controls/caption_sized_control.h"
@@ -60,6 +61,7 @@ public:
     void HandleMouseUp(int button, int shift, float x, float y);
     // A complete click by the user on the box or its caption: toggles, then raises Click.
     void UserClick();
+    void HandleFocusLost() override;
 
     // The hover timer; the host runs it as a window timer.
     Timer tmrHover{"tmrHover", 25};
@@ -76,6 +78,8 @@ public:
     void WriteProperties(PropertyBag& bag, const AmbientProperties& ambient) const;
 
 private:
+    void OnKeyDown(int keyCode, bool repeat) override;
+    void OnKeyUp(int keyCode) override;
     void DrawNormal();
     void DrawDisabled();
     void Show(int picture);
@@ -89,6 +93,7 @@ private:
     Colour foreColour_ = 0;
     Colour labelColour_ = 0;
     int picture_ = kPicUnchecked;
+    bool spaceDown_ = false;  // the space bar went down on the box and was not let go yet
     PointerSource* pointer_ = nullptr;
     TextMeasure measure_ = EstimateTextExtent;
 };

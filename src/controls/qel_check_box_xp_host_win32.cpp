@@ -1,5 +1,6 @@
 #include "controls/qel_check_box_xp_host_win32.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include <utility>
@@ -58,6 +59,18 @@ void QelCheckBoxXPHost::Mirror() {
     MirrorPlacement();
     MirrorWindowText(box_.Caption());
     InvalidateRect(Window(), nullptr, FALSE);
+    AnnounceChanges();
+}
+
+AccessibleFacts QelCheckBoxXPHost::Describe() {
+    const int p = box_.Picture();
+    const bool hot = p == kPicUncheckedHover || p == kPicCheckedHover;
+    const long state = STATE_SYSTEM_FOCUSABLE | (box_.Value() == 1 ? STATE_SYSTEM_CHECKED : 0) |
+                       (GetFocus() == Window() ? STATE_SYSTEM_FOCUSED : 0) |
+                       (hot ? STATE_SYSTEM_HOTTRACKED : 0) |
+                       (box_.Enabled() ? 0 : STATE_SYSTEM_UNAVAILABLE);
+    return {ROLE_SYSTEM_CHECKBUTTON, box_.Caption(), state,
+            std::string(box_.Value() == 1 ? "Uncheck" : "Check"), std::nullopt};
 }
 
 RECT QelCheckBoxXPHost::CaptionRect() {
@@ -74,24 +87,48 @@ void QelCheckBoxXPHost::OnPaint(HDC target) {
     GetClientRect(Window(), &client);
     BackBuffer buffer(target, client);
     HDC dc = buffer.Dc();
-    UniqueGdiObject background(CreateSolidBrush(ToColorRef(box_.BackColor())));
+    const bool highContrast = HighContrastOn();
+    const XpColours colours = CheckBoxColours(box_, highContrast);
+    UniqueGdiObject background(CreateSolidBrush(ToColorRef(colours.back)));
     FillRect(dc, &client, static_cast<HBRUSH>(background.Get()));
-    DrawPicture(dc, box_.Picture(), 0, (client.bottom - kCheckBoxPictureSize) / 2);
+    const int boxTop = (client.bottom - kCheckBoxPictureSize) / 2;
+    if (highContrast) {
+        PaintHighContrastBox(dc, colours, boxTop);
+    } else {
+        DrawPicture(dc, box_.Picture(), 0, boxTop);
+    }
     if (box_.Caption().empty()) {
         return;
     }
     ScopedSelectObject font(dc, FontFor(box_.GetFont()));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(
-        dc, box_.CaptionGreyed() ? GetSysColor(COLOR_GRAYTEXT) : ToColorRef(box_.CaptionColour()));
+    SetTextColor(dc, ToColorRef(colours.text));
     RECT caption = CaptionRect();
     DrawMeasuredText(dc, box_.Caption(), caption.left, caption.top);
     if (GetFocus() == Window()) {
         RECT focus = caption;
         InflateRect(&focus, 1, 0);
         focus.bottom = focus.bottom > client.bottom ? client.bottom : focus.bottom;
-        DrawFocusRect(dc, &focus);
+        if (highContrast) {
+            UniqueGdiObject accent(CreateSolidBrush(ToColorRef(colours.accent)));
+            FrameRect(dc, &focus, static_cast<HBRUSH>(accent.Get()));
+        } else {
+            DrawFocusRect(dc, &focus);
+        }
     }
+}
+
+void QelCheckBoxXPHost::PaintHighContrastBox(HDC dc, const XpColours& colours, int top) {
+    RECT box{0, top, kCheckBoxPictureSize, top + kCheckBoxPictureSize};
+    UniqueGdiObject frame(CreateSolidBrush(ToColorRef(colours.frame)));
+    FrameRect(dc, &box, static_cast<HBRUSH>(frame.Get()));
+    if (box_.Value() != 1) {
+        return;
+    }
+    UniqueGdiObject pen(CreatePen(PS_SOLID, 2, ToColorRef(colours.text)));
+    ScopedSelectObject select(dc, pen.Get());
+    const POINT tick[] = {{3, top + 6}, {5, top + 9}, {10, top + 3}};
+    Polyline(dc, tick, 3);
 }
 
 LRESULT QelCheckBoxXPHost::OnButtonDown(int button, LPARAM lParam, bool doubleClick) {
@@ -141,7 +178,7 @@ void QelCheckBoxXPHost::OnCaptureLost() {
 }
 
 LRESULT QelCheckBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const auto handled = ForwardKeysAndFocus(Window(), box_, message, wParam)) {
+    if (const auto handled = ForwardKeysAndFocus(Window(), box_, message, wParam, lParam)) {
         return *handled;
     }
     switch (message) {
@@ -166,6 +203,8 @@ LRESULT QelCheckBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
                 OnCaptureLost();
             }
             return 0;
+        case WM_GETOBJECT:
+            return AnswerGetObject(wParam, lParam);
         // The box takes Enter, Esc and the arrows too, so that its key events see them rather
         // than the window's dialog navigation; Tab still moves on.
         case WM_GETDLGCODE:

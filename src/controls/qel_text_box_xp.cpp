@@ -34,6 +34,12 @@ long FirstMinusPosition(const std::string& text) {
     return minus == std::string::npos ? 0 : CharacterCount(text.substr(0, minus)) + 1;
 }
 
+// The edit box's clipboard keys: Ctrl+A, Ctrl+C, Ctrl+V and Ctrl+X. A paste keeps its digits
+// only (PastedText), so they pass even the digit filter.
+bool IsClipboardKey(int keyAscii) {
+    return keyAscii == 1 || keyAscii == 3 || keyAscii == 22 || keyAscii == 24;
+}
+
 }  // namespace
 
 long CharacterCount(const std::string& text) {
@@ -152,9 +158,22 @@ void QelTextBoxXP::ApplyLayout() {
     }
 }
 
+std::string QelTextBoxXP::PastedText(const std::string& pasted) const {
+    if (inputType_ != 1) {
+        return pasted;
+    }
+    std::string digits;
+    for (const char c : pasted) {
+        if (c >= '0' && c <= '9') {
+            digits += c;
+        }
+    }
+    return digits;
+}
+
 int QelTextBoxXP::HandleKeyPress(int keyAscii) {
     constexpr int kBackspace = 8;
-    if (inputType_ == 1 && keyAscii != kBackspace) {
+    if (inputType_ == 1 && keyAscii != kBackspace && !IsClipboardKey(keyAscii)) {
         if (keyAscii < '0' || keyAscii > '9') {
             Raise(InvalidKeyPressed, inputType_, keyAscii);
             keyAscii = 0;

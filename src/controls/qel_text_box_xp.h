@@ -112,6 +112,8 @@ public:
     void UserChangedText(const std::string& text) { SetText(text); }
     // The key filter: returns the key to let through, 0 to swallow it.
     int HandleKeyPress(int keyAscii);
+    // What a paste of the text puts into the box: with digits only, its digits.
+    std::string PastedText(const std::string& pasted) const;
     void HandleKeyDown(int keyCode, int shift);
     void HandleKeyUp(int keyCode, int shift);
     void HandleGotFocus();

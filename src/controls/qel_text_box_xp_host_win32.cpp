@@ -4,7 +4,9 @@
 #include <windowsx.h>
 
 #include "base/text_win32.h"
+#include "controls/high_contrast.h"
 #include "controls/xp_hosts_win32.h"
+#include "ui/clipboard_win32.h"
 
 namespace sentrel {
 
@@ -42,6 +44,11 @@ int PenStyleOf(long borderStyle) {
         default:
             return PS_SOLID;
     }
+}
+
+// The edit box's object asks the host around it.
+AccessibleSource* AccessibleSourceOfEdit(HWND edit) {
+    return XpHostBase::AccessibleSourceOf(GetParent(edit));
 }
 
 }  // namespace
@@ -147,15 +154,28 @@ void QelTextBoxXPHost::MirrorEdit() {
     }
 }
 
+AccessibleFacts QelTextBoxXPHost::Describe() {
+    AccessibleFacts facts;
+    if (const auto* frame = dynamic_cast<const Frame*>(box_.Parent())) {
+        facts.name = frame->Caption();
+    }
+    return facts;
+}
+
 void QelTextBoxXPHost::OnPaint(HDC target) {
     RECT client{};
     GetClientRect(Window(), &client);
     BackBuffer buffer(target, client);
     HDC dc = buffer.Dc();
-    FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    const bool highContrast = HighContrastOn();
+    if (highContrast) {
+        FillRect(dc, &client, GetSysColorBrush(COLOR_WINDOW));
+    } else {
+        FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
     const int width = box_.BorderWidth();
-    UniqueGdiObject pen(
-        CreatePen(PenStyleOf(box_.BorderStyle()), width, ToColorRef(box_.OutlineColour())));
+    UniqueGdiObject pen(CreatePen(PenStyleOf(box_.BorderStyle()), width,
+                                  ToColorRef(TextBoxColours(box_, highContrast).frame)));
     ScopedSelectObject selectPen(dc, pen.Get());
     ScopedSelectObject selectBrush(dc, GetStockObject(NULL_BRUSH));
     const int drawMode = static_cast<int>(box_.DrawMode());
@@ -168,12 +188,13 @@ void QelTextBoxXPHost::OnPaint(HDC target) {
 }
 
 LRESULT QelTextBoxXPHost::OnCtlColorEdit(HDC dc) {
-    const Colour back = box_.InnerBackColor();
+    const XpColours colours = TextBoxColours(box_, HighContrastOn());
+    const Colour back = colours.back;
     if (!editBrush_ || editBrushColour_ != back) {
         editBrush_.Reset(CreateSolidBrush(ToColorRef(back)));
         editBrushColour_ = back;
     }
-    SetTextColor(dc, ToColorRef(box_.InnerForeColor()));
+    SetTextColor(dc, ToColorRef(colours.text));
     SetBkColor(dc, ToColorRef(back));
     return reinterpret_cast<LRESULT>(editBrush_.Get());
 }
@@ -191,6 +212,11 @@ LRESULT QelTextBoxXPHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         case WM_CTLCOLOREDIT:
         case WM_CTLCOLORSTATIC:
             return OnCtlColorEdit(reinterpret_cast<HDC>(wParam));
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            editBrush_.Reset();
+            InvalidateRect(edit_.Get(), nullptr, TRUE);
+            return 0;
         default:
             return Default(message, wParam, lParam);
     }
@@ -246,6 +272,18 @@ LRESULT QelTextBoxXPHost::EditMessage(HWND edit, UINT message, WPARAM wParam, LP
         case WM_KEYUP:
             box_.HandleKeyUp(static_cast<int>(wParam), CurrentShiftState());
             break;
+        case WM_PASTE:
+            if (box_.InputType() == 1) {
+                Paste();
+                return 0;
+            }
+            break;
+        case WM_GETOBJECT:
+            if (const auto answer =
+                    sentrel::AnswerGetObject(edit, wParam, lParam, &AccessibleSourceOfEdit)) {
+                return *answer;
+            }
+            break;
         case WM_SETFOCUS: {
             const LRESULT result = DefSubclassProc(edit, message, wParam, lParam);
             box_.HandleGotFocus();
@@ -265,6 +303,15 @@ LRESULT QelTextBoxXPHost::EditMessage(HWND edit, UINT message, WPARAM wParam, LP
             break;
     }
     return DefSubclassProc(edit, message, wParam, lParam);
+}
+
+// A paste into a digits-only box keeps the digits of the clipboard's text.
+void QelTextBoxXPHost::Paste() {
+    if (box_.Locked()) {
+        return;
+    }
+    const std::wstring text = Utf8ToWide(box_.PastedText(ClipboardText(edit_.Get())));
+    SendMessageW(edit_.Get(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
 LRESULT CALLBACK QelTextBoxXPHost::EditProcedure(HWND edit, UINT message, WPARAM wParam,

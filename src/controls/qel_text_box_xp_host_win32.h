@@ -19,6 +19,9 @@ public:
     void Mirror() override;
     // The inner edit box.
     HWND Edit() const { return edit_.Get(); }
+    // For screen readers the edit box keeps the system's object, named after the frame around
+    // the box.
+    AccessibleFacts Describe() override;
 
 private:
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -28,6 +31,7 @@ private:
     std::string ShownText() const;
     LRESULT EditMessage(HWND edit, UINT message, WPARAM wParam, LPARAM lParam);
     void ForwardMouse(UINT message, WPARAM wParam, LPARAM lParam);
+    void Paste();
     static LRESULT CALLBACK EditProcedure(HWND edit, UINT message, WPARAM wParam, LPARAM lParam,
                                           UINT_PTR id, DWORD_PTR data);
 

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <oleacc.h>
+
 #include "base/text_win32.h"
 
 namespace sentrel {
@@ -9,6 +11,8 @@ namespace sentrel {
 namespace {
 
 constexpr const wchar_t* kModelProperty = L"SentrelXpControl";
+// Posted to a control's window: carry out the screen reader's default action.
+constexpr UINT kMsgDefaultAction = WM_APP + 0x42;
 
 struct FocusSearch {
     const Control* target;
@@ -41,10 +45,12 @@ int MouseButtonsOf(WPARAM wParam) {
 }
 
 std::optional<LRESULT> ForwardKeysAndFocus(HWND window, ButtonEvents& control, UINT message,
-                                           WPARAM wParam) {
+                                           WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_KEYDOWN:
-            control.HandleKeyDown(static_cast<int>(wParam), CurrentShiftState());
+            // Bit 30: the key was already down (auto-repeat).
+            control.HandleKeyDown(static_cast<int>(wParam), CurrentShiftState(),
+                                  (lParam & (1L << 30)) != 0);
             return 0;
         case WM_KEYUP:
             control.HandleKeyUp(static_cast<int>(wParam), CurrentShiftState());
@@ -52,8 +58,11 @@ std::optional<LRESULT> ForwardKeysAndFocus(HWND window, ButtonEvents& control, U
         case WM_CHAR:
             control.HandleKeyPress(static_cast<int>(wParam));
             return 0;
-        case WM_SETFOCUS:
         case WM_KILLFOCUS:
+            control.HandleFocusLost();
+            InvalidateRect(window, nullptr, FALSE);
+            return 0;
+        case WM_SETFOCUS:
             InvalidateRect(window, nullptr, FALSE);
             return 0;
         default:
@@ -81,6 +90,13 @@ void DrawMeasuredText(HDC dc, const std::string& text, int x, int y) {
         advances[i] = ends[i] - (i == 0 ? 0 : ends[i - 1]);
     }
     ExtTextOutW(dc, x, y, 0, nullptr, wide.c_str(), static_cast<UINT>(count), advances.data());
+}
+
+bool HighContrastOn() {
+    HIGHCONTRASTW contrast{};
+    contrast.cbSize = sizeof contrast;
+    return SystemParametersInfoW(SPI_GETHIGHCONTRAST, sizeof contrast, &contrast, 0) != FALSE &&
+           (contrast.dwFlags & HCF_HIGHCONTRASTON) != 0;
 }
 
 Point WindowPointerSource::CursorPos() {
@@ -215,6 +231,15 @@ LRESULT XpHostBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        // The user's colours or high contrast changed.
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+        case WM_THEMECHANGED:
+            InvalidateRect(Window(), nullptr, FALSE);
+            return OnMessage(message, wParam, lParam);
+        case kMsgDefaultAction:
+            OnDefaultAction();
+            return 0;
         case WM_TIMER:
             if (timer_ && timer_->Owns(wParam)) {
                 timer_->Tick();
@@ -224,6 +249,39 @@ LRESULT XpHostBase::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
         default:
             return OnMessage(message, wParam, lParam);
     }
+}
+
+AccessibleSource* XpHostBase::AccessibleSourceOf(HWND window) {
+    if (ModelOfWindow(window) == nullptr) {
+        return nullptr;
+    }
+    return reinterpret_cast<XpHostBase*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+void XpHostBase::DoDefaultAction() {
+    PostMessageW(Window(), kMsgDefaultAction, 0, 0);
+}
+
+LRESULT XpHostBase::AnswerGetObject(WPARAM wParam, LPARAM lParam) {
+    if (const auto answer =
+            sentrel::AnswerGetObject(Window(), wParam, lParam, &AccessibleSourceOf)) {
+        return *answer;
+    }
+    return Default(WM_GETOBJECT, wParam, lParam);
+}
+
+void XpHostBase::AnnounceChanges() {
+    const AccessibleFacts facts = Describe();
+    const std::pair<long, std::string> now{
+        facts.state.value_or(0) & (STATE_SYSTEM_CHECKED | STATE_SYSTEM_UNAVAILABLE),
+        facts.name.value_or("")};
+    if (announced_ && announced_->first != now.first) {
+        NotifyAccessibleEvent(Window(), EVENT_OBJECT_STATECHANGE);
+    }
+    if (announced_ && announced_->second != now.second) {
+        NotifyAccessibleEvent(Window(), EVENT_OBJECT_NAMECHANGE);
+    }
+    announced_ = now;
 }
 
 Control* XpHostBase::ModelOfWindow(HWND window) {

@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "base/handles_win32.h"
+#include "controls/accessible_win32.h"
 #include "controls/control_events.h"
 #include "controls/pointer_source.h"
 #include "ui/host_win32.h"
@@ -29,7 +30,7 @@ int MouseButtonsOf(WPARAM wParam);
 // Keys go to the control as they come, and a change of focus repaints the focus rectangle: the
 // same for the check box and the button. Nothing when the message is none of these.
 std::optional<LRESULT> ForwardKeysAndFocus(HWND window, ButtonEvents& control, UINT message,
-                                           WPARAM wParam);
+                                           WPARAM wParam, LPARAM lParam);
 
 // Whether WM_GETDLGCODE (its lParam) asks about Enter or Esc going down: keys that the window's
 // dialog navigation keeps for itself unless the control answers DLGC_WANTMESSAGE.
@@ -89,13 +90,21 @@ private:
     HGDIOBJ oldBitmap_ = nullptr;
 };
 
-class XpHostBase : public ControlHost {
+// Whether the user has high contrast on: the controls then paint in the system's colours.
+bool HighContrastOn();
+
+class XpHostBase : public ControlHost, public AccessibleSource {
 public:
     ~XpHostBase() override;
     HWND Window() const override { return window_.Get(); }
 
     // The model whose window this is, for any window of the four XP hosts.
     static Control* ModelOfWindow(HWND window);
+    // The host of such a window, as a screen reader's object finds it; null once it is gone.
+    static AccessibleSource* AccessibleSourceOf(HWND window);
+
+    // Screen readers' default action: carried out once their call has returned, as a click.
+    void DoDefaultAction() override;
     // Gives the focus to the window of a control, searching the top-level window of `from`.
     static bool FocusControlWindow(HWND from, const Control& target);
 
@@ -112,6 +121,14 @@ protected:
     LRESULT Default(UINT message, WPARAM wParam, LPARAM lParam) {
         return DefWindowProcW(window_.Get(), message, wParam, lParam);
     }
+
+    // WM_GETOBJECT: the control's own object for its client area.
+    LRESULT AnswerGetObject(WPARAM wParam, LPARAM lParam);
+    // Raises the screen readers' events for a tick, an untick, enabling, disabling or a new
+    // caption since the last call; the hosts call it after mirroring.
+    void AnnounceChanges();
+    // What the default action does (a click, by default nothing).
+    virtual void OnDefaultAction() {}
 
     // Place (twips to pixels at the window's DPI), visibility and enabled state.
     void MirrorPlacement();
@@ -135,6 +152,7 @@ private:
 
     std::vector<std::pair<Font, UniqueGdiObject>> fonts_;
     std::unique_ptr<WindowTimer> timer_;
+    std::optional<std::pair<long, std::string>> announced_;  // state bits and name
 };
 
 }  // namespace sentrel

@@ -1,5 +1,7 @@
 #include "controls/xpcmdbutton.h"
 
+#include <utility>
+
 namespace sentrel {
 
 xpcmdbutton::xpcmdbutton(std::string name) : Control(std::move(name)) {
@@ -84,6 +86,7 @@ Size xpcmdbutton::ClientSize() const {
 void xpcmdbutton::HandleMouseDown(int button, int shift, float x, float y) {
     Raise(MouseDown, button, shift, x, y);
     if (button == 1) {
+        mousePressed_ = true;
         Paint(kFacePressed);
     }
 }
@@ -100,12 +103,45 @@ void xpcmdbutton::HandleMouseMove(int button, int shift, float x, float y) {
     Paint(button == 1 ? kFacePressed : kFaceHover);
 }
 
+// Only a release that ends a press begun on the button clicks: a release whose press went to
+// another window (a double click in a dialog lying over the button) does not.
 void xpcmdbutton::HandleMouseUp(int button, int shift, float x, float y) {
     const bool inside = CursorOnButton();
+    const bool pressed = button == 1 && std::exchange(mousePressed_, false);
     RefreshFace();
     Raise(MouseUp, button, shift, x, y);
-    if (inside && button == 1) {
+    if (inside && pressed) {
         Raise(Click);
+    }
+}
+
+void xpcmdbutton::HandleCaptureLost() {
+    mousePressed_ = false;
+    RefreshFace();
+}
+
+void xpcmdbutton::OnKeyDown(int keyCode, bool repeat) {
+    if (!Enabled()) {
+        return;
+    }
+    if (keyCode == static_cast<int>(Key::Space)) {
+        spaceDown_ = true;
+        Paint(kFacePressed);
+    } else if (keyCode == static_cast<int>(Key::Return) && !repeat) {
+        Raise(Click);
+    }
+}
+
+void xpcmdbutton::OnKeyUp(int keyCode) {
+    if (keyCode == static_cast<int>(Key::Space) && std::exchange(spaceDown_, false)) {
+        RefreshFace();
+        UserClick();
+    }
+}
+
+void xpcmdbutton::HandleFocusLost() {
+    if (std::exchange(spaceDown_, false)) {
+        RefreshFace();
     }
 }
 

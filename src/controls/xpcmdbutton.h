@@ -1,7 +1,8 @@
 #pragma once
 // The program's XP-styled push button: a face painted from the five-cell face strip (normal,
 // pressed, disabled, hover, highlighted), a centred caption, and a 10 ms timer that notices
-// the mouse leaving.
+// the mouse leaving. It clicks for a left press and release on it, for the space bar let go
+// and for Enter, as a standard button does.
 #include <optional>
 #include <string>
 
@@ -66,6 +67,9 @@ public:
     void HandleAccessKey();
     // A complete click by the user.
     void UserClick();
+    // Another window took the mouse mid-press: the press ends without a click.
+    void HandleCaptureLost();
+    void HandleFocusLost() override;
 
     // The hover timer; the host runs it as a window timer.
     Timer Timer1{"Timer1", 10};
@@ -79,6 +83,8 @@ public:
     void WriteProperties(PropertyBag& bag, const AmbientProperties& ambient) const;
 
 private:
+    void OnKeyDown(int keyCode, bool repeat) override;
+    void OnKeyUp(int keyCode) override;
     void Paint(int face);
     void OnTimer();
     // The cursor in client pixels and whether it lies on the button, edges included.
@@ -93,6 +99,8 @@ private:
     std::string caption_;
     int idleFace_ = kFaceNormal;
     int face_ = kFaceNormal;
+    bool mousePressed_ = false;  // a left press began on the button and is not over yet
+    bool spaceDown_ = false;
     PointerSource* pointer_ = nullptr;
 };
 

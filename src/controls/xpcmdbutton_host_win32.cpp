@@ -1,5 +1,6 @@
 #include "controls/xpcmdbutton_host_win32.h"
 
+#include <oleacc.h>
 #include <windowsx.h>
 
 #include "base/text_win32.h"
@@ -38,6 +39,18 @@ HBITMAP DrawnStrip() {
         out[i] = static_cast<DWORD>(RedOf(c) << 16 | GreenOf(c) << 8 | BlueOf(c));
     }
     return bitmap;
+}
+
+// The caption as it reads: "&Rescan" is "Rescan", "Fish && Chips" is "Fish & Chips".
+std::string CaptionWithoutAccessKey(const std::string& caption) {
+    std::string text;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) {
+            ++i;
+        }
+        text += caption[i];
+    }
+    return text;
 }
 
 }  // namespace
@@ -97,6 +110,28 @@ void XpCmdButtonHost::Mirror() {
     MirrorPlacement();
     MirrorWindowText(button_.Caption());
     InvalidateRect(Window(), nullptr, FALSE);
+    AnnounceChanges();
+}
+
+AccessibleFacts XpCmdButtonHost::Describe() {
+    const long state = STATE_SYSTEM_FOCUSABLE |
+                       (button_.Face() == kFacePressed ? STATE_SYSTEM_PRESSED : 0) |
+                       (GetFocus() == Window() ? STATE_SYSTEM_FOCUSED : 0) |
+                       (button_.Enabled() ? 0 : STATE_SYSTEM_UNAVAILABLE);
+    return {ROLE_SYSTEM_PUSHBUTTON, CaptionWithoutAccessKey(button_.Caption()), state,
+            std::string("Press"), std::nullopt};
+}
+
+void XpCmdButtonHost::PaintHighContrastFace(HDC dc, const RECT& client) {
+    const XpColours colours = ButtonColours(button_, true);
+    UniqueGdiObject back(CreateSolidBrush(ToColorRef(colours.back)));
+    FillRect(dc, &client, static_cast<HBRUSH>(back.Get()));
+    UniqueGdiObject frame(CreateSolidBrush(ToColorRef(colours.frame)));
+    RECT outline = client;
+    for (int i = 0; i < (button_.Face() == kFaceHighlighted ? 2 : 1); ++i) {
+        FrameRect(dc, &outline, static_cast<HBRUSH>(frame.Get()));
+        InflateRect(&outline, -1, -1);
+    }
 }
 
 void XpCmdButtonHost::PaintFace(HDC dc, int width, int height) {
@@ -143,8 +178,14 @@ void XpCmdButtonHost::OnPaint(HDC target) {
     GetClientRect(Window(), &client);
     BackBuffer buffer(target, client);
     HDC dc = buffer.Dc();
-    FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
-    PaintFace(dc, client.right, client.bottom);
+    const bool highContrast = HighContrastOn();
+    const XpColours colours = ButtonColours(button_, highContrast);
+    if (highContrast) {
+        PaintHighContrastFace(dc, client);
+    } else {
+        FillRect(dc, &client, GetSysColorBrush(COLOR_BTNFACE));
+        PaintFace(dc, client.right, client.bottom);
+    }
 
     ScopedSelectObject font(dc, FontFor(button_.GetFont()));
     const std::string& caption = button_.Caption();
@@ -159,7 +200,7 @@ void XpCmdButtonHost::OnPaint(HDC target) {
         PaintPicture(dc, ButtonPicturePosition(at, *pictureWidth));
     }
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(button_.CaptionColour()));
+    SetTextColor(dc, ToColorRef(colours.text));
     RECT text{at.x, at.y, at.x + size.width, at.y + size.height};
     const std::wstring wide = Utf8ToWide(caption);
     DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &text,
@@ -167,7 +208,12 @@ void XpCmdButtonHost::OnPaint(HDC target) {
     if (GetFocus() == Window()) {
         RECT focus = client;
         InflateRect(&focus, -3, -3);
-        DrawFocusRect(dc, &focus);
+        if (highContrast) {
+            UniqueGdiObject accent(CreateSolidBrush(ToColorRef(colours.accent)));
+            FrameRect(dc, &focus, static_cast<HBRUSH>(accent.Get()));
+        } else {
+            DrawFocusRect(dc, &focus);
+        }
     }
 }
 
@@ -183,7 +229,9 @@ LRESULT XpCmdButtonHost::OnButtonDown(int button, LPARAM lParam) {
 
 LRESULT XpCmdButtonHost::OnButtonUp(int button, LPARAM lParam) {
     if (GetCapture() == Window()) {
+        releasingCapture_ = true;
         ReleaseCapture();
+        releasingCapture_ = false;
     }
     button_.HandleMouseUp(button, CurrentShiftState(), static_cast<float>(GET_X_LPARAM(lParam)),
                           static_cast<float>(GET_Y_LPARAM(lParam)));
@@ -191,7 +239,7 @@ LRESULT XpCmdButtonHost::OnButtonUp(int button, LPARAM lParam) {
 }
 
 LRESULT XpCmdButtonHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    if (const auto handled = ForwardKeysAndFocus(Window(), button_, message, wParam)) {
+    if (const auto handled = ForwardKeysAndFocus(Window(), button_, message, wParam, lParam)) {
         return *handled;
     }
     switch (message) {
@@ -208,18 +256,24 @@ LRESULT XpCmdButtonHost::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return OnButtonUp(1, lParam);
         case WM_RBUTTONUP:
             return OnButtonUp(2, lParam);
-        // Another window took the mouse mid-press: the button is no longer held down.
+        // Another window took the mouse mid-press: the button is no longer held down, and a
+        // release that comes later is no click.
         case WM_CAPTURECHANGED:
-            if (reinterpret_cast<HWND>(lParam) != Window()) {
-                button_.RefreshFace();
+            if (!releasingCapture_ && reinterpret_cast<HWND>(lParam) != Window()) {
+                button_.HandleCaptureLost();
             }
             return 0;
+        case WM_GETOBJECT:
+            return AnswerGetObject(wParam, lParam);
         // The dialog manager sends BM_CLICK when the caption's access key is pressed.
         case BM_CLICK:
             button_.HandleAccessKey();
             return 0;
+        // Enter presses the focused button itself (its key events see it), not the window's
+        // default button.
         case WM_GETDLGCODE:
-            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_WANTCHARS;
+            return DLGC_BUTTON | DLGC_UNDEFPUSHBUTTON | DLGC_WANTCHARS |
+                   (AsksForEnterOrEscape(lParam) ? DLGC_WANTMESSAGE : 0);
         default:
             return Default(message, wParam, lParam);
     }

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "controls/high_contrast.h"
 #include "controls/xp_host_base_win32.h"
 #include "controls/xpcmdbutton.h"
 
@@ -31,8 +32,10 @@ public:
     ~XpCmdButtonHost() override;
 
     void Mirror() override;
+    AccessibleFacts Describe() override;
 
 private:
+    void OnDefaultAction() override { button_.UserClick(); }
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnPaint(HDC dc) override;
     void PaintFace(HDC dc, int width, int height);
@@ -40,6 +43,7 @@ private:
     void PaintPicture(HDC dc, Point at);
     LRESULT OnButtonDown(int button, LPARAM lParam);
     LRESULT OnButtonUp(int button, LPARAM lParam);
+    void PaintHighContrastFace(HDC dc, const RECT& client);
 
     xpcmdbutton& button_;
     WindowPointerSource pointer_;
@@ -47,6 +51,7 @@ private:
     std::string pictureName_;
     UniqueIcon pictureIcon_;
     UniqueGdiObject pictureBitmap_;
+    bool releasingCapture_ = false;  // our own release of the mouse, not another window's taking
 };
 
 }  // namespace sentrel

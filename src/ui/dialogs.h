@@ -2,8 +2,10 @@
 // Modal interaction with the user: message boxes, questions, file dialogs, pop-up menus.
 // Every call runs a nested message loop on the real system, so timer ticks and socket events
 // can be handled while it is open.
+#include <optional>
 #include <string>
 
+#include "ui/geometry.h"
 #include "ui/menu.h"
 
 namespace sentrel {
@@ -37,8 +39,10 @@ public:
     virtual bool AskYesNo(const std::string& prompt, const std::string& title) = 0;
     // The chosen full path, or "" when cancelled or failed.
     virtual std::string ShowFileDialog(const FileDialogRequest& request) = 0;
-    // Shows the menu's items at the mouse position; returns the chosen item's name or "".
-    virtual std::string PopupMenu(const MenuItem& menu) = 0;
+    // Shows the menu's items at the mouse position, or at `screenAt` (screen pixels) for a menu
+    // asked for by the keyboard; returns the chosen item's name or "".
+    virtual std::string PopupMenu(const MenuItem& menu,
+                                  std::optional<Point> screenAt = std::nullopt) = 0;
 };
 
 }  // namespace sentrel

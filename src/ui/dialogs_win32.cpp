@@ -52,7 +52,7 @@ std::string Win32Dialogs::ShowFileDialog(const FileDialogRequest& request) {
     return RunFileDialog(owner_, request);
 }
 
-std::string Win32Dialogs::PopupMenu(const MenuItem& menu) {
+std::string Win32Dialogs::PopupMenu(const MenuItem& menu, std::optional<Point> screenAt) {
     UniqueMenu popup(CreatePopupMenu());
     if (!popup) {
         return {};
@@ -61,6 +61,9 @@ std::string Win32Dialogs::PopupMenu(const MenuItem& menu) {
     AppendItems(popup.Get(), menu, chosen);
     POINT at{};
     GetCursorPos(&at);
+    if (screenAt) {
+        at = {screenAt->x, screenAt->y};
+    }
     // The owner must be in front, or the menu does not close when the user clicks elsewhere.
     if (owner_ != nullptr) {
         SetForegroundWindow(owner_);

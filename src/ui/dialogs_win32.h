@@ -14,7 +14,7 @@ public:
     void ShowMessage(const std::string& prompt, int style, const std::string& title) override;
     bool AskYesNo(const std::string& prompt, const std::string& title) override;
     std::string ShowFileDialog(const FileDialogRequest& request) override;
-    std::string PopupMenu(const MenuItem& menu) override;
+    std::string PopupMenu(const MenuItem& menu, std::optional<Point> screenAt) override;
 
 private:
     HWND owner_ = nullptr;

@@ -15,4 +15,13 @@ void ListView::Clear() {
     Notify({ListChange::Kind::Cleared, 0});
 }
 
+std::string ListView::RowText(std::size_t index) const {
+    const ListItem& item = items_.at(index);
+    std::string line = item.cell.text;
+    for (const ListCell& cell : item.subItems) {
+        line += '\t' + cell.text;
+    }
+    return line + "\r\n";
+}
+
 }  // namespace sentrel

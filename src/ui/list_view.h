@@ -59,8 +59,19 @@ public:
         listObserver_ = std::move(observer);
     }
 
+    // An entry as one line of text: its cells separated by tabs, ending with CR LF.
+    std::string RowText(std::size_t index) const;
+
     std::function<void(MouseButton button, int shift, int x, int y)> MouseUp;
     std::function<void()> DblClick;
+    // The keyboard asked for the pop-up menu (Shift+F10, the menu key), to be shown at a point
+    // of the screen in pixels.
+    std::function<void(Point screenAt)> MenuKey;
+    void RaiseMenuKey(Point screenAt) {
+        if (MenuKey) {
+            MenuKey(screenAt);
+        }
+    }
     void RaiseMouseUp(MouseButton button, int shift, int x, int y) {
         if (MouseUp) {
             MouseUp(button, shift, x, y);

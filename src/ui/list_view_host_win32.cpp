@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "base/text_win32.h"
+#include "ui/clipboard_win32.h"
 #include "ui/gdi_win32.h"
 #include "ui/window_class_win32.h"
 
@@ -154,15 +155,67 @@ void ListViewHost::Sync() {
 
 LRESULT CALLBACK ListViewHost::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                             UINT_PTR /*id*/, DWORD_PTR self) {
-    if (message == kMsgSyncList) {
-        try {
-            reinterpret_cast<ListViewHost*>(self)->Sync();
-        } catch (const std::exception& e) {
-            ReportWindowProcFailure(e.what());
+    try {
+        auto* host = reinterpret_cast<ListViewHost*>(self);
+        if (message == kMsgSyncList) {
+            host->Sync();
+            return 0;
         }
-        return 0;
+        if (const auto handled = host->OnKey(message, wParam, lParam)) {
+            return *handled;
+        }
+    } catch (const std::exception& e) {
+        ReportWindowProcFailure(e.what());
     }
     return DefSubclassProc(window, message, wParam, lParam);
+}
+
+// Ctrl+C copies the selected entry as a line of text. Shift+F10 and the menu key open the
+// right-click menu; their key-up is kept from the system too, which would ask for the menu a
+// second time.
+std::optional<LRESULT> ListViewHost::OnKey(UINT message, WPARAM wParam, LPARAM lParam) {
+    const bool menuKey =
+        wParam == VK_APPS || (wParam == VK_F10 && (CurrentShiftState() & kShiftKey) != 0);
+    switch (message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            if (menuKey) {
+                OpenMenuByKey();
+                return 0;
+            }
+            if (message == WM_KEYDOWN && wParam == 'C' && (CurrentShiftState() & kCtrlKey) != 0 &&
+                list_.SelectedIndex()) {
+                SetClipboardText(Window(), list_.RowText(*list_.SelectedIndex()));
+                return 0;
+            }
+            return std::nullopt;
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            return menuKey ? std::optional<LRESULT>(0) : std::nullopt;
+        case WM_CONTEXTMENU:
+            // From the keyboard (the position -1, -1) by another way than the keys above.
+            if (static_cast<DWORD>(lParam) == 0xFFFFFFFFU) {
+                OpenMenuByKey();
+                return 0;
+            }
+            return std::nullopt;
+        default:
+            return std::nullopt;
+    }
+}
+
+// At the selected entry, or at the list's top-left corner when none is selected.
+void ListViewHost::OpenMenuByKey() {
+    POINT at{0, 0};
+    if (const auto selected = list_.SelectedIndex()) {
+        RECT row{};
+        row.left = LVIR_BOUNDS;
+        if (SendMessageW(Window(), LVM_GETITEMRECT, *selected, reinterpret_cast<LPARAM>(&row))) {
+            at = {row.left + MulDiv(16, context_.dpi, 96), row.bottom};
+        }
+    }
+    ClientToScreen(Window(), &at);
+    list_.RaiseMenuKey({at.x, at.y});
 }
 
 const ListCell* ListViewHost::CellAt(int item, int column) const {

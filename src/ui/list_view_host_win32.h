@@ -37,6 +37,9 @@ private:
     void OnGetInfoTip(NMLVGETINFOTIPW* tip) const;
     void OnSelectionMaybeChanged();
     void OnRightClick(const NMITEMACTIVATE* click);
+    // Ctrl+C, Shift+F10 and the menu key; nothing for any other message.
+    std::optional<LRESULT> OnKey(UINT message, WPARAM wParam, LPARAM lParam);
+    void OpenMenuByKey();
 
     ListView& list_;
     std::map<std::string, int> imageIndexByKey_;

@@ -15,4 +15,22 @@ void Toolbar::SetButtonValue(int index, bool pressed) {
     }
 }
 
+int Toolbar::PressedIndex() const {
+    for (int i = 1; i <= ButtonCount(); ++i) {
+        if (Button(i).pressed) {
+            return i;
+        }
+    }
+    return 0;
+}
+
+int Toolbar::ButtonAfterPressed(int step) const {
+    const int count = ButtonCount();
+    if (count == 0) {
+        return 0;
+    }
+    const int from = PressedIndex() > 0 ? PressedIndex() - 1 : 0;
+    return ((from + step) % count + count) % count + 1;
+}
+
 }  // namespace sentrel

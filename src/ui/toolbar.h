@@ -26,6 +26,11 @@ public:
         return buttons_.at(static_cast<size_t>(index - 1));
     }
     void SetButtonValue(int index, bool pressed);
+    // The first pressed button, or 0.
+    int PressedIndex() const;
+    // The button `step` places after the pressed one (before it for a negative step), wrapping
+    // round: the page that Ctrl+Tab (1) or Ctrl+Shift+Tab (-1) shows.
+    int ButtonAfterPressed(int step) const;
 
     std::function<void(int index)> ButtonClick;
     // The host calls this when the user clicks a button.

@@ -2,18 +2,78 @@
 
 #include <commctrl.h>
 
+#include <exception>
+
 #include "base/text_win32.h"
+#include "ui/window_class_win32.h"
 
 namespace sentrel {
 
 ToolbarHost::ToolbarHost(Toolbar& model, const HostContext& context)
     : WindowHost(model, context), toolbar_(model) {
     CreateChild(TOOLBARCLASSNAMEW,
-                TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS | CCS_NORESIZE | CCS_NOPARENTALIGN |
-                    CCS_NODIVIDER,
+                WS_TABSTOP | TBSTYLE_FLAT | TBSTYLE_LIST | TBSTYLE_TOOLTIPS | CCS_NORESIZE |
+                    CCS_NOPARENTALIGN | CCS_NODIVIDER,
                 0, "Pages");
     AddButtons();
     MirrorPressed();
+    SetWindowSubclass(Window(), SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
+}
+
+ToolbarHost::~ToolbarHost() {
+    RemoveWindowSubclass(Window(), SubclassProc, 0);
+}
+
+// The button the keys are on shows as the hot button while the toolbar has the focus.
+void ToolbarHost::ShowKeyButton(int index) {
+    keyButton_ = index;
+    SendMessageW(Window(), TB_SETHOTITEM, static_cast<WPARAM>(index - 1), 0);
+}
+
+std::optional<LRESULT> ToolbarHost::OnKey(UINT message, WPARAM wParam, LPARAM lParam) {
+    const int count = toolbar_.ButtonCount();
+    switch (message) {
+        // Enter shows the page rather than pressing the window's default button.
+        case WM_GETDLGCODE: {
+            const auto* msg = reinterpret_cast<const MSG*>(lParam);
+            const bool enter =
+                msg != nullptr && msg->message == WM_KEYDOWN && msg->wParam == VK_RETURN;
+            return DLGC_WANTARROWS | (enter ? DLGC_WANTMESSAGE : 0);
+        }
+        case WM_SETFOCUS:
+            ShowKeyButton(toolbar_.PressedIndex() > 0 ? toolbar_.PressedIndex() : 1);
+            return std::nullopt;
+        case WM_KILLFOCUS:
+            SendMessageW(Window(), TB_SETHOTITEM, static_cast<WPARAM>(-1), 0);
+            return std::nullopt;
+        case WM_KEYDOWN:
+            if (wParam == VK_LEFT || wParam == VK_UP) {
+                ShowKeyButton((keyButton_ + count - 2) % count + 1);
+            } else if (wParam == VK_RIGHT || wParam == VK_DOWN) {
+                ShowKeyButton(keyButton_ % count + 1);
+            } else if (wParam == VK_SPACE || wParam == VK_RETURN) {
+                PostMessageW(GetParent(Window()), kMsgPageByKey, static_cast<WPARAM>(keyButton_),
+                             0);
+            } else {
+                return std::nullopt;
+            }
+            return 0;
+        default:
+            return std::nullopt;
+    }
+}
+
+LRESULT CALLBACK ToolbarHost::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
+                                           UINT_PTR /*id*/, DWORD_PTR self) {
+    try {
+        if (const auto handled =
+                reinterpret_cast<ToolbarHost*>(self)->OnKey(message, wParam, lParam)) {
+            return *handled;
+        }
+    } catch (const std::exception& e) {
+        ReportWindowProcFailure(e.what());
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 // Buttons are identified by their Index (1 to n), which is also their command identifier.

@@ -7,14 +7,19 @@
 namespace sentrel {
 
 void WMain::lvwLog_MouseUp(MouseButton button, int /*shift*/, int /*x*/, int /*y*/) {
-    if (button != MouseButton::Right) {
-        return;
+    if (button == MouseButton::Right) {
+        ShowLogMenu(std::nullopt);
     }
-    const std::string chosen = services.dialogs.PopupMenu(mContext);
-    if (chosen.empty()) {
-        return;
-    }
-    MenuItem* item = mContext.Find(chosen);
+}
+
+// The same menu from the keyboard (Shift+F10, the menu key), where the list says.
+void WMain::lvwLog_MenuKey(Point screenAt) {
+    ShowLogMenu(screenAt);
+}
+
+void WMain::ShowLogMenu(std::optional<Point> screenAt) {
+    const std::string chosen = services.dialogs.PopupMenu(mContext, screenAt);
+    MenuItem* item = chosen.empty() ? nullptr : mContext.Find(chosen);
     if (item != nullptr && item->Click) {
         item->Click();
     }

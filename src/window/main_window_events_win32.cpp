@@ -87,7 +87,7 @@ void MainWindow::OnTaskbarCreated() {
 int RunMessageLoop(HWND main) {
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        if (main != nullptr && IsDialogMessageW(main, &msg) != FALSE) {
+        if (main != nullptr && PreTranslateWindowMessage(main, msg)) {
             continue;
         }
         TranslateMessage(&msg);

@@ -8,6 +8,7 @@
 #include "ui/frame_host_win32.h"
 #include "ui/gdi_win32.h"
 #include "ui/host_routing_win32.h"
+#include "ui/toolbar_host_win32.h"
 #include "ui/window_class_win32.h"
 
 namespace sentrel {
@@ -178,6 +179,13 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         case kMsgTrayCallback:
             OnTrayCallback(lParam);
             return 0;
+        case kMsgPageByKey:
+            OnPageByKey(wParam, lParam);
+            return 0;
+        case WM_SYSCOLORCHANGE:
+        case WM_SETTINGCHANGE:
+            OnSystemColours();
+            break;
         default:
             break;
     }

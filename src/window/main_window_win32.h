@@ -52,6 +52,12 @@ private:
     void OnClose();
     void OnTrayCallback(LPARAM lParam);
     void OnTaskbarCreated();
+    // A page shown by a key (kMsgPageByKey), as a click on its button shows it; the focus then
+    // goes to the page's first control.
+    void OnPageByKey(WPARAM button, LPARAM step);
+    void FocusFrontPage();
+    // The user's colours or high contrast changed: the controls paint anew.
+    void OnSystemColours();
 
     WMain& main_;
     HINSTANCE instance_;
@@ -75,7 +81,12 @@ private:
 // The window's DPI: GetDpiForWindow where the system has it, else the screen's.
 int WindowDpi(HWND window);
 
-// Runs the messages of the thread until WM_QUIT; Tab moves between the window's controls.
+// What the message loop does with a message before dispatching it: the window's own keys
+// (Ctrl+Tab, Ctrl+Shift+Tab, Ctrl+PageDown, Ctrl+PageUp switch pages) and the dialog
+// navigation (Tab between the controls). True when the message was used.
+bool PreTranslateWindowMessage(HWND main, MSG& msg);
+
+// Runs the messages of the thread until WM_QUIT.
 int RunMessageLoop(HWND main);
 
 }  // namespace sentrel

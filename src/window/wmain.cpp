@@ -17,6 +17,7 @@ void WMain::Wire() {
 
     lvwLog.MouseUp = [this](MouseButton b, int s, int x, int y) { lvwLog_MouseUp(b, s, x, y); };
     lvwLog.DblClick = [this] { lvwLog_DblClick(); };
+    lvwLog.MenuKey = [this](Point at) { lvwLog_MenuKey(at); };
     mContext.Find("mCLEARLOG")->Click = [this] { mCLEARLOG_Click(); };
 
     chkMinimiseToTray.Click = [this] { chkMinimiseToTray_Click(); };

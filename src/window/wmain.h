@@ -1,6 +1,7 @@
 #pragma once
 // The main window wMain as a model: every control it owns, the program-wide state, and the
 // window's event handlers. Each handler asks a subsystem's engine and shows the result.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -129,6 +130,8 @@ public:
     // Event log list and its menu.
     void lvwLog_MouseUp(MouseButton button, int shift, int x, int y);
     void lvwLog_DblClick();
+    // Shift+F10 or the menu key on the list: the same menu as a right-click, at `screenAt`.
+    void lvwLog_MenuKey(Point screenAt);
     void mCLEARLOG_Click();
 
     // Saving the event log and the IP list.
@@ -181,6 +184,7 @@ public:
 
 private:
     void RestoreFromTray();
+    void ShowLogMenu(std::optional<Point> screenAt);
     void LogWormSigns(const std::vector<WormSign>& signs);
     void ShowVerdict(const WormFindings& findings, bool playAllClearSound);
     void WarnWormRunningOnce();

@@ -52,7 +52,7 @@ public:
         filePaths.pop_front();
         return path;
     }
-    std::string PopupMenu(const MenuItem& menu) override {
+    std::string PopupMenu(const MenuItem& menu, std::optional<Point> /*at*/) override {
         menusShown.push_back(menu.name);
         return menuChoice;
     }

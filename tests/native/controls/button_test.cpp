@@ -73,6 +73,25 @@ TEST(Button, OnlyALeftReleaseOnTheButtonEdgesIncludedClicks) {
     }
 }
 
+// A release whose press went elsewhere (a double click in a dialog over the button) or was
+// cut short by another window taking the mouse is no click; the keys click as a standard
+// button's do: Space when let go, Enter once per press.
+TEST(Button, OnlyAPressBegunOnItClicksAndSoDoSpaceAndEnter) {
+    Button b;
+    b.pointer.MoveTo(10, 10);
+    b.button.HandleMouseUp(1, 0, 10, 10);
+    b.button.HandleMouseDown(1, 0, 10, 10);
+    b.button.HandleCaptureLost();
+    b.button.HandleMouseUp(1, 0, 10, 10);
+    b.button.HandleKeyDown(32, 0);
+    EXPECT_EQ(b.button.Face(), kFacePressed);
+    b.button.HandleKeyUp(32, 0);
+    b.button.HandleKeyDown(13, 0);
+    b.button.HandleKeyDown(13, 0, true);
+    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseUp 1", "MouseDown 1", "MouseUp 1", "Click",
+                                                  "Click"}));
+}
+
 TEST(Button, TheAccessKeyFollowsASingleAmpersandAndClicksOnlyWhileEnabled) {
     Button b;
     b.button.HandleAccessKey();

@@ -4,6 +4,7 @@
 #include <numeric>
 
 #include "controls/check_box_pictures.h"
+#include "controls/high_contrast.h"
 #include "fakes/fake_controls.h"
 
 namespace sentrel::test {
@@ -25,17 +26,20 @@ struct Box {
     }
 };
 
-TEST(CheckBox, ALeftPressShowsThePressedPictureAndNeitherRightButtonNorKeysToggle) {
+TEST(CheckBox, ALeftPressShowsThePressedPictureTheRightButtonNothingAndSpaceTogglesOnRelease) {
     Box b;
     b.box.SetValue(1);
     b.box.HandleMouseDown(2, 0, 5, 5);
     b.box.HandleMouseUp(2, 0, 5, 5);
-    EXPECT_EQ(b.box.HandleKeyPress(32), 32);
+    b.box.HandleKeyDown(32, 0);
+    EXPECT_EQ(std::pair(b.box.Picture(), b.box.Value()), std::pair(int{kPicCheckedPressed}, 1));
+    b.box.HandleKeyUp(32, 0);
+    b.box.HandleKeyUp(32, 0);  // a release whose press the box never saw
     b.box.HandleMouseDown(1, 0, 5, 5);
     b.Move(6, 6, 1);
-    EXPECT_EQ(std::pair(b.box.Picture(), b.box.Value()), std::pair(int{kPicCheckedPressed}, 1));
+    EXPECT_EQ(std::pair(b.box.Picture(), b.box.Value()), std::pair(int{kPicUncheckedPressed}, 0));
     EXPECT_EQ(b.events,
-              (std::vector<std::string>{"MouseUp 2", "KeyPress 32", "MouseDown 1", "MouseMove 1"}));
+              (std::vector<std::string>{"MouseUp 2", "Click", "MouseDown 1", "MouseMove 1"}));
 }
 
 TEST(CheckBox, HoverShowsTheFrameUntilTheTimerFindsTheMouseGoneAndEdgesAreOutside) {
@@ -75,6 +79,36 @@ TEST(CheckBox, ADisabledBoxShowsItsValueGreyTakesNoPressOrHoverAndKeepsItsCaptio
     b.box.SetEnabled(true);
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
     EXPECT_EQ(b.events, (std::vector<std::string>{"MouseDown 1", "MouseMove 0"}));
+}
+
+// Under high contrast the four controls take the user's colours, a disabled caption grey and
+// a hovered box or button the highlight; with it off each keeps its own colours.
+TEST(HighContrast, TheControlsPaintInTheUsersColoursOnlyWhileItIsOn) {
+    Box b;
+    b.box.SetForeColor(Rgb(0, 0, 1));
+    b.Move(5, 5);
+    xpcmdbutton button{"cmdTest"};
+    button.SetEnabled(false);
+    QelTextBoxXP text{"txtTest"};
+    HyperLink link{"lnkTest"};
+    const auto sys = [](SystemColourIndex i) { return SystemColour(i); };
+    const XpColours face{sys(kSysButtonText), sys(kSysButtonFace), sys(kSysHighlight),
+                         sys(kSysHighlight)};
+    const std::pair<XpColours, XpColours> cases[] = {
+        {CheckBoxColours(b.box, false),
+         {Rgb(0, 0, 1), kSystemButtonFace, Rgb(0, 0, 1), Rgb(0, 0, 1)}},
+        {CheckBoxColours(b.box, true), face},
+        {ButtonColours(button, true),
+         {sys(kSysGrayText), sys(kSysButtonFace), sys(kSysGrayText), sys(kSysHighlight)}},
+        {TextBoxColours(text, true),
+         {sys(kSysWindowText), sys(kSysWindow), sys(kSysWindowFrame), sys(kSysHighlight)}},
+        {TextBoxColours(text, false),
+         {0, Rgb(255, 255, 255), kTextBoxBorderColour, kTextBoxBorderColour}}};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_TRUE(cases[i].first == cases[i].second) << i;
+    }
+    EXPECT_EQ(std::pair(LinkColours(link, true).text, LinkColours(link, false).text),
+              std::pair(sys(kSysHotLight), kLinkBlue));
 }
 
 // The box ends at its caption's right edge, measured at the window's DPI, within its room.

@@ -23,12 +23,14 @@ struct Box {
 
 TEST(TextBoxKeys, DigitsOnlyRefusesOtherCharactersAndAHandlerCannotLetOneThrough) {
     Box b;
-    for (int key : {int{'0'}, int{'9'}, 8, int{'/'}, int{':'}}) {
+    for (int key : {int{'0'}, int{'9'}, 8, int{'/'}, int{':'}, 3, 22, 2}) {
         b.box.HandleKeyPress(key);
     }
     EXPECT_EQ(b.events,
               (std::vector<std::string>{"KeyPress 48", "KeyPress 57", "KeyPress 8", "Invalid 1 47",
-                                        "KeyPress 0", "Invalid 1 58", "KeyPress 0"}));
+                                        "KeyPress 0", "Invalid 1 58", "KeyPress 0", "KeyPress 3",
+                                        "KeyPress 22", "Invalid 1 2", "KeyPress 0"}));
+    EXPECT_EQ(b.box.PastedText("-1 2a3\r\n"), "123");  // Ctrl+V keeps the box all digits
     b.box.InvalidKeyPressed = [](long& type, int& key) { key = '7', type = 0; };
     EXPECT_EQ(b.box.HandleKeyPress('x'), 0);
     EXPECT_EQ(b.box.HandleKeyPress('y'), 'y');  // the handler switched the filter off

@@ -3,6 +3,9 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <oleacc.h>
+
+#include <algorithm>
 #include <optional>
 #include <vector>
 
@@ -10,9 +13,11 @@
 #include "base/format.h"
 #include "base/handles_win32.h"
 #include "base/text_win32.h"
+#include "controls/accessible_win32.h"
 #include "live_window.h"
 #include "shell/tray.h"
 #include "shell/tray_icon_win32.h"
+#include "ui/clipboard_win32.h"
 #include "ui/gdi_win32.h"
 
 namespace sentrel::test {
@@ -113,13 +118,24 @@ bool Focus(HWND main, HWND control) {
     });
 }
 
-// A key as the program's message loop handles it: the dialog manager first.
-void Press(HWND main, WPARAM key) {
+// A key as the program's message loop handles it (its own keys and the dialog manager first),
+// with the modifier keys `held` down.
+void Press(HWND main, WPARAM key, std::initializer_list<int> held = {}, UINT message = WM_KEYDOWN) {
+    BYTE keys[256] = {};
+    GetKeyboardState(keys);
+    for (int k : held) {
+        keys[k] = 0x80;
+    }
+    SetKeyboardState(keys);
     const auto scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), MAPVK_VK_TO_VSC));
-    MSG down{GetFocus(), WM_KEYDOWN, key, 1 | scan << 16, GetTickCount(), {0, 0}};
-    if (!IsDialogMessageW(main, &down)) {
+    MSG down{GetFocus(), message, key, 1 | scan << 16, GetTickCount(), {0, 0}};
+    if (!PreTranslateWindowMessage(main, down)) {
         DispatchMessageW(&down);
     }
+    for (int k : held) {
+        keys[k] = 0;
+    }
+    SetKeyboardState(keys);
 }
 
 TEST(XpControls, EnterEscAndTheArrowsReachTheCheckBoxAndTheTextBox) {
@@ -147,7 +163,8 @@ TEST(XpControls, AnotherWindowTakingTheMouseMidPressEndsThePress) {
     int clicks = 0;
     live.w().chkPlaySFX.Click = [&] { ++clicks; };
     live.w().cmdScan.Click = [&] { ++clicks; };
-    const std::pair<int, Control*> presses[] = {{3, &live.w().chkPlaySFX}, {2, &live.w().cmdScan}};
+    const std::pair<int, Control*> presses[] = {
+        {3, &live.w().chkPlaySFX}, {2, &live.w().cmdScan}, {4, &live.w().lnkQel}};
     for (const auto& [page, control] : presses) {
         live.ShowPage(page);
         HWND pressed = live.Of(*control);
@@ -157,6 +174,142 @@ TEST(XpControls, AnotherWindowTakingTheMouseMidPressEndsThePress) {
         SendMessageW(pressed, WM_LBUTTONUP, 0, MAKELPARAM(6, 6));
     }
     EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(live.rig.shell.opened.empty());
+}
+
+// Without a mouse: Ctrl+Tab walks the pages and puts the focus on each page's first control;
+// Space ticks a box and presses a button, as Enter does; Shift+F10 opens the log's menu; Ctrl+C
+// copies a row of the log and the port box's text.
+TEST(Keyboard, PagesBoxesButtonsTheLogsMenuAndTheClipboard) {
+    LiveWindow live;
+    WMain& w = live.w();
+    HWND main = live.Main();
+    ASSERT_TRUE(Focus(main, live.Of(w.lvwLog)));
+    HWND port = FindWindowExW(live.Of(w.txtSocketPort), nullptr, L"Edit", nullptr);
+    const std::pair<int, HWND> walk[] = {
+        {2, live.Of(w.cmdScan)}, {3, port}, {4, live.Of(w.lnkBlog)}, {1, live.Of(w.lvwLog)}};
+    for (const auto& [button, first] : walk) {
+        Press(main, VK_TAB, {VK_CONTROL});
+        EXPECT_EQ(std::pair(w.tbrMain.PressedIndex(), GetFocus()), std::pair(button, first));
+    }
+    Press(main, VK_PRIOR, {VK_CONTROL});
+    EXPECT_TRUE(IsWindowVisible(live.Of(w.fraContainer[kAboutFrame])));
+
+    ListView& log = w.lvwLog;
+    ListView_SetItemState(live.Of(log), 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED);
+    ASSERT_TRUE(Focus(main, live.Of(log)));
+    Press(main, VK_F10, {VK_SHIFT}, WM_SYSKEYDOWN);
+    Press(main, VK_F10, {VK_SHIFT}, WM_SYSKEYUP);
+    EXPECT_EQ(live.rig.dialogs.menusShown, (std::vector<std::string>{"mContext"}));
+    Press(main, 'C', {VK_CONTROL});
+    const ListItem& row = log.Item(0);
+    EXPECT_EQ(ClipboardText(main), row.cell.text + "\t" + row.subItems[0].text + "\t-\r\n");
+    w.txtSocketPort.SetText("10000");
+    SendMessageW(port, EM_SETSEL, 0, -1);
+    SendMessageW(port, WM_CHAR, 3, 0);  // what Ctrl+C types
+    EXPECT_EQ(ClipboardText(main), "10000");
+
+    live.ShowPage(3);
+    const int ticked = w.chkPlaySFX.Value();
+    ASSERT_TRUE(Focus(main, live.Of(w.chkPlaySFX)));
+    Press(main, VK_SPACE);
+    Press(main, VK_SPACE, {}, WM_KEYUP);
+    EXPECT_EQ(w.chkPlaySFX.Value(), 1 - ticked);
+    int clicks = 0;
+    w.cmdTestMsg.Click = [&] { ++clicks; };
+    ASSERT_TRUE(Focus(main, live.Of(w.cmdTestMsg)));
+    Press(main, VK_SPACE);
+    Press(main, VK_SPACE, {}, WM_KEYUP);
+    Press(main, VK_RETURN);
+    EXPECT_EQ(clicks, 2);
+}
+
+// What a screen reader learns of a control's window.
+struct Heard {
+    long role = 0;
+    std::string name;
+    long state = 0;
+    std::string action;
+    bool operator==(const Heard&) const = default;
+};
+
+IAccessible* AccessibleOf(HWND window) {
+    using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
+    const auto from = reinterpret_cast<FromWindow>(
+        reinterpret_cast<void (*)()>(OleaccFunction("AccessibleObjectFromWindow")));
+    void* object = nullptr;
+    return from != nullptr && SUCCEEDED(from(window, OBJID_CLIENT, __uuidof(IAccessible), &object))
+               ? static_cast<IAccessible*>(object)
+               : nullptr;
+}
+
+Heard Hear(IAccessible* object) {
+    Heard heard;
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    VARIANT number{};
+    BSTR text = nullptr;
+    if (object->get_accRole(self, &number) == S_OK) {
+        heard.role = number.lVal;
+    }
+    if (object->get_accState(self, &number) == S_OK) {
+        heard.state = number.lVal & ~(STATE_SYSTEM_INVISIBLE | STATE_SYSTEM_OFFSCREEN);
+    }
+    for (auto [query, into] : {std::pair{&IAccessible::get_accName, &heard.name},
+                               std::pair{&IAccessible::get_accDefaultAction, &heard.action}}) {
+        if ((object->*query)(self, &text) == S_OK) {
+            *into = WideToUtf8(text);
+            SysFreeString(text);
+        }
+    }
+    return heard;
+}
+
+std::vector<HWND> stateChanges;
+void CALLBACK RecordStateChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD,
+                                DWORD) {
+    if (object == OBJID_CLIENT) {
+        stateChanges.push_back(window);
+    }
+}
+
+TEST(XpControls, ScreenReadersHearEachControlsRoleNameStateAndDefaultAction) {
+    LiveWindow live;
+    WMain& w = live.w();
+    w.chkPlaySFX.SetValue(0);
+    HWND port = FindWindowExW(live.Of(w.txtSocketPort), nullptr, L"Edit", nullptr);
+    constexpr long kFocusable = STATE_SYSTEM_FOCUSABLE;
+    const std::pair<HWND, Heard> cases[] = {
+        {live.Of(w.chkPlaySFX),
+         {ROLE_SYSTEM_CHECKBUTTON, "Enable sound effects.", kFocusable, "Check"}},
+        {live.Of(w.cmdCleanSystem),
+         {ROLE_SYSTEM_PUSHBUTTON, "Clean System!", kFocusable | STATE_SYSTEM_UNAVAILABLE, "Press"}},
+        {live.Of(w.lnkQel),
+         {ROLE_SYSTEM_LINK, "The author's page", kFocusable | STATE_SYSTEM_LINKED, "Jump"}},
+        {port, {ROLE_SYSTEM_TEXT, "Socket Settings", kFocusable, ""}}};
+    for (const auto& [window, expected] : cases) {
+        IAccessible* object = AccessibleOf(window);
+        ASSERT_NE(object, nullptr) << expected.name;
+        EXPECT_EQ(Hear(object), expected) << expected.name;
+        object->Release();
+    }
+
+    // The default action ticks the box, and a listener hears of it.
+    const HWINEVENTHOOK hook =
+        SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr,
+                        &RecordStateChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    IAccessible* box = AccessibleOf(live.Of(w.chkPlaySFX));
+    ASSERT_NE(box, nullptr);
+    VARIANT self{};
+    self.vt = VT_I4;
+    EXPECT_EQ(box->accDoDefaultAction(self), S_OK);
+    box->Release();
+    EXPECT_TRUE(PumpUntil([&] {
+        return w.chkPlaySFX.Value() == 1 &&
+               std::count(stateChanges.begin(), stateChanges.end(), live.Of(w.chkPlaySFX)) > 0;
+    }));
+    UnhookWinEvent(hook);
 }
 
 // Keeps the shell's answers.

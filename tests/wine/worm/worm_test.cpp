@@ -228,11 +228,13 @@ std::pair<std::optional<DWORD>, std::string> RunSentrel(const std::wstring& argu
 TEST(Win32Worm, ARenamedWormIsFoundByItsMutexAndPortAlsoByAScriptedScan) {
     Win32WormMutex mutex;
     {
-        // While the program holds the worm's mutex, a worm exits at once.
+        // While the program holds the worm's mutex, a worm exits at once, and the hold (unowned,
+        // as Immunise takes it) is no sign of the worm to another copy of the program.
         ASSERT_TRUE(mutex.Hold(true));
         StandIn late("svc_update.exe", L"/worm");
         ASSERT_TRUE(late.Process().EndsWithin(10000));
         EXPECT_EQ(late.Process().ExitCode(), 3U);
+        EXPECT_EQ(RunSentrel(L"/scan").first, 0U);
         mutex.Hold(false);
     }
     StandIn worm("svc_update.exe", L"/worm");

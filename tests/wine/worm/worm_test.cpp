@@ -216,11 +216,12 @@ TEST(Win32Worm, TheProcessTableListsAStandInAndEndsItUnderTheImageExpectedOnly) 
 }
 
 // Runs sentrel.exe with the arguments and "/log FILE", waits for its end; its exit code and log.
-std::pair<std::optional<DWORD>, std::string> RunSentrel(const std::wstring& arguments) {
+std::pair<std::optional<DWORD>, std::string> RunSentrel(const std::wstring& arguments,
+                                                        const std::wstring& exe = OwnFolder() +
+                                                                                  L"sentrel.exe") {
     TempFolder folder;
     const std::string log = folder.File("runs.jsonl");
-    StartedProcess sentrel(OwnFolder() + L"sentrel.exe",
-                           arguments + L" /quiet /log \"" + Utf8ToWide(log) + L"\"");
+    StartedProcess sentrel(exe, arguments + L" /quiet /log \"" + Utf8ToWide(log) + L"\"");
     EXPECT_TRUE(sentrel.EndsWithin(60000));
     return {sentrel.ExitCode(), ReadBytes(log)};
 }
@@ -256,6 +257,51 @@ TEST(Win32Worm, AScriptedCleanRemovesALaterVariantAndSaysSoInItsExitCodeAndLog) 
     EXPECT_FALSE(mslaugh.Exists());
     EXPECT_FALSE(RunValuePresent(KEY_WOW64_32KEY, L"windows automation"));
     EXPECT_NE(log.find(R"("result":"cleaned","exit":2})"), std::string::npos) << log;
+}
+
+// Whether a visible top-level window belongs to the process: {process id, found}.
+BOOL CALLBACK FindShownWindow(HWND window, LPARAM search) {
+    auto& [id, shown] = *reinterpret_cast<std::pair<DWORD, bool>*>(search);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(window, &owner);
+    shown = shown || (owner == id && IsWindowVisible(window));
+    return TRUE;
+}
+
+bool ShowsAWindow(DWORD process) {
+    std::pair<DWORD, bool> search{process, false};
+    EnumWindows(&FindShownWindow, reinterpret_cast<LPARAM>(&search));
+    return search.second;
+}
+
+// Wine prefers a native copy of these two DLLs (WINEDLLOVERRIDES="winmm,iphlpapi=n,b", set for
+// the program by name, since Wine takes it from its registry, not from the environment a program
+// hands down) and looks for it beside the program first, as Windows does for a DLL that is not a
+// known DLL.
+TEST(Win32Worm, DllsPlantedBesideTheProgramAreNeverLoadedByTheWindowOrAScriptedScan) {
+    TempFolder folder;
+    const std::wstring exe = Utf8ToWide(folder.File("sentrel.exe"));
+    ASSERT_TRUE(CopyFileW((OwnFolder() + L"sentrel.exe").c_str(), exe.c_str(), FALSE));
+    const wchar_t* appDefaults = L"Software\\Wine\\AppDefaults\\sentrel.exe";
+    UniqueHkey overrides;
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_CURRENT_USER, (appDefaults + std::wstring(L"\\DllOverrides")).c_str(),
+                        0, nullptr, 0, KEY_SET_VALUE, nullptr, overrides.Put(), nullptr),
+        ERROR_SUCCESS);
+    for (const wchar_t* dll : {L"winmm", L"iphlpapi"}) {
+        const std::wstring path = Utf8ToWide(folder.File(WideToUtf8(dll) + ".dll"));
+        ASSERT_TRUE(CopyFileW((OwnFolder() + L"planted_dll.dll").c_str(), path.c_str(), FALSE));
+        RegSetValueExW(overrides.Get(), dll, 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(L"native,builtin"), sizeof(L"native,builtin"));
+    }
+    {
+        StartedProcess window(exe);
+        EXPECT_TRUE(PumpUntil([&] { return ShowsAWindow(window.Id()); }, 30000));
+    }
+    EXPECT_EQ(RunSentrel(L"/scan", exe).first, 0U);
+    RegDeleteTreeW(HKEY_CURRENT_USER, appDefaults);
+    RegDeleteKeyW(HKEY_CURRENT_USER, appDefaults);
+    EXPECT_EQ(folder.Names().size(), 3U);  // no "<dll>.loaded" beside them
 }
 
 }  // namespace

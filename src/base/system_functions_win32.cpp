@@ -40,6 +40,8 @@ SystemLibrary::SystemLibrary(const wchar_t* name) {
         return;
     }
     const std::wstring path = std::wstring(folder, length) + L"\\" + name;
+    // The DLLs it needs in turn are looked for beside it first, also on XP, where the search
+    // cannot be restricted to the system folder.
     module_ = LoadLibraryExW(path.c_str(), nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
 }
 

@@ -33,8 +33,8 @@ FunctionPointer SystemFunction(const wchar_t* dll, const char* name, WindowsVers
         reinterpret_cast<void (*)()>(FindSystemFunction(dll, name, since)));
 }
 
-// A DLL of the system folder that is not a known DLL (iphlpapi, version, winmm), loaded by
-// its full path when first needed and freed with this object. Imported, it would be looked for
+// A DLL of the system folder that is not a known DLL (iphlpapi, version, winmm), loaded by its
+// full path by the object that needs it and freed with it. Imported, it would be looked for
 // beside the program first, where anyone who can write a file could plant one; the program only
 // imports the known DLLs (the imports.dlls test keeps it so).
 class SystemLibrary {

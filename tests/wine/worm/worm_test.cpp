@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "app/main_window_win32.h"
 #include "base/handles_win32.h"
 #include "base/system_folder_win32.h"
 #include "fakes/rig.h"
@@ -259,25 +260,9 @@ TEST(Win32Worm, AScriptedCleanRemovesALaterVariantAndSaysSoInItsExitCodeAndLog) 
     EXPECT_NE(log.find(R"("result":"cleaned","exit":2})"), std::string::npos) << log;
 }
 
-// Whether a visible top-level window belongs to the process: {process id, found}.
-BOOL CALLBACK FindShownWindow(HWND window, LPARAM search) {
-    auto& [id, shown] = *reinterpret_cast<std::pair<DWORD, bool>*>(search);
-    DWORD owner = 0;
-    GetWindowThreadProcessId(window, &owner);
-    shown = shown || (owner == id && IsWindowVisible(window));
-    return TRUE;
-}
-
-bool ShowsAWindow(DWORD process) {
-    std::pair<DWORD, bool> search{process, false};
-    EnumWindows(&FindShownWindow, reinterpret_cast<LPARAM>(&search));
-    return search.second;
-}
-
-// Wine prefers a native copy of these two DLLs (WINEDLLOVERRIDES="winmm,iphlpapi=n,b", set for
-// the program by name, since Wine takes it from its registry, not from the environment a program
-// hands down) and looks for it beside the program first, as Windows does for a DLL that is not a
-// known DLL.
+// Told to prefer a native copy of these two DLLs (winmm,iphlpapi=n,b; set in Wine's registry, as
+// Wine takes WINEDLLOVERRIDES from its own environment, not from the one a program hands down),
+// Wine looks for it beside the program first, as Windows does for a DLL that is not a known DLL.
 TEST(Win32Worm, DllsPlantedBesideTheProgramAreNeverLoadedByTheWindowOrAScriptedScan) {
     TempFolder folder;
     const std::wstring exe = Utf8ToWide(folder.File("sentrel.exe"));
@@ -296,11 +281,11 @@ TEST(Win32Worm, DllsPlantedBesideTheProgramAreNeverLoadedByTheWindowOrAScriptedS
     }
     {
         StartedProcess window(exe);
-        EXPECT_TRUE(PumpUntil([&] { return ShowsAWindow(window.Id()); }, 30000));
+        EXPECT_TRUE(
+            PumpUntil([] { return FindWindowW(kMainWindowClass, nullptr) != nullptr; }, 30000));
     }
     EXPECT_EQ(RunSentrel(L"/scan", exe).first, 0U);
     RegDeleteTreeW(HKEY_CURRENT_USER, appDefaults);
-    RegDeleteKeyW(HKEY_CURRENT_USER, appDefaults);
     EXPECT_EQ(folder.Names().size(), 3U);  // no "<dll>.loaded" beside them
 }
 

@@ -35,17 +35,13 @@ class FakeFileOperations : public FileOperations {
 public:
     static constexpr const char* kTemporary = "C:\\out\\snt1.tmp";
     TargetAccess CheckTarget(const std::string&) override { return {}; }
-    std::string CreateTemporaryBeside(const std::string&) override {
-        files[kTemporary] = "";
-        return kTemporary;
-    }
+    std::string CreateTemporaryBeside(const std::string&) override { return kTemporary; }
     FileCallError WriteWhole(const std::string& path, const std::string& bytes,
                              bool inPlace) override {
-        if (inPlace && inPlaceError != 0) {
-            return inPlaceError;
+        if (!inPlace || inPlaceError == 0) {
+            files[path] = bytes;
         }
-        files[path] = bytes;
-        return 0;
+        return inPlace ? inPlaceError : 0;
     }
     bool Exists(const std::string& path) override { return files.count(path) != 0; }
     FileCallError Replace(const std::string& target, const std::string& replacement) override {

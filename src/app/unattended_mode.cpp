@@ -32,6 +32,11 @@ std::string SwitchName(const std::string& arg) {
     return ToLowerAscii(arg.substr(1));
 }
 
+// A switch, or a name starting with / (taken as a switch's), is no file name.
+bool IsFileName(const std::string& arg) {
+    return !arg.empty() && arg[0] != '/' && SwitchName(arg).empty();
+}
+
 std::string Two(int value) {
     return FormatPadded(value, 2);
 }
@@ -86,7 +91,8 @@ CommandLine ParseCommandLine(const std::vector<std::string>& args) {
         } else if (name == "scan" || name == "clean") {
             error = line.mode == RunMode::Window ? "" : "Give only one of /scan and /clean.";
             line.mode = name == "scan" ? RunMode::Scan : RunMode::Clean;
-        } else if (name == "log" && i + 1 < args.size() && line.logFile.empty()) {
+        } else if (name == "log" && i + 1 < args.size() && line.logFile.empty() &&
+                   IsFileName(args[i + 1])) {
             line.logFile = args[++i];
         } else {
             error = name == "log" ? "Give /log once, with a file name."

@@ -10,6 +10,7 @@
 #include "base/clock_win32.h"
 #include "base/handles_win32.h"
 #include "base/text_win32.h"
+#include "log/text_file_writer_win32.h"
 #include "worm/file_system_win32.h"
 #include "worm/process_table_win32.h"
 #include "worm/registry_win32.h"
@@ -19,10 +20,6 @@
 namespace sentrel {
 
 namespace {
-
-// The log may sit on a share that other PCs append to at the same moment.
-constexpr int kLogAttempts = 10;
-constexpr DWORD kLogRetryMs = 200;
 
 std::vector<std::string> Arguments() {
     std::vector<std::string> args;
@@ -82,29 +79,6 @@ std::string ComputerName() {
                                                     : std::string();
 }
 
-// Appends one line in a single write, so that lines of runs on other PCs never interleave.
-// "" when written, else the system's description of the failure.
-std::string AppendLine(const std::string& path, const std::string& line) {
-    const std::string text = Utf8ToAnsi(line) + "\r\n";
-    DWORD error = ERROR_SUCCESS;
-    for (int attempt = 0; attempt < kLogAttempts; ++attempt) {
-        const UniqueHandle file(CreateFileW(Utf8ToWide(path).c_str(), FILE_APPEND_DATA,
-                                            FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                            OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-        DWORD written = 0;
-        if (file && WriteFile(file.Get(), text.data(), static_cast<DWORD>(text.size()), &written,
-                              nullptr) != FALSE) {
-            return {};
-        }
-        error = GetLastError();
-        if (error != ERROR_SHARING_VIOLATION && error != ERROR_LOCK_VIOLATION) {
-            break;
-        }
-        Sleep(kLogRetryMs);
-    }
-    return SystemErrorDescription(error);
-}
-
 RunRecord Run(RunMode mode) {
     Win32ProcessTable processes;
     Win32FileSystem files;
@@ -145,8 +119,11 @@ std::optional<int> RunFromCommandLine() {
     const RunRecord record = Run(line.mode);
     console.Write(Summary(record));
     if (!line.logFile.empty()) {
-        if (const std::string error = AppendLine(line.logFile, JsonLine(record)); !error.empty()) {
-            console.Write("The log " + line.logFile + " could not be written: " + error + "\r\n");
+        const FileWriteResult logged =
+            Win32TextFileWriter().AppendToFile(line.logFile, JsonLine(record) + "\r\n");
+        if (!logged.written) {
+            console.Write("The log " + line.logFile +
+                          " could not be written: " + logged.errorDescription + "\r\n");
             return kExitError;
         }
     }

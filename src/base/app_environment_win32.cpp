@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "base/system_functions_win32.h"
 #include "base/text_win32.h"
 
 namespace sentrel {
@@ -72,7 +73,10 @@ VersionRecord Win32AppEnvironment::Version() {
                                      static_cast<const unsigned char*>(data) + size);
     VS_FIXEDFILEINFO* info = nullptr;
     UINT length = 0;
-    if (VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&info), &length) == FALSE ||
+    const SystemLibrary versionDll(L"version.dll");
+    const auto query = versionDll.Function<decltype(&VerQueryValueW)>("VerQueryValueW");
+    if (query == nullptr ||
+        query(block.data(), L"\\", reinterpret_cast<void**>(&info), &length) == FALSE ||
         info == nullptr || length < sizeof(VS_FIXEDFILEINFO)) {
         return {};
     }

@@ -33,4 +33,27 @@ FunctionPointer SystemFunction(const wchar_t* dll, const char* name, WindowsVers
         reinterpret_cast<void (*)()>(FindSystemFunction(dll, name, since)));
 }
 
+// A DLL of the system folder that is not a known DLL (iphlpapi, version, winmm), loaded by its
+// full path by the object that needs it and freed with it. Imported, it would be looked for
+// beside the program first, where anyone who can write a file could plant one; the program only
+// imports the known DLLs (the imports.dlls test keeps it so).
+class SystemLibrary {
+public:
+    explicit SystemLibrary(const wchar_t* name);
+    ~SystemLibrary();
+    SystemLibrary(const SystemLibrary&) = delete;
+    SystemLibrary& operator=(const SystemLibrary&) = delete;
+
+    // The function, typed as its declaration; null where the DLL or the function is missing.
+    template <class FunctionPointer>
+    FunctionPointer Function(const char* name) const {
+        return module_ == nullptr ? nullptr
+                                  : reinterpret_cast<FunctionPointer>(reinterpret_cast<void (*)()>(
+                                        GetProcAddress(module_, name)));
+    }
+
+private:
+    HMODULE module_ = nullptr;
+};
+
 }  // namespace sentrel

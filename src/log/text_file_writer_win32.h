@@ -9,6 +9,7 @@ namespace sentrel {
 class Win32TextFileWriter : public TextFileWriter {
 public:
     FileWriteResult WriteWholeFile(const std::string& path, const std::string& utf8Text) override;
+    FileWriteResult AppendToFile(const std::string& path, const std::string& utf8Text) override;
     bool FileExists(const std::string& path) override;
 };
 

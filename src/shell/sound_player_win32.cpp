@@ -9,7 +9,9 @@ namespace sentrel {
 
 void WinmmSoundPlayer::Play(const std::string& path) {
     // A missing file plays nothing, not even the system's default sound.
-    PlaySoundW(Utf8ToWide(path).c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+    if (const auto play = winmm_.Function<decltype(&PlaySoundW)>("PlaySoundW")) {
+        play(Utf8ToWide(path).c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
+    }
 }
 
 }  // namespace sentrel

@@ -44,14 +44,18 @@ std::vector<SocketOwner> OwnersOn(std::uint16_t port, std::vector<unsigned char>
 }  // namespace
 
 std::vector<SocketOwner> Win32SocketTable::TcpListenersOn(std::uint16_t port) {
-    return OwnersOn<MIB_TCPTABLE_OWNER_PID>(port, tcpTable_, [](void* table, DWORD* size) {
-        return GetExtendedTcpTable(table, size, FALSE, AF_INET, TCP_TABLE_OWNER_PID_LISTENER, 0);
+    const auto get = iphlpapi_.Function<decltype(&GetExtendedTcpTable)>("GetExtendedTcpTable");
+    return OwnersOn<MIB_TCPTABLE_OWNER_PID>(port, tcpTable_, [get](void* table, DWORD* size) {
+        return get == nullptr ? ERROR_NOT_SUPPORTED
+                              : get(table, size, FALSE, AF_INET, TCP_TABLE_OWNER_PID_LISTENER, 0);
     });
 }
 
 std::vector<SocketOwner> Win32SocketTable::UdpSocketsOn(std::uint16_t port) {
-    return OwnersOn<MIB_UDPTABLE_OWNER_PID>(port, udpTable_, [](void* table, DWORD* size) {
-        return GetExtendedUdpTable(table, size, FALSE, AF_INET, UDP_TABLE_OWNER_PID, 0);
+    const auto get = iphlpapi_.Function<decltype(&GetExtendedUdpTable)>("GetExtendedUdpTable");
+    return OwnersOn<MIB_UDPTABLE_OWNER_PID>(port, udpTable_, [get](void* table, DWORD* size) {
+        return get == nullptr ? ERROR_NOT_SUPPORTED
+                              : get(table, size, FALSE, AF_INET, UDP_TABLE_OWNER_PID, 0);
     });
 }
 

@@ -2,6 +2,7 @@
 // The machine's sockets and their owners through the IP helper's extended tables.
 #include <vector>
 
+#include "base/system_functions_win32.h"
 #include "worm/socket_table.h"
 
 namespace sentrel {
@@ -12,6 +13,8 @@ public:
     std::vector<SocketOwner> UdpSocketsOn(std::uint16_t port) override;
 
 private:
+    // Where the IP helper is missing, no socket is listed.
+    SystemLibrary iphlpapi_{L"iphlpapi.dll"};
     // The last tables, kept so that the next tick's fits in one call.
     std::vector<unsigned char> tcpTable_;
     std::vector<unsigned char> udpTable_;

@@ -12,17 +12,23 @@ std::wstring MutexName() {
 
 }  // namespace
 
+// The worm creates the mutex owned and keeps it so while it runs; a hold like the program's own
+// (Immunise, in this or another copy of the program) creates it unowned. So the mutex merely
+// existing tells nothing: only an owner does.
 bool Win32WormMutex::HeldElsewhere() {
+    UniqueHandle opened;
     if (!hold_) {
-        // A worm running as another user may keep the program from opening it: it is there.
-        const UniqueHandle mutex(OpenMutexW(SYNCHRONIZE, FALSE, MutexName().c_str()));
-        return mutex.Valid() || GetLastError() == ERROR_ACCESS_DENIED;
+        opened.Reset(OpenMutexW(SYNCHRONIZE, FALSE, MutexName().c_str()));
+        if (!opened) {
+            // A worm running as another user may keep the program from opening it: it is there.
+            return GetLastError() == ERROR_ACCESS_DENIED;
+        }
     }
-    // With the program's own handle open the mutex always exists; the worm creates it owned
-    // and keeps it so while it runs, so only another owner tells.
-    const DWORD wait = WaitForSingleObject(hold_.Get(), 0);
+    const HANDLE mutex = hold_ ? hold_.Get() : opened.Get();
+    // Acquired at once, or left by an owner that ended: nobody's.
+    const DWORD wait = WaitForSingleObject(mutex, 0);
     if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) {
-        ReleaseMutex(hold_.Get());
+        ReleaseMutex(mutex);
         return false;
     }
     return wait == WAIT_TIMEOUT;

@@ -21,6 +21,7 @@ TEST(ParseCommandLine, ReadsTheRunItsLogAndQuietOrSaysWhatIsWrong) {
         {{"/scan", "/clean"}, RunMode::Clean, "", false, "Give only one of /scan and /clean."},
         {{"/log", "x.log", "/quiet"}, RunMode::Window, "x.log", true, "Give /scan or /clean."},
         {{"/scan", "/log"}, RunMode::Scan, "", false, once},
+        {{"/scan", "/log", "/quiet"}, RunMode::Scan, "", true, once},
         {{"/scan", "/log", "a", "/log", "b", "c"}, RunMode::Scan, "a", false, once},
         {{"scan"}, RunMode::Window, "", false, "Unknown argument: scan"},
     };

@@ -3,6 +3,7 @@
 #include "base/web_addresses.h"
 #include "fakes/rig.h"
 #include "log/text_export.h"
+#include "log/text_file_replace.h"
 
 namespace sentrel::test {
 namespace {
@@ -187,6 +188,32 @@ TEST_F(Export, AFailedWriteShowsItsOwnBoxAndKeepsWhatWasExported) {
             {"There was an error while saving the IP logfile: Access denied", kMsgExclamation,
              ""}}));
     EXPECT_EQ(rig.Status(), "Listening.");
+}
+
+// Whatever the system refuses, the old text or the new one is left, and the error says where.
+TEST(ReplaceOrOverwrite, ARefusedReplaceMovesOrKeepsTheTemporaryOrWritesInPlace) {
+    using Files = std::map<std::string, std::string>;
+    const std::string log = "C:\\out\\log.txt";
+    const std::string kept = "Error 5. The text is saved in C:\\out\\snt1.tmp instead.";
+    // {replace, move, in place: errors; the error shown; the files left}
+    const std::tuple<FileCallError, FileCallError, FileCallError, std::string, Files> cases[] = {
+        {0, 0, 0, "", {{log, "new"}}},
+        {kUnableToMoveReplacement, 0, 0, "", {{log, "new"}}},
+        {kUnableToMoveReplacement, 5, 0, kept, {{FakeFileOperations::kTemporary, "new"}}},
+        {32, 0, 0, "", {{log, "new"}}},
+        {32, 0, 5, "Error 5.", {{log, "old"}}},
+    };
+    for (const auto& [replaceError, moveError, inPlaceError, error, left] : cases) {
+        FakeFileOperations files;
+        files.files[log] = "old";
+        files.replaceError = replaceError;
+        files.moveError = moveError;
+        files.inPlaceError = inPlaceError;
+        const FileWriteResult result = ReplaceOrOverwrite(files, log, "new");
+        EXPECT_EQ(std::tie(result.written, result.errorDescription, files.files),
+                  std::tuple(error.empty(), error, left))
+            << replaceError << " " << moveError;
+    }
 }
 
 }  // namespace

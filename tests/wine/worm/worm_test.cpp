@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "app/main_window_win32.h"
 #include "base/handles_win32.h"
 #include "base/system_folder_win32.h"
 #include "fakes/rig.h"
@@ -220,11 +221,12 @@ TEST(Win32Worm, TheProcessTableListsAStandInAndEndsItUnderTheImageExpectedOnly) 
 }
 
 // Runs sentrel.exe with the arguments and "/log FILE", waits for its end; its exit code and log.
-std::pair<std::optional<DWORD>, std::string> RunSentrel(const std::wstring& arguments) {
+std::pair<std::optional<DWORD>, std::string> RunSentrel(const std::wstring& arguments,
+                                                        const std::wstring& exe = OwnFolder() +
+                                                                                  L"sentrel.exe") {
     TempFolder folder;
     const std::string log = folder.File("runs.jsonl");
-    StartedProcess sentrel(OwnFolder() + L"sentrel.exe",
-                           arguments + L" /quiet /log \"" + Utf8ToWide(log) + L"\"");
+    StartedProcess sentrel(exe, arguments + L" /quiet /log \"" + Utf8ToWide(log) + L"\"");
     EXPECT_TRUE(sentrel.EndsWithin(60000));
     return {sentrel.ExitCode(), ReadBytes(log)};
 }
@@ -232,11 +234,13 @@ std::pair<std::optional<DWORD>, std::string> RunSentrel(const std::wstring& argu
 TEST(Win32Worm, ARenamedWormIsFoundByItsMutexAndPortAlsoByAScriptedScan) {
     Win32WormMutex mutex;
     {
-        // While the program holds the worm's mutex, a worm exits at once.
+        // While the program holds the worm's mutex, a worm exits at once, and the hold (unowned,
+        // as Immunise takes it) is no sign of the worm to another copy of the program.
         ASSERT_TRUE(mutex.Hold(true));
         StandIn late("svc_update.exe", L"/worm");
         ASSERT_TRUE(late.Process().EndsWithin(10000));
         EXPECT_EQ(late.Process().ExitCode(), 3U);
+        EXPECT_EQ(RunSentrel(L"/scan").first, 0U);
         mutex.Hold(false);
     }
     StandIn worm("svc_update.exe", L"/worm");
@@ -263,6 +267,35 @@ TEST(Win32Worm, AScriptedCleanRemovesALaterVariantAndSaysSoInItsExitCodeAndLog) 
     EXPECT_NE(log.find(value + (RunsUnderWow64() ? R"x( (32-bit view)")x" : "\"")),
               std::string::npos)
         << log;
+}
+
+// Told to prefer a native copy of these two DLLs (winmm,iphlpapi=n,b; set in Wine's registry, as
+// Wine takes WINEDLLOVERRIDES from its own environment, not from the one a program hands down),
+// Wine looks for it beside the program first, as Windows does for a DLL that is not a known DLL.
+TEST(Win32Worm, DllsPlantedBesideTheProgramAreNeverLoadedByTheWindowOrAScriptedScan) {
+    TempFolder folder;
+    const std::wstring exe = Utf8ToWide(folder.File("sentrel.exe"));
+    ASSERT_TRUE(CopyFileW((OwnFolder() + L"sentrel.exe").c_str(), exe.c_str(), FALSE));
+    const wchar_t* appDefaults = L"Software\\Wine\\AppDefaults\\sentrel.exe";
+    UniqueHkey overrides;
+    ASSERT_EQ(
+        RegCreateKeyExW(HKEY_CURRENT_USER, (appDefaults + std::wstring(L"\\DllOverrides")).c_str(),
+                        0, nullptr, 0, KEY_SET_VALUE, nullptr, overrides.Put(), nullptr),
+        ERROR_SUCCESS);
+    for (const wchar_t* dll : {L"winmm", L"iphlpapi"}) {
+        const std::wstring path = Utf8ToWide(folder.File(WideToUtf8(dll) + ".dll"));
+        ASSERT_TRUE(CopyFileW((OwnFolder() + L"planted_dll.dll").c_str(), path.c_str(), FALSE));
+        RegSetValueExW(overrides.Get(), dll, 0, REG_SZ,
+                       reinterpret_cast<const BYTE*>(L"native,builtin"), sizeof(L"native,builtin"));
+    }
+    {
+        StartedProcess window(exe);
+        EXPECT_TRUE(
+            PumpUntil([] { return FindWindowW(kMainWindowClass, nullptr) != nullptr; }, 30000));
+    }
+    EXPECT_EQ(RunSentrel(L"/scan", exe).first, 0U);
+    RegDeleteTreeW(HKEY_CURRENT_USER, appDefaults);
+    EXPECT_EQ(folder.Names().size(), 3U);  // no "<dll>.loaded" beside them
 }
 
 }  // namespace

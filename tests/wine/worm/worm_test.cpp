@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/main_window_win32.h"
+#include "window/main_window_win32.h"
 #include "base/handles_win32.h"
 #include "base/system_folder_win32.h"
 #include "fakes/rig.h"

@@ -2,6 +2,7 @@
 
 #include <oleacc.h>
 
+#include "base/system_functions_win32.h"
 #include "base/text_win32.h"
 
 namespace sentrel {
@@ -12,15 +13,6 @@ using CreateStdAccessibleObjectFunction = HRESULT(WINAPI*)(HWND, LONG, REFIID, v
 using LresultFromObjectFunction = LRESULT(WINAPI*)(REFIID, WPARAM, LPUNKNOWN);
 
 using SysAllocStringLenFunction = BSTR(WINAPI*)(const OLECHAR*, UINT);
-
-HMODULE LoadFromSystemFolder(const wchar_t* name) {
-    wchar_t folder[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return nullptr;
-    }
-    return LoadLibraryExW((std::wstring(folder, length) + L"\\" + name).c_str(), nullptr, 0);
-}
 
 template <class Function>
 Function Typed(FARPROC function) {
@@ -39,9 +31,9 @@ bool IsSelf(const VARIANT& child) {
 // The caller frees the text with SysFreeString: it comes from oleaut32, which oleacc itself
 // loads.
 HRESULT ReturnText(const std::string& text, BSTR* out) {
-    static const HMODULE oleaut = LoadFromSystemFolder(L"oleaut32.dll");
-    const auto allocate = Typed<SysAllocStringLenFunction>(
-        oleaut != nullptr ? GetProcAddress(oleaut, "SysAllocStringLen") : nullptr);
+    // Loaded on the first answer and kept for the run, like oleacc.
+    static const SystemLibrary oleaut(L"oleaut32.dll");
+    const auto allocate = oleaut.Function<SysAllocStringLenFunction>("SysAllocStringLen");
     if (allocate == nullptr) {
         return E_FAIL;
     }
@@ -250,8 +242,8 @@ private:
 }  // namespace
 
 FARPROC OleaccFunction(const char* name) {
-    static const HMODULE oleacc = LoadFromSystemFolder(L"oleacc.dll");
-    return oleacc != nullptr ? GetProcAddress(oleacc, name) : nullptr;
+    static const SystemLibrary oleacc(L"oleacc.dll");
+    return oleacc.Function<FARPROC>(name);
 }
 
 std::optional<LRESULT> AnswerGetObject(HWND window, WPARAM wParam, LPARAM lParam,

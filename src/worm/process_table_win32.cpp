@@ -20,25 +20,6 @@ constexpr DWORD kQueryLimitedInformation = 0x1000;
 // A process being ended is normally gone within milliseconds; its file can be deleted after.
 constexpr DWORD kEndWaitMs = 1000;
 
-template <class Function>
-Function ProcAddress(HMODULE module, const char* name) {
-    if (module == nullptr) {
-        return nullptr;
-    }
-    // GetProcAddress gives a generic function pointer; its real type is the export's.
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-}
-
-HMODULE LoadSystemLibrary(const wchar_t* name) {
-    wchar_t folder[MAX_PATH] = {};
-    const UINT length = GetSystemDirectoryW(folder, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
-        return nullptr;
-    }
-    const std::wstring path = std::wstring(folder, length) + L"\\" + name;
-    return LoadLibraryExW(path.c_str(), nullptr, 0);
-}
-
 class Win32HeldProcess : public HeldProcess {
 public:
     explicit Win32HeldProcess(UniqueHandle process) : process_(std::move(process)) {}
@@ -63,16 +44,12 @@ Win32ProcessTable::Win32ProcessTable()
     : queryFullImageName_(SystemFunction<QueryFullImageName>(
           L"kernel32.dll", "QueryFullProcessImageNameW", kWindowsVista)) {
     if (queryFullImageName_ == nullptr) {
-        psapi_ = LoadSystemLibrary(L"psapi.dll");
-        getImageFileName_ = ProcAddress<GetImageFileName>(psapi_, "GetProcessImageFileNameW");
+        psapi_ = std::make_unique<SystemLibrary>(L"psapi.dll");
+        getImageFileName_ = psapi_->Function<GetImageFileName>("GetProcessImageFileNameW");
     }
 }
 
-Win32ProcessTable::~Win32ProcessTable() {
-    if (psapi_ != nullptr) {
-        FreeLibrary(psapi_);
-    }
-}
+Win32ProcessTable::~Win32ProcessTable() = default;
 
 std::vector<ProcessEntry> Win32ProcessTable::Snapshot() {
     std::vector<ProcessEntry> entries;

@@ -2,6 +2,9 @@
 // The running processes through the tool-help snapshot.
 #include <windows.h>
 
+#include <memory>
+
+#include "base/system_functions_win32.h"
 #include "worm/process_table.h"
 
 namespace sentrel {
@@ -22,7 +25,7 @@ private:
     using QueryFullImageName = BOOL(WINAPI*)(HANDLE, DWORD, LPWSTR, PDWORD);
     using GetImageFileName = DWORD(WINAPI*)(HANDLE, LPWSTR, DWORD);
     QueryFullImageName queryFullImageName_ = nullptr;  // Vista and later
-    HMODULE psapi_ = nullptr;                          // Windows XP only
+    std::unique_ptr<SystemLibrary> psapi_;             // Windows XP only
     GetImageFileName getImageFileName_ = nullptr;
 };
 

@@ -14,6 +14,7 @@
 #include "worm/process_table.h"
 #include "worm/registry.h"
 #include "worm/socket_table.h"
+#include "worm/system_facts.h"
 #include "worm/worm_mutex.h"
 
 namespace sentrel {
@@ -35,6 +36,7 @@ struct Services {
     TextFileWriter& textFiles;
     SocketTable& sockets;
     WormMutex& wormMutex;
+    SystemFacts& systemFacts;
 };
 
 }  // namespace sentrel

@@ -1,5 +1,6 @@
 #include "worm/system_scan.h"
 
+#include "app/exposure_report.h"
 #include "app/wmain.h"
 #include "base/format.h"
 #include "shell/sounds.h"
@@ -105,6 +106,7 @@ void ScanSystem(WMain& w, bool playAllClearSound) {
     } else {
         ShowInfectedVerdict(w, wormNames, WormProcessNames(found));
     }
+    ReportExposure(w);
 }
 
 }  // namespace sentrel

@@ -8,6 +8,7 @@
 #include "worm/process_table.h"
 #include "worm/registry.h"
 #include "worm/socket_table.h"
+#include "worm/system_facts.h"
 #include "worm/worm_mutex.h"
 
 namespace sentrel {
@@ -18,6 +19,7 @@ struct WormServices {
     Registry& registry;
     SocketTable& sockets;
     WormMutex& wormMutex;
+    SystemFacts& systemFacts;
 };
 
 struct WormFindings {

@@ -18,6 +18,7 @@
 #include "worm/process_table_win32.h"
 #include "worm/registry_win32.h"
 #include "worm/socket_table_win32.h"
+#include "worm/system_facts_win32.h"
 #include "worm/worm_mutex_win32.h"
 #include "worm/worm_signs.h"
 
@@ -30,9 +31,10 @@ struct Win32WormRig : Rig {
     Win32Registry realRegistry;
     Win32SocketTable realSockets;
     Win32WormMutex realMutex;
-    Services real{settings,     environment, dialogs,     clock,    locale,        socket,
-                  launcher,     sound,       shell,       tray,     realProcesses, realFiles,
-                  realRegistry, textFiles,   realSockets, realMutex};
+    Win32SystemFacts realFacts;
+    Services real{settings,     environment, dialogs,     clock,     locale,        socket,
+                  launcher,     sound,       shell,       tray,      realProcesses, realFiles,
+                  realRegistry, textFiles,   realSockets, realMutex, realFacts};
 
     Win32WormRig() { window = std::make_unique<WMain>(real); }
     // The window goes before the services it uses.

@@ -13,6 +13,7 @@
 #include "fakes/rig.h"
 #include "wine/support/message_pump.h"
 #include "wine/support/temp_folder.h"
+#include "worm/exposure.h"
 #include "worm/file_system_win32.h"
 #include "worm/process_scanner.h"
 #include "worm/process_table_win32.h"
@@ -150,6 +151,20 @@ private:
 
 constexpr const wchar_t* kRunKey = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
 
+inline bool WriteMachineValue(REGSAM view, const wchar_t* subKey, const std::wstring& name,
+                              DWORD type, const void* data, DWORD bytes) {
+    UniqueHkey key;
+    return RegCreateKeyExW(HKEY_LOCAL_MACHINE, subKey, 0, nullptr, 0, KEY_SET_VALUE | view, nullptr,
+                           key.Put(), nullptr) == ERROR_SUCCESS &&
+           RegSetValueExW(key.Get(), name.c_str(), 0, type, static_cast<const BYTE*>(data),
+                          bytes) == ERROR_SUCCESS;
+}
+inline bool WriteMachineText(REGSAM view, const wchar_t* subKey, const std::wstring& name,
+                             const std::wstring& text) {
+    return WriteMachineValue(view, subKey, name, REG_SZ, text.c_str(),
+                             static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
+}
+
 inline bool RunValuePresent(REGSAM view, const std::wstring& name) {
     UniqueHkey key;
     return RegOpenKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_QUERY_VALUE | view, key.Put()) ==
@@ -163,13 +178,7 @@ class TestRunValue {
 public:
     TestRunValue(REGSAM view, std::wstring name, const std::wstring& data)
         : view_(view), name_(std::move(name)) {
-        UniqueHkey key;
-        written = RegCreateKeyExW(HKEY_LOCAL_MACHINE, kRunKey, 0, nullptr, 0, KEY_SET_VALUE | view,
-                                  nullptr, key.Put(), nullptr) == ERROR_SUCCESS &&
-                  RegSetValueExW(key.Get(), name_.c_str(), 0, REG_SZ,
-                                 reinterpret_cast<const BYTE*>(data.c_str()),
-                                 static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t))) ==
-                      ERROR_SUCCESS;
+        written = WriteMachineText(view, kRunKey, name_, data);
     }
     ~TestRunValue() {
         UniqueHkey key;
@@ -185,6 +194,24 @@ public:
 private:
     REGSAM view_;
     std::wstring name_;
+};
+
+// Programs started from now on find the XP prefix at another service pack; back to 3 at the end.
+class ReportedServicePack {
+public:
+    explicit ReportedServicePack(DWORD servicePack) { Report(servicePack); }
+    ~ReportedServicePack() { Report(3); }
+    ReportedServicePack(const ReportedServicePack&) = delete;
+    ReportedServicePack& operator=(const ReportedServicePack&) = delete;
+
+private:
+    static void Report(DWORD servicePack) {
+        const DWORD number = servicePack << 8;
+        WriteMachineText(0, L"Software\\Microsoft\\Windows NT\\CurrentVersion", L"CSDVersion",
+                         L"Service Pack " + std::to_wstring(servicePack));
+        WriteMachineValue(0, L"System\\CurrentControlSet\\Control\\Windows", L"CSDVersion",
+                          REG_DWORD, &number, sizeof(number));
+    }
 };
 
 TEST(Win32Worm, FilesInTheRealSystemFoldersAndRunValuesInBothViewsAreFoundAndCleaned) {
@@ -204,6 +231,28 @@ TEST(Win32Worm, FilesInTheRealSystemFoldersAndRunValuesInBothViewsAreFoundAndCle
     EXPECT_FALSE(penis32.Exists());
     EXPECT_FALSE(RunValuePresent(KEY_WOW64_64KEY, L"windows auto update"));
     EXPECT_FALSE(RunValuePresent(KEY_WOW64_32KEY, L"windows auto update"));
+    EXPECT_EQ(rig.w().state.exposureReported, Exposure::Fixed);  // so nothing more is logged
+}
+
+TEST(Win32Worm, TheExposureFactsComeFromTheRealSystemFolderTheSystemAndTheRegistry) {
+    // sentrel.exe's version record, in the 64-bit System32 alone under WoW64.
+    const std::wstring planted = RealSystem32() + L"sentrel-version.dll";
+    TestFile file(planted);
+    ASSERT_TRUE(file.created &&
+                CopyFileW((OwnFolder() + L"sentrel.exe").c_str(), planted.c_str(), FALSE));
+    Win32SystemFacts facts;
+    EXPECT_EQ(FormatFileVersion(
+                  facts.SystemFileVersion("sentrel-version.dll").version.value_or(FileVersion{})),
+              "1.20.0.125");
+    EXPECT_EQ(facts.SystemFileVersion("absent.dll").error,
+              SystemErrorDescription(ERROR_FILE_NOT_FOUND));
+    const SystemVersion system = facts.RunningSystem();
+    EXPECT_EQ(std::tuple(system.major, system.minor, system.servicePack),
+              RunsUnderWow64() ? std::tuple(6, 1, 1) : std::tuple(5, 1, 3));
+    constexpr const wchar_t* kOle = L"SOFTWARE\\Microsoft\\Ole";
+    ASSERT_TRUE(WriteMachineText(KEY_WOW64_64KEY, kOle, L"EnableDCOM", L"n"));
+    EXPECT_EQ(facts.EnableDcom(), "n");
+    WriteMachineText(KEY_WOW64_64KEY, kOle, L"EnableDCOM", L"Y");
 }
 
 TEST(Win32Worm, TheProcessTableListsAStandInAndEndsItUnderTheImageExpectedOnly) {
@@ -216,6 +265,9 @@ TEST(Win32Worm, TheProcessTableListsAStandInAndEndsItUnderTheImageExpectedOnly) 
     KillProcess(table, "teekids.exe");
     EXPECT_TRUE(teekids.Process().EndsWithin(5000));
 }
+
+// Wine's own rpcrt4.dll, whatever the prefix reports, carries the fix.
+constexpr const char* kWineRpcFixed = R"("exposure":"fixed","rpcrt4":"5.1.2600.2180")";
 
 // Runs sentrel.exe with the arguments and "/log FILE", waits for its end; its exit code and log.
 std::pair<std::optional<DWORD>, std::string> RunSentrel(const std::wstring& arguments) {
@@ -245,6 +297,16 @@ TEST(Win32Worm, ARenamedWormIsFoundByItsMutexAndPortAlsoByAScriptedScan) {
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1);
     EXPECT_NE(log.find("mutex BILLY"), std::string::npos) << log;
     EXPECT_NE(log.find("4444"), std::string::npos) << log;
+    EXPECT_NE(log.find(kWineRpcFixed), std::string::npos) << log;
+}
+
+TEST(Win32Worm, AScriptedScanOnServicePack1GoesByRpcrt4sVersion) {
+    if (RunsUnderWow64()) {
+        GTEST_SKIP() << "the XP prefix's";
+    }
+    const ReportedServicePack servicePack1(1);
+    const auto [code, log] = RunSentrel(L"/scan");
+    EXPECT_NE(log.find(kWineRpcFixed), std::string::npos) << log;
 }
 
 TEST(Win32Worm, AScriptedCleanRemovesALaterVariantAndSaysSoInItsExitCodeAndLog) {

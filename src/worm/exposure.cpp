@@ -1,5 +1,7 @@
 #include "worm/exposure.h"
 
+#include <tuple>
+
 namespace sentrel {
 
 namespace {
@@ -36,6 +38,11 @@ const RpcFixRow* RpcFixRowFor(const SystemVersion& system) {
 // Turning remote DCOM off closes the hole; on Windows 2000 only from SP3 on.
 constexpr const char* kUnreadableRpcVersion = "the version of rpcrt4.dll could not be read";
 
+bool FileVersionAtLeast(const FileVersion& version, const FileVersion& minimum) {
+    return std::tie(version.major, version.minor, version.build, version.revision) >=
+           std::tie(minimum.major, minimum.minor, minimum.build, minimum.revision);
+}
+
 bool DcomClosesTheHole(const SystemVersion& system, const std::string& enableDcom) {
     const bool off = enableDcom == "N" || enableDcom == "n";
     return off && (system.major != 5 || system.minor != 0 || system.servicePack >= 3);
@@ -64,7 +71,7 @@ ExposureResult DecideExposure(const SystemVersion& system, const std::optional<F
     if (!rpcrt4) {
         return {Exposure::Unknown, kUnreadableRpcVersion};
     }
-    if (*rpcrt4 >= row->minimum) {
+    if (FileVersionAtLeast(*rpcrt4, row->minimum)) {
         return {Exposure::Fixed, ""};
     }
     return {DcomClosesTheHole(system, enableDcom) ? Exposure::Workaround : Exposure::Exposed, ""};

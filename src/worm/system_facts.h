@@ -1,7 +1,6 @@
 #pragma once
 // What the exposure check reads of the running system: its version, the version of one of its
 // files, and the machine's DCOM switch.
-#include <compare>
 #include <optional>
 #include <string>
 
@@ -18,7 +17,6 @@ struct FileVersion {
     int minor = 0;
     int build = 0;
     int revision = 0;
-    auto operator<=>(const FileVersion&) const = default;
 };
 
 // "5.1.2600.2180"

@@ -145,14 +145,12 @@ TEST(DecideExposure, EachSystemsFixVersionOrServicePackAndThenTheDcomSwitchDecid
         {{5, 0, 2}, V{5, 0, 2195, 6752}, "N", Exposure::Exposed},
         {{5, 0, 3}, V{5, 0, 2195, 6752}, "n", Exposure::Workaround},
         {{5, 0, 4}, V{5, 0, 2195, 6753}, "Y", Exposure::Fixed},
-        {{5, 1, 0}, V{5, 1, 2600, 108}, "", Exposure::Exposed},
+        {{5, 1, 0}, V{5, 1, 2600, 108}, "No", Exposure::Exposed},
         {{5, 1, 0}, V{5, 1, 2600, 109}, "N", Exposure::Fixed},
         {{5, 1, 1}, V{5, 1, 2600, 1229}, "Y", Exposure::Exposed},
-        {{5, 1, 1}, V{5, 1, 2600, 1229}, "n", Exposure::Workaround},
         {{5, 1, 1}, V{5, 1, 2600, 1230}, "", Exposure::Fixed},
         {{5, 1, 2}, none, "", Exposure::Fixed},
         {{5, 2, 0}, V{5, 2, 3790, 58}, "N", Exposure::Workaround},
-        {{5, 2, 0}, V{5, 2, 3790, 58}, "No", Exposure::Exposed},
         {{5, 2, 0}, V{5, 2, 3790, 59}, "", Exposure::Fixed},
         {{5, 2, 1}, none, "", Exposure::Fixed},
         {{6, 0, 0}, none, "", Exposure::Fixed},
@@ -184,18 +182,12 @@ TEST(ScanSystem, AnExposedPcIsARedLineAndDcomOffADefaultOneOncePerRunAndResult) 
     ScanSystem(rig.w(), true);
     rig.systemFacts.rpcrt4.version.reset();
     ScanSystem(rig.w(), true);
-    const std::string scanned = "System was scanned, and no worm was found.";
-    const std::vector<std::string> expected{
-        scanned,
-        std::string(kExposedText) +
-            " Until then, Immunise keeps a new copy of the worm from starting.",
-        scanned,
-        scanned,
-        "DCOM is turned off, which keeps the worm out until Microsoft's fix is installed.",
-        scanned,
-        kExposedText,
-        scanned};
-    EXPECT_EQ(rig.LogTexts(), expected);
+    const std::string s = "System was scanned, and no worm was found.";
+    const std::string until = " Until then, Immunise keeps a new copy of the worm from starting.";
+    const std::string off =
+        "DCOM is turned off, which keeps the worm out until Microsoft's fix is installed.";
+    EXPECT_EQ(rig.LogTexts(),
+              (std::vector<std::string>{s, kExposedText + until, s, s, off, s, kExposedText, s}));
     EXPECT_EQ(std::tuple(rig.LogColour(1), rig.LogColour(4)),
               std::tuple(Rgb(255, 0, 0), std::nullopt));
 }

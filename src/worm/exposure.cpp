@@ -35,7 +35,6 @@ const RpcFixRow* RpcFixRowFor(const SystemVersion& system) {
     return found;
 }
 
-// Turning remote DCOM off closes the hole; on Windows 2000 only from SP3 on.
 constexpr const char* kUnreadableRpcVersion = "the version of rpcrt4.dll could not be read";
 
 bool FileVersionAtLeast(const FileVersion& version, const FileVersion& minimum) {
@@ -43,6 +42,7 @@ bool FileVersionAtLeast(const FileVersion& version, const FileVersion& minimum) 
            std::tie(minimum.major, minimum.minor, minimum.build, minimum.revision);
 }
 
+// Turning remote DCOM off closes the hole; on Windows 2000 only from SP3 on.
 bool DcomClosesTheHole(const SystemVersion& system, const std::string& enableDcom) {
     const bool off = enableDcom == "N" || enableDcom == "n";
     return off && (system.major != 5 || system.minor != 0 || system.servicePack >= 3);

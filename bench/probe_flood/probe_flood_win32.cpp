@@ -38,9 +38,10 @@ struct Product {
     test::FakeTextFileWriter textFiles;
     test::FakeSocketTable sockets;
     test::FakeWormMutex wormMutex;
-    Services services{settings, environment, dialogs, clock,    locale,    socket,
-                      launcher, sound,       shell,   tray,     processes, files,
-                      registry, textFiles,   sockets, wormMutex};
+    test::FakeSystemFacts systemFacts;
+    Services services{settings, environment, dialogs, clock,     locale,     socket,
+                      launcher, sound,       shell,   tray,      processes,  files,
+                      registry, textFiles,   sockets, wormMutex, systemFacts};
     WMain window{services};
 
     Product(int port, bool skipReplies) {

@@ -44,9 +44,10 @@ int Run(int rounds) {
     CountingProcessTable counting;
     Win32SocketTable sockets;
     Win32WormMutex wormMutex;
-    Services services{rig.settings, rig.environment, rig.dialogs, rig.clock, rig.locale, rig.socket,
-                      rig.launcher, rig.sound,       rig.shell,   rig.tray,  counting,   rig.files,
-                      rig.registry, rig.textFiles,   sockets,     wormMutex};
+    Services services{rig.settings, rig.environment, rig.dialogs,  rig.clock,     rig.locale,
+                      rig.socket,   rig.launcher,    rig.sound,    rig.shell,     rig.tray,
+                      counting,     rig.files,       rig.registry, rig.textFiles, sockets,
+                      wormMutex,    rig.systemFacts};
     WMain window(services);
 
     // Interleaved, so that the machine's other load falls on all alike.

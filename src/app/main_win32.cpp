@@ -26,6 +26,7 @@
 #include "worm/process_table_win32.h"
 #include "worm/registry_win32.h"
 #include "worm/socket_table_win32.h"
+#include "worm/system_facts_win32.h"
 #include "worm/worm_mutex_win32.h"
 
 namespace sentrel {
@@ -78,9 +79,10 @@ int Run(HINSTANCE instance) {
     Win32TextFileWriter textFiles;
     Win32SocketTable sockets;
     Win32WormMutex wormMutex;
-    Services services{settings, environment, dialogs, clock,    locale,    socket,
-                      launcher, sound,       shell,   tray,     processes, files,
-                      registry, textFiles,   sockets, wormMutex};
+    Win32SystemFacts systemFacts;
+    Services services{settings, environment, dialogs, clock,     locale,     socket,
+                      launcher, sound,       shell,   tray,      processes,  files,
+                      registry, textFiles,   sockets, wormMutex, systemFacts};
 
     WMain main(services);
     MainWindow window(main, instance);

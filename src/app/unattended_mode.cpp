@@ -4,6 +4,7 @@
 
 #include "base/format.h"
 #include "base/json.h"
+#include "worm/exposure.h"
 #include "worm/worm_clean.h"
 
 namespace sentrel {
@@ -133,6 +134,11 @@ std::string FormatIsoTime(const LocalTime& time) {
 
 void RunUnattended(RunMode mode, WormServices& services, RunRecord& record) {
     record.mode = mode == RunMode::Clean ? "clean" : "scan";
+    const ExposureCheck exposure = CheckExposure(services.systemFacts);
+    record.exposure = ExposureName(exposure.result.exposure);
+    if (exposure.rpcrt4) {
+        record.rpcrt4 = FormatFileVersion(*exposure.rpcrt4);
+    }
     const WormFindings before = ScanForWorm(services);
     record.found = FoundLabels(before);
     record.indicators = SignDescriptions(before);
@@ -161,8 +167,11 @@ std::string JsonLine(const RunRecord& record) {
            ",\"indicators\":" + JsonArray(record.indicators) +
            ",\"actions\":" + JsonArray(record.actions) +
            ",\"remaining\":" + JsonArray(record.remaining) +
-           ",\"errors\":" + JsonArray(record.errors) + ",\"result\":" + JsonString(record.result) +
-           ",\"exit\":" + std::to_string(record.exit) + "}";
+           ",\"errors\":" + JsonArray(record.errors) +
+           ",\"exposure\":" + JsonString(record.exposure) +
+           ",\"rpcrt4\":" + (record.rpcrt4 ? JsonString(*record.rpcrt4) : "null") +
+           ",\"result\":" + JsonString(record.result) + ",\"exit\":" + std::to_string(record.exit) +
+           "}";
 }
 
 std::string Summary(const RunRecord& record) {
@@ -177,6 +186,9 @@ std::string Summary(const RunRecord& record) {
         if (!items->empty()) {
             out += title + Joined(*items, "; ") + ".\r\n";
         }
+    }
+    if (record.exposure == ExposureName(Exposure::Exposed)) {
+        out += std::string(kExposedText) + "\r\n";
     }
     return out + "Exit code " + std::to_string(record.exit) + ".\r\n";
 }

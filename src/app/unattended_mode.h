@@ -2,6 +2,7 @@
 // The unattended mode: `sentrel.exe /scan` or `/clean`, for scripts that clean many PCs. It
 // opens no window and touches no setting; its result is the exit code, a short summary on the
 // console and, with /log, one JSON line appended to a file.
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,7 +45,9 @@ struct RunRecord {
     std::vector<std::string> actions;     // what the clean did
     std::vector<std::string> remaining;   // what the clean's second scan still found
     std::vector<std::string> errors;
-    std::string result;  // "clean", "infected", "cleaned", "not cleaned" or "error"
+    std::string exposure = "unknown";   // to the worm's hole: "fixed", "workaround", "exposed"
+    std::optional<std::string> rpcrt4;  // its file's version, when read
+    std::string result;                 // "clean", "infected", "cleaned", "not cleaned" or "error"
     int exit = kExitError;
 };
 

@@ -15,6 +15,7 @@
 #include "worm/process_table_win32.h"
 #include "worm/registry_win32.h"
 #include "worm/socket_table_win32.h"
+#include "worm/system_facts_win32.h"
 #include "worm/worm_mutex_win32.h"
 
 namespace sentrel {
@@ -85,7 +86,8 @@ RunRecord Run(RunMode mode) {
     Win32Registry registry;
     Win32SocketTable sockets;
     Win32WormMutex wormMutex;  // never held here
-    WormServices services{processes, files, registry, sockets, wormMutex};
+    Win32SystemFacts systemFacts;
+    WormServices services{processes, files, registry, sockets, wormMutex, systemFacts};
     RunRecord record;
     record.time = SystemClock().Now();
     record.computer = ComputerName();

@@ -1,6 +1,7 @@
 #pragma once
 // The program-wide state, owned by the main window for the whole run.
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -8,6 +9,7 @@
 #include "listener/replies.h"
 #include "shell/sounds.h"
 #include "shell/tray_icon.h"
+#include "worm/exposure.h"
 
 namespace sentrel {
 
@@ -21,7 +23,8 @@ struct AppState {
     SoundPaths sounds;
     TrayIconData trayIcon;
     bool wormWarningShown = false;
-    bool settingsFailureLogged = false;  // a store that refuses writes is said once per run
+    bool settingsFailureLogged = false;        // a store that refuses writes is said once per run
+    std::optional<Exposure> exposureReported;  // the last scan's, said when it changes
 };
 
 }  // namespace sentrel

@@ -4,6 +4,7 @@
 #include "base/format.h"
 #include "shell/sounds.h"
 #include "window/wmain.h"
+#include "worm/exposure.h"
 #include "worm/worm_clean.h"
 
 namespace sentrel {
@@ -168,6 +169,28 @@ void WMain::ScanSystem(bool playAllClearSound) {
     const WormFindings findings = ScanForWorm(services.worm);
     LogWormSigns(findings.signs);
     ShowVerdict(findings, playAllClearSound);
+    ReportExposure();
+}
+
+// Whether the worm could come back through the hole it uses: said when it could (red) or when
+// only DCOM being off keeps it out, once per run and result; a fixed PC's log stays as it was.
+void WMain::ReportExposure() {
+    const Exposure exposure = CheckExposure(services.systemFacts).result.exposure;
+    if (state.exposureReported == exposure) {
+        return;
+    }
+    state.exposureReported = exposure;
+    if (exposure == Exposure::Exposed) {
+        const bool immunised = chkImmunise.Value() == 1;
+        AddLogEntry(std::string(kExposedText) +
+                        (immunised ? ""
+                                   : " Until then, Immunise keeps a new copy of the worm from "
+                                     "starting."),
+                    LogKind::Worm);
+    } else if (exposure == Exposure::Workaround) {
+        AddLogEntry(
+            "DCOM is turned off, which keeps the worm out until Microsoft's fix is installed.");
+    }
 }
 
 void WMain::ShowVerdict(const WormFindings& findings, bool playAllClearSound) {

@@ -31,8 +31,9 @@ struct Services {
     TextFileWriter& textFiles;
     SocketTable& sockets;
     WormMutex& wormMutex;
-    // The same five, as the worm's engines take them.
-    WormServices worm{processes, files, registry, sockets, wormMutex};
+    SystemFacts& systemFacts;
+    // The same six, as the worm's engines take them.
+    WormServices worm{processes, files, registry, sockets, wormMutex, systemFacts};
 };
 
 }  // namespace sentrel

@@ -187,6 +187,7 @@ private:
     void ShowLogMenu(std::optional<Point> screenAt);
     void LogWormSigns(const std::vector<WormSign>& signs);
     void ShowVerdict(const WormFindings& findings, bool playAllClearSound);
+    void ReportExposure();
     void WarnWormRunningOnce();
 
     void Layout();

@@ -8,6 +8,7 @@
 #include "worm/process_table.h"
 #include "worm/registry.h"
 #include "worm/socket_table.h"
+#include "worm/system_facts.h"
 #include "worm/worm_files.h"
 #include "worm/worm_mutex.h"
 #include "worm/worm_signs.h"
@@ -21,6 +22,7 @@ struct WormServices {
     Registry& registry;
     SocketTable& sockets;
     WormMutex& wormMutex;
+    SystemFacts& systemFacts;
 };
 
 struct WormFindings {

@@ -15,6 +15,7 @@
 #include "worm/process_table.h"
 #include "worm/registry.h"
 #include "worm/socket_table.h"
+#include "worm/system_facts.h"
 #include "worm/worm_mutex.h"
 
 namespace sentrel::test {
@@ -187,6 +188,19 @@ public:
     bool heldElsewhere = false;
     bool held = false;
     bool holdable = true;
+};
+
+// A fixed XP SP3 unless a test says otherwise.
+class FakeSystemFacts : public SystemFacts {
+public:
+    SystemVersion RunningSystem() override { return system; }
+    FileVersionRead SystemFileVersion(const std::string& fileName) override {
+        return fileName == "rpcrt4.dll" ? rpcrt4 : FileVersionRead{};
+    }
+    std::string EnableDcom() override { return enableDcom; }
+    SystemVersion system{5, 1, 3};
+    FileVersionRead rpcrt4{FileVersion{5, 1, 2600, 5512}, ""};
+    std::string enableDcom = "Y";
 };
 
 }  // namespace sentrel::test

@@ -36,9 +36,10 @@ struct Rig {
     FakeTextFileWriter textFiles;
     FakeSocketTable sockets;
     FakeWormMutex wormMutex;
-    Services services{settings, environment, dialogs, clock,    locale,    socket,
-                      launcher, sound,       shell,   tray,     processes, files,
-                      registry, textFiles,   sockets, wormMutex};
+    FakeSystemFacts systemFacts;
+    Services services{settings, environment, dialogs, clock,     locale,     socket,
+                      launcher, sound,       shell,   tray,      processes,  files,
+                      registry, textFiles,   sockets, wormMutex, systemFacts};
     std::unique_ptr<WMain> window;
 
     WMain& w() { return *window; }

@@ -35,7 +35,7 @@ TEST(ParseCommandLine, ReadsTheRunItsLogAndQuietOrSaysWhatIsWrong) {
 
 // The worm's services on fakes, as the unattended run uses them.
 struct UnattendedRig : Rig {
-    WormServices worm{processes, files, registry, sockets, wormMutex};
+    WormServices worm{processes, files, registry, sockets, wormMutex, systemFacts};
     RunRecord Run(RunMode mode) {
         RunRecord record;
         RunUnattended(mode, worm, record);
@@ -72,6 +72,8 @@ TEST(RunUnattended, TheCleanEndsTheWormBeforeDeletingItsFileAndReportsInJsonAndA
     rig.registry.runValues[RegistryView::Bits32] = {{"Nonton Antivirus", "mspatch.exe"}};
     rig.sockets.udp = {{69, 1234}};
     rig.wormMutex.heldElsewhere = true;
+    rig.systemFacts.system = {5, 1, 1};
+    rig.systemFacts.rpcrt4.version = FileVersion{5, 1, 2600, 1106};
     RunRecord record = rig.Run(RunMode::Clean);
     // A process found only by its signs is reported, never ended.
     EXPECT_EQ(rig.processes.terminated, std::vector<std::uint32_t>{20});
@@ -85,17 +87,21 @@ TEST(RunUnattended, TheCleanEndsTheWormBeforeDeletingItsFileAndReportsInJsonAndA
         R"j(the Run value \"Nonton Antivirus\" (32-bit view)","ended mspatch.exe (process )j"
         R"j(20)","deleted C:\\WINDOWS\\System32\\mspatch.exe"],"remaining":["a program )j"
         R"j(holding the mutex BILLY","tftpd.exe (process 1234) on UDP port 69"],"errors":[],)j"
-        R"j("result":"not cleaned","exit":1})j");
+        R"j("exposure":"exposed","rpcrt4":"5.1.2600.1106","result":"not cleaned","exit":1})j");
     record.time.utcOffsetMinutes = 120;
     record.computer = "PC1";
     EXPECT_EQ(JsonLine(record).substr(0, 35), R"({"time":"2003-08-11T21:05:09+02:00")");
+    record.rpcrt4.reset();
+    EXPECT_NE(JsonLine(record).find(R"("rpcrt4":null,)"), std::string::npos);
     EXPECT_EQ(Summary(record),
               "Sentrel clean of PC1: not cleaned.\r\nFound: W32.Blaster.Worm.D.\r\n"
               "Seen running: a program holding the mutex BILLY; tftpd.exe (process 1234) on UDP "
               "port 69.\r\nDone: deleted the Run value \"Nonton Antivirus\" (32-bit view); ended "
               "mspatch.exe (process 20); deleted C:\\WINDOWS\\System32\\mspatch.exe.\r\nStill "
               "found: a program holding the mutex BILLY; tftpd.exe (process 1234) on UDP port "
-              "69.\r\nExit code 1.\r\n");
+              "69.\r\nThis PC lacks Microsoft's fix for the hole the worm uses (MS03-026). "
+              "Install it, or Windows XP Service Pack 2, or the worm will come back.\r\nExit "
+              "code 1.\r\n");
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "window/detect_page.h"
+#include "worm/exposure.h"
 #include "worm_rig.h"
 
 namespace sentrel::test {
@@ -134,6 +135,61 @@ TEST(ScanSystem, SoundsInfectedWhateverTheArgumentAllClearOnlyWhenAskedNoneWhenO
     rig.state().soundEnabled = true;
     rig.w().cmdScan.UserClick();
     EXPECT_EQ(rig.Played(), std::vector<std::string>{"NotInfected.wav"});
+}
+
+TEST(DecideExposure, EachSystemsFixVersionOrServicePackAndThenTheDcomSwitchDecide) {
+    using V = FileVersion;
+    const std::optional<FileVersion> none;
+    const std::tuple<SystemVersion, std::optional<FileVersion>, std::string, Exposure> rows[] = {
+        {{5, 0, 0}, V{5, 0, 2195, 6752}, "N", Exposure::Exposed},  // DCOM off counts from SP3
+        {{5, 0, 2}, V{5, 0, 2195, 6752}, "N", Exposure::Exposed},
+        {{5, 0, 3}, V{5, 0, 2195, 6752}, "n", Exposure::Workaround},
+        {{5, 0, 4}, V{5, 0, 2195, 6753}, "Y", Exposure::Fixed},
+        {{5, 1, 0}, V{5, 1, 2600, 108}, "No", Exposure::Exposed},
+        {{5, 1, 0}, V{5, 1, 2600, 109}, "N", Exposure::Fixed},
+        {{5, 1, 1}, V{5, 1, 2600, 1229}, "Y", Exposure::Exposed},
+        {{5, 1, 1}, V{5, 1, 2600, 1230}, "", Exposure::Fixed},
+        {{5, 1, 2}, none, "", Exposure::Fixed},
+        {{5, 2, 0}, V{5, 2, 3790, 58}, "N", Exposure::Workaround},
+        {{5, 2, 0}, V{5, 2, 3790, 59}, "", Exposure::Fixed},
+        {{5, 2, 1}, none, "", Exposure::Fixed},
+        {{6, 0, 0}, none, "", Exposure::Fixed},
+        {{5, 1, 1}, none, "N", Exposure::Unknown},
+        {{4, 0, 6}, V{4, 0, 1381, 7219}, "", Exposure::Unknown},
+    };
+    for (const auto& [system, rpcrt4, dcom, expected] : rows) {
+        EXPECT_EQ(ExposureName(DecideExposure(system, rpcrt4, dcom).exposure),
+                  std::string(ExposureName(expected)))
+            << system.major << "." << system.minor << " SP" << system.servicePack << " " << dcom;
+    }
+    FakeSystemFacts facts;
+    facts.system = {5, 1, 1};
+    facts.rpcrt4 = {none, "Access is denied."};
+    EXPECT_EQ(CheckExposure(facts).result.why,
+              "the version of rpcrt4.dll could not be read: Access is denied.");
+}
+
+TEST(ScanSystem, AnExposedPcIsARedLineAndDcomOffADefaultOneOncePerRunAndResult) {
+    WormRig rig;
+    rig.systemFacts.system = {5, 1, 1};
+    rig.systemFacts.rpcrt4.version = FileVersion{5, 1, 2600, 1229};
+    rig.w().ScanSystem(true);
+    rig.w().ScanSystem(true);
+    rig.systemFacts.enableDcom = "N";
+    rig.w().ScanSystem(true);
+    rig.systemFacts.enableDcom = "Y";
+    rig.w().chkImmunise.SetValue(1);
+    rig.w().ScanSystem(true);
+    rig.systemFacts.rpcrt4.version.reset();
+    rig.w().ScanSystem(true);
+    const std::string s = "System was scanned, and no worm was found.";
+    const std::string until = " Until then, Immunise keeps a new copy of the worm from starting.";
+    const std::string off =
+        "DCOM is turned off, which keeps the worm out until Microsoft's fix is installed.";
+    EXPECT_EQ(rig.LogTexts(),
+              (std::vector<std::string>{s, kExposedText + until, s, s, off, s, kExposedText, s}));
+    EXPECT_EQ(std::tuple(rig.LogColour(1), rig.LogColour(4)),
+              std::tuple(Rgb(255, 0, 0), std::nullopt));
 }
 
 }  // namespace

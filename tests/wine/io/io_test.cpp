@@ -46,10 +46,10 @@ TEST(RegistrySettings, ValuesRoundTripAndAKeyThatRefusesWritesStillReadsAndSaysS
 
     DenyWriting(RegistrySettingsStore::KeyPath(rig.environment.exeName, "Settings"));
     RegistrySettingsStore locked;
-    Services services{locked,       rig.environment, rig.dialogs,   rig.clock,
-                      rig.locale,   rig.socket,      rig.launcher,  rig.sound,
-                      rig.shell,    rig.tray,        rig.processes, rig.files,
-                      rig.registry, rig.textFiles,   rig.sockets,   rig.wormMutex};
+    Services services{locked,        rig.environment, rig.dialogs,  rig.clock,     rig.locale,
+                      rig.socket,    rig.launcher,    rig.sound,    rig.shell,     rig.tray,
+                      rig.processes, rig.files,       rig.registry, rig.textFiles, rig.sockets,
+                      rig.wormMutex, rig.systemFacts};
     WMain window(services);
     window.Form_Load();
     EXPECT_EQ(window.chkPlaySFX.Value(), 0);
@@ -62,10 +62,10 @@ TEST(SaveLog, WritesTheAnsiCodePageAndReplacesAFileHeldOpenByAViewer) {
     TempFolder folder;
     Rig rig;
     Win32TextFileWriter writer;
-    Services services{rig.settings, rig.environment, rig.dialogs,   rig.clock,
-                      rig.locale,   rig.socket,      rig.launcher,  rig.sound,
-                      rig.shell,    rig.tray,        rig.processes, rig.files,
-                      rig.registry, writer,          rig.sockets,   rig.wormMutex};
+    Services services{rig.settings,  rig.environment, rig.dialogs,  rig.clock, rig.locale,
+                      rig.socket,    rig.launcher,    rig.sound,    rig.shell, rig.tray,
+                      rig.processes, rig.files,       rig.registry, writer,    rig.sockets,
+                      rig.wormMutex, rig.systemFacts};
     WMain window(services);
     const std::string path = folder.File("log.txt");
     const std::string accented = "Scan caf\xC3\xA9";

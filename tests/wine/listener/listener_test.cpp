@@ -35,9 +35,9 @@ struct CountingLauncher : Launcher {
 struct ListenerRig : Rig {
     WinsockProbeSocket winsock;
     CountingLauncher realLauncher;
-    Services real{settings,     environment, dialogs, clock,    locale,    winsock,
-                  realLauncher, sound,       shell,   tray,     processes, files,
-                  registry,     textFiles,   sockets, wormMutex};
+    Services real{settings,     environment, dialogs, clock,     locale,     winsock,
+                  realLauncher, sound,       shell,   tray,      processes,  files,
+                  registry,     textFiles,   sockets, wormMutex, systemFacts};
 
     // Starts the window listening on port.
     explicit ListenerRig(int port) {

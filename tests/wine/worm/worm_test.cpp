@@ -14,11 +14,13 @@
 #include "fakes/rig.h"
 #include "wine/support/message_pump.h"
 #include "wine/support/temp_folder.h"
+#include "worm/exposure.h"
 #include "worm/file_system_win32.h"
 #include "worm/process_scanner.h"
 #include "worm/process_table_win32.h"
 #include "worm/registry_win32.h"
 #include "worm/socket_table_win32.h"
+#include "worm/system_facts_win32.h"
 #include "worm/worm_mutex_win32.h"
 #include "worm/worm_signs.h"
 
@@ -31,9 +33,10 @@ struct Win32WormRig : Rig {
     Win32Registry realRegistry;
     Win32SocketTable realSockets;
     Win32WormMutex realMutex;
-    Services real{settings,     environment, dialogs,     clock,    locale,        socket,
-                  launcher,     sound,       shell,       tray,     realProcesses, realFiles,
-                  realRegistry, textFiles,   realSockets, realMutex};
+    Win32SystemFacts realFacts;
+    Services real{settings,     environment, dialogs,     clock,     locale,        socket,
+                  launcher,     sound,       shell,       tray,      realProcesses, realFiles,
+                  realRegistry, textFiles,   realSockets, realMutex, realFacts};
 
     Win32WormRig() { window = std::make_unique<WMain>(real); }
     // The window goes before the services it uses.
@@ -203,6 +206,28 @@ TEST(Win32Worm, FilesInTheRealSystemFoldersAndRunValuesInBothViewsAreFoundAndCle
     EXPECT_FALSE(penis32.Exists());
     EXPECT_FALSE(RunValuePresent(KEY_WOW64_64KEY, L"windows auto update"));
     EXPECT_FALSE(RunValuePresent(KEY_WOW64_32KEY, L"windows auto update"));
+    EXPECT_EQ(rig.w().state.exposureReported, Exposure::Fixed);  // so nothing more is logged
+}
+
+TEST(Win32Worm, TheExposureFactsComeFromTheRealSystemFolderTheSystemAndTheRegistry) {
+    // sentrel.exe's version record, in the 64-bit System32 alone under WoW64.
+    const std::wstring planted = RealSystem32() + L"sentrel-version.dll";
+    TestFile file(planted);
+    ASSERT_TRUE(file.created &&
+                CopyFileW((OwnFolder() + L"sentrel.exe").c_str(), planted.c_str(), FALSE));
+    Win32SystemFacts facts;
+    EXPECT_EQ(FormatFileVersion(
+                  facts.SystemFileVersion("sentrel-version.dll").version.value_or(FileVersion{})),
+              "1.20.0.125");
+    const SystemVersion system = facts.RunningSystem();
+    EXPECT_EQ(std::tuple(system.major, system.minor, system.servicePack),
+              RunsUnderWow64() ? std::tuple(6, 1, 1) : std::tuple(5, 1, 3));
+    // Wine shares the key between the registry's views, as Windows 7 and later do.
+    constexpr const wchar_t* kOle = L"SOFTWARE\\Microsoft\\Ole";
+    ASSERT_EQ(RegSetKeyValueW(HKEY_LOCAL_MACHINE, kOle, L"EnableDCOM", REG_SZ, L"n", sizeof(L"n")),
+              ERROR_SUCCESS);
+    EXPECT_EQ(facts.EnableDcom(), "n");
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, kOle, L"EnableDCOM", REG_SZ, L"Y", sizeof(L"Y"));
 }
 
 TEST(Win32Worm, TheProcessTableListsAStandInAndEndsItUnderTheImageExpectedOnly) {
@@ -218,6 +243,18 @@ TEST(Win32Worm, TheProcessTableListsAStandInAndEndsItUnderTheImageExpectedOnly) 
     KillProcess(table, "teekids.exe");
     EXPECT_TRUE(teekids.Process().EndsWithin(5000));
     EXPECT_FALSE(held->Running());
+}
+
+// Wine's own rpcrt4.dll, whatever the prefix reports, carries the fix.
+constexpr const char* kWineRpcFixed = R"("exposure":"fixed","rpcrt4":"5.1.2600.2180")";
+
+// Programs started from now on find the prefix at that service pack.
+void ReportServicePack(const std::wstring& name, DWORD number) {
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"Software\\Microsoft\\Windows NT\\CurrentVersion",
+                    L"CSDVersion", REG_SZ, name.c_str(),
+                    static_cast<DWORD>((name.size() + 1) * sizeof(wchar_t)));
+    RegSetKeyValueW(HKEY_LOCAL_MACHINE, L"System\\CurrentControlSet\\Control\\Windows",
+                    L"CSDVersion", REG_DWORD, &number, sizeof(number));
 }
 
 // Runs sentrel.exe with the arguments and "/log FILE", waits for its end; its exit code and log.
@@ -251,6 +288,17 @@ TEST(Win32Worm, ARenamedWormIsFoundByItsMutexAndPortAlsoByAScriptedScan) {
     EXPECT_EQ(std::count(log.begin(), log.end(), '\n'), 1);
     EXPECT_NE(log.find("mutex BILLY"), std::string::npos) << log;
     EXPECT_NE(log.find("4444"), std::string::npos) << log;
+    EXPECT_NE(log.find(kWineRpcFixed), std::string::npos) << log;
+}
+
+TEST(Win32Worm, AScriptedScanOnXpServicePack1GoesByRpcrt4sVersion) {
+    if (RunsUnderWow64()) {
+        GTEST_SKIP() << "the XP prefix's";
+    }
+    ReportServicePack(L"Service Pack 1", 0x100);
+    const std::string log = RunSentrel(L"/scan").second;
+    ReportServicePack(L"Service Pack 3", 0x300);
+    EXPECT_NE(log.find(kWineRpcFixed), std::string::npos) << log;
 }
 
 TEST(Win32Worm, AScriptedCleanRemovesALaterVariantAndSaysSoInItsExitCodeAndLog) {

@@ -13,9 +13,6 @@ namespace sentrel {
 
 namespace {
 
-// Posted to the list view itself: show the rows and the scroll position the model asked for.
-constexpr UINT kMsgSyncList = WM_APP + 0x40;
-
 void CopyText(const std::string& text, wchar_t* buffer, int capacity) {
     if (buffer == nullptr || capacity <= 0) {
         return;
@@ -36,13 +33,11 @@ ListViewHost::ListViewHost(ListView& model, const HostContext& context)
     AddImages();
     shownCount_ = list_.Count();
     SendMessageW(Window(), LVM_SETITEMCOUNT, shownCount_, 0);
-    SetWindowSubclass(Window(), SubclassProc, 0, reinterpret_cast<DWORD_PTR>(this));
     list_.SetListObserver([this](const ListChange& change) { OnListChange(change); });
 }
 
 ListViewHost::~ListViewHost() {
     list_.SetListObserver(nullptr);
-    RemoveWindowSubclass(Window(), SubclassProc, 0);
 }
 
 // Widths follow the layout's proportions at the window's DPI; a column too narrow for its
@@ -96,47 +91,54 @@ void ListViewHost::AddImages() {
 
 void ListViewHost::Mirror() {
     MirrorPlacement();
+    Sync();
 }
 
-// Counting rows and scrolling cost the list view a repaint of its frame each, so a burst of
-// appends is shown in one step once the messages of the thread run again.
+// Counting rows, scrolling and repainting cost the list view a repaint each, so a burst of
+// changes is shown in one step at the next mirror.
 void ListViewHost::OnListChange(const ListChange& change) {
-    HWND view = Window();
     switch (change.kind) {
         case ListChange::Kind::Cleared:
             shownCount_ = 0;
             pendingEnsureVisible_.reset();
-            SendMessageW(view, LVM_SETITEMCOUNT, 0, 0);
-            InvalidateRect(view, nullptr, TRUE);
-            break;
+            pendingChanged_ = false;
+            pendingRefresh_ = false;
+            SendMessageW(Window(), LVM_SETITEMCOUNT, 0, 0);
+            InvalidateRect(Window(), nullptr, TRUE);
+            return;
         case ListChange::Kind::Appended:
-            RequestSync();
             break;
         case ListChange::Kind::Updated:
-            if (change.index < shownCount_) {
-                SendMessageW(view, LVM_REDRAWITEMS, change.index,
-                             static_cast<LPARAM>(change.index));
-            }
+            pendingFirstChanged_ =
+                pendingChanged_ ? std::min(pendingFirstChanged_, change.index) : change.index;
+            pendingLastChanged_ =
+                pendingChanged_ ? std::max(pendingLastChanged_, change.index) : change.index;
+            pendingChanged_ = true;
             break;
         case ListChange::Kind::EnsureVisible:
             pendingEnsureVisible_ = change.index;
-            RequestSync();
             break;
         case ListChange::Kind::Refresh:
-            InvalidateRect(view, nullptr, FALSE);
+            pendingRefresh_ = true;
             break;
     }
-}
-
-void ListViewHost::RequestSync() {
-    if (!syncPosted_) {
-        syncPosted_ = PostMessageW(Window(), kMsgSyncList, 0, 0) != FALSE;
+    if (context_.requestMirror) {
+        context_.requestMirror();
+    } else {
+        Sync();
     }
 }
 
 void ListViewHost::Sync() {
-    syncPosted_ = false;
     HWND view = Window();
+    if (pendingRefresh_) {
+        InvalidateRect(view, nullptr, FALSE);
+    } else if (pendingChanged_ && pendingFirstChanged_ < shownCount_) {
+        SendMessageW(view, LVM_REDRAWITEMS, pendingFirstChanged_,
+                     static_cast<LPARAM>(std::min(pendingLastChanged_, shownCount_ - 1)));
+    }
+    pendingRefresh_ = false;
+    pendingChanged_ = false;
     const std::size_t count = list_.Count();
     if (count != shownCount_) {
         const std::size_t first = shownCount_;
@@ -150,19 +152,6 @@ void ListViewHost::Sync() {
         SendMessageW(view, LVM_ENSUREVISIBLE, *pendingEnsureVisible_, FALSE);
     }
     pendingEnsureVisible_.reset();
-}
-
-LRESULT CALLBACK ListViewHost::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
-                                            UINT_PTR /*id*/, DWORD_PTR self) {
-    if (message == kMsgSyncList) {
-        try {
-            reinterpret_cast<ListViewHost*>(self)->Sync();
-        } catch (const std::exception& e) {
-            ReportWindowProcFailure(e.what());
-        }
-        return 0;
-    }
-    return DefSubclassProc(window, message, wParam, lParam);
 }
 
 const ListCell* ListViewHost::CellAt(int item, int column) const {

@@ -47,6 +47,7 @@ TEST(MainWindow, EveryControlsWindowAnswersWmGetTextAndAPasswordBoxIsMasked) {
     QelTextBoxXP& message = live.w().txtReturnMessage;
     message.SetPasswordChar("*");
     message.SetText("secret");
+    live.Shown();
     EXPECT_EQ(TextOf(live.Of(message)), "******");
 }
 
@@ -70,7 +71,7 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     LiveWindow live;
     live.w().AddLogEntry("Scan finished.", false, 0);
     live.w().SetStatusText("Listening on port 10000.");
-    PumpFor(0);
+    live.Shown();
     HWND list = live.Of(live.w().lvwLog);
     const auto last = static_cast<int>(live.w().lvwLog.Count()) - 1;
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), last + 1);
@@ -87,7 +88,7 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     const POINT at{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
     SendMessageW(toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
     ClickAt(toolbar, at.x, at.y);
-    PumpFor(0);
+    live.Shown();
     EXPECT_TRUE(IsWindowVisible(live.Of(live.w().fraContainer[kPageSettings])));
     EXPECT_FALSE(IsWindowVisible(live.Of(live.w().fraContainer[kPageLogging])));
     EXPECT_NE(SendMessageW(toolbar, TB_ISBUTTONCHECKED, 3, 0), 0);

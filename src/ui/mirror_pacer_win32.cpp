@@ -1,0 +1,63 @@
+#include "ui/mirror_pacer_win32.h"
+
+#include <algorithm>
+
+namespace sentrel {
+
+namespace {
+
+// About 30 updates a second: a user reads no faster.
+constexpr ULONGLONG kFrameMs = 33;
+// Where one update costs more than a few milliseconds (a slow display), the frames stretch so
+// that updating takes at most a fifth of the thread.
+constexpr ULONGLONG kFrameToCost = 5;
+
+}  // namespace
+
+MirrorPacer::~MirrorPacer() {
+    if (scheduled_) {
+        KillTimer(owner_, kMirrorTimerId);
+    }
+}
+
+std::size_t MirrorPacer::Add(std::function<void()> mirror) {
+    mirrors_.push_back(std::move(mirror));
+    requested_.push_back(false);
+    return mirrors_.size() - 1;
+}
+
+void MirrorPacer::Request(std::size_t index) {
+    requested_.at(index) = true;
+    const ULONGLONG now = GetTickCount64();
+    if (!scheduled_) {
+        scheduled_ = true;
+        dueAt_ = lastFlush_ + std::max(kFrameMs, lastFlushCost_ * kFrameToCost);
+        if (dueAt_ > now) {
+            SetTimer(owner_, kMirrorTimerId, static_cast<UINT>(dueAt_ - now), nullptr);
+            return;
+        }
+    }
+    // Due: after the messages already waiting.
+    if (!posted_ && now >= dueAt_) {
+        posted_ = PostMessageW(owner_, kMsgMirrorDue, 0, 0) != FALSE;
+        if (!posted_) {
+            Flush();
+        }
+    }
+}
+
+void MirrorPacer::Flush() {
+    KillTimer(owner_, kMirrorTimerId);
+    scheduled_ = false;
+    posted_ = false;
+    lastFlush_ = GetTickCount64();
+    for (std::size_t i = 0; i < mirrors_.size(); ++i) {
+        if (requested_[i]) {
+            requested_[i] = false;
+            mirrors_[i]();
+        }
+    }
+    lastFlushCost_ = GetTickCount64() - lastFlush_;
+}
+
+}  // namespace sentrel

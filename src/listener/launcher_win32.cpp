@@ -1,5 +1,6 @@
 #include "listener/launcher_win32.h"
 
+#include <algorithm>
 #include <deque>
 #include <stdexcept>
 #include <utility>
@@ -153,43 +154,49 @@ void RunLaunches(LauncherShared& shared) {
     std::vector<Running> running;
     std::vector<HANDLE> waitFor;
     unsigned measured = 0;  // the job whose start is being paid for; 0 when none
-    ULONGLONG startedAt = 0;
-    ULONGLONG restUntil = 0;
+    // The tick count wraps after 49 days: only differences are compared.
+    DWORD startedAt = 0;
+    DWORD restFrom = 0;
+    DWORD rest = 0;
+    const auto restAfter = [&](DWORD cost) {
+        restFrom = GetTickCount();
+        rest = kRestPerCost * std::min(cost, kLongestCostMs);
+        measured = 0;
+    };
     for (;;) {
-        ULONGLONG now = GetTickCount64();
-        if (measured != 0 && now - startedAt >= kLongestCostMs) {
-            measured = 0;
-            restUntil = now + kRestPerCost * kLongestCostMs;
+        if (measured != 0 && GetTickCount() - startedAt >= kLongestCostMs) {
+            restAfter(kLongestCostMs);
         }
+        const DWORD resting = GetTickCount() - restFrom;
         LauncherShared::Job job;
-        if (measured == 0 && now >= restUntil && running.size() < kMaxRunning &&
+        if (measured == 0 && resting >= rest && running.size() < kMaxRunning &&
             TakeJob(shared, job)) {
-            startedAt = now;
+            startedAt = GetTickCount();
             const std::size_t before = running.size();
             Start(shared, job, running);
             if (running.size() > before) {
                 measured = job.id;
             } else {
-                restUntil = GetTickCount64() + kRestPerCost * (GetTickCount64() - startedAt);
+                restAfter(GetTickCount() - startedAt);
             }
             continue;
         }
-        const ULONGLONG wakeAt = measured != 0 ? startedAt + kLongestCostMs : restUntil;
+        DWORD timeout = INFINITE;
+        if (measured != 0) {
+            timeout = kLongestCostMs - std::min(kLongestCostMs, GetTickCount() - startedAt);
+        } else if (resting < rest) {
+            timeout = rest - resting;
+        }
         waitFor.assign(1, shared.wake.Get());
         for (const Running& program : running) {
             waitFor.push_back(program.process.Get());
         }
-        WaitForMultipleObjects(static_cast<DWORD>(waitFor.size()), waitFor.data(), FALSE,
-                               wakeAt > now                       ? static_cast<DWORD>(wakeAt - now)
-                               : measured != 0 || now < restUntil ? 0
-                                                                  : INFINITE);
+        WaitForMultipleObjects(static_cast<DWORD>(waitFor.size()), waitFor.data(), FALSE, timeout);
         if (Stopping(shared)) {
             return;  // programs still running are left alone; their handles close here
         }
         if (ReportEnded(shared, running, measured)) {
-            now = GetTickCount64();
-            restUntil = now + kRestPerCost * (now - startedAt);
-            measured = 0;
+            restAfter(GetTickCount() - startedAt);
         }
     }
 }

@@ -10,14 +10,15 @@
 namespace sentrel {
 
 void WinmmSoundPlayer::Play(const std::string& path) {
-    const ULONGLONG now = GetTickCount64();
-    if (path == playing_ && now < playingUntil_) {
+    const DWORD now = GetTickCount();
+    if (path == playing_ && now - playingSince_ < playingFor_) {
         return;
     }
     // A missing file plays nothing, not even the system's default sound.
     PlaySoundW(Utf8ToWide(path).c_str(), nullptr, SND_FILENAME | SND_ASYNC | SND_NODEFAULT);
     playing_ = path;
-    playingUntil_ = now + LengthMs(path);
+    playingSince_ = now;
+    playingFor_ = LengthMs(path);
 }
 
 // Read once per file: the header is all that is needed.

@@ -23,7 +23,8 @@ private:
 
     std::map<std::string, std::uint32_t> lengths_;  // 0 for a file that is not a wave file
     std::string playing_;
-    ULONGLONG playingUntil_ = 0;
+    DWORD playingSince_ = 0;
+    DWORD playingFor_ = 0;
 };
 
 }  // namespace sentrel

@@ -7,12 +7,14 @@ namespace sentrel {
 namespace {
 
 // About 30 updates a second: a user reads no faster.
-constexpr ULONGLONG kFrameMs = 33;
+constexpr DWORD kFrameMs = 33;
 // Where one update costs more than a few milliseconds (a slow display), the frames stretch so
 // that updating takes at most a fifth of the thread.
-constexpr ULONGLONG kFrameToCost = 5;
+constexpr DWORD kFrameToCost = 5;
 
 }  // namespace
+
+MirrorPacer::MirrorPacer(HWND owner) : owner_(owner), lastFlush_(GetTickCount() - kFrameMs) {}
 
 MirrorPacer::~MirrorPacer() {
     if (scheduled_) {
@@ -28,17 +30,18 @@ std::size_t MirrorPacer::Add(std::function<void()> mirror) {
 
 void MirrorPacer::Request(std::size_t index) {
     requested_.at(index) = true;
-    const ULONGLONG now = GetTickCount64();
+    // The tick count wraps after 49 days: only differences are compared.
+    const DWORD since = GetTickCount() - lastFlush_;
     if (!scheduled_) {
         scheduled_ = true;
-        dueAt_ = lastFlush_ + std::max(kFrameMs, lastFlushCost_ * kFrameToCost);
-        if (dueAt_ > now) {
-            SetTimer(owner_, kMirrorTimerId, static_cast<UINT>(dueAt_ - now), nullptr);
+        frame_ = std::max(kFrameMs, lastFlushCost_ * kFrameToCost);
+        if (since < frame_) {
+            SetTimer(owner_, kMirrorTimerId, frame_ - since, nullptr);
             return;
         }
     }
     // Due: after the messages already waiting.
-    if (!posted_ && now >= dueAt_) {
+    if (!posted_ && since >= frame_) {
         posted_ = PostMessageW(owner_, kMsgMirrorDue, 0, 0) != FALSE;
         if (!posted_) {
             Flush();
@@ -50,14 +53,14 @@ void MirrorPacer::Flush() {
     KillTimer(owner_, kMirrorTimerId);
     scheduled_ = false;
     posted_ = false;
-    lastFlush_ = GetTickCount64();
+    lastFlush_ = GetTickCount();
     for (std::size_t i = 0; i < mirrors_.size(); ++i) {
         if (requested_[i]) {
             requested_[i] = false;
             mirrors_[i]();
         }
     }
-    lastFlushCost_ = GetTickCount64() - lastFlush_;
+    lastFlushCost_ = GetTickCount() - lastFlush_;
 }
 
 }  // namespace sentrel

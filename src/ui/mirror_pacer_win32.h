@@ -15,7 +15,7 @@ namespace sentrel {
 class MirrorPacer {
 public:
     // `owner` receives kMsgMirrorDue and the timer kMirrorTimerId and hands both to Flush().
-    explicit MirrorPacer(HWND owner) : owner_(owner) {}
+    explicit MirrorPacer(HWND owner);
     ~MirrorPacer();
     MirrorPacer(const MirrorPacer&) = delete;
     MirrorPacer& operator=(const MirrorPacer&) = delete;
@@ -35,11 +35,11 @@ private:
     HWND owner_;
     std::vector<std::function<void()>> mirrors_;
     std::vector<bool> requested_;
-    bool scheduled_ = false;  // a flush is due at dueAt_
+    bool scheduled_ = false;  // a flush is due a frame after the last
     bool posted_ = false;     // ... and kMsgMirrorDue is on its way
-    ULONGLONG dueAt_ = 0;
-    ULONGLONG lastFlush_ = 0;
-    ULONGLONG lastFlushCost_ = 0;
+    DWORD frame_ = 0;
+    DWORD lastFlush_ = 0;
+    DWORD lastFlushCost_ = 0;
 };
 
 }  // namespace sentrel

@@ -41,34 +41,9 @@ std::vector<SocketOwner> OwnersOn(std::uint16_t port, std::vector<unsigned char>
     return owners;
 }
 
-// Whether anything listens on the port, from the table without owners. Naming a socket's owner
-// is the dear part (Wine looks through every process's open files for each connection), and
-// under a flood of probes the table holds thousands of connections: the task scanner's tick
-// asks for owners only when there is a listener to name.
-bool AnyTcpListenerOn(std::uint16_t port, std::vector<unsigned char>& buffer) {
-    const bool filled = FillTable(buffer, [](void* table, DWORD* size) {
-        return GetTcpTable(static_cast<MIB_TCPTABLE*>(table), size, FALSE);
-    });
-    if (!filled) {
-        return true;  // unknown: the owner table will tell
-    }
-    const auto* table = reinterpret_cast<const MIB_TCPTABLE*>(buffer.data());
-    for (DWORD i = 0; i < table->dwNumEntries; ++i) {
-        const MIB_TCPROW& row = table->table[i];
-        if (row.dwState == MIB_TCP_STATE_LISTEN &&
-            ntohs(static_cast<u_short>(row.dwLocalPort)) == port) {
-            return true;
-        }
-    }
-    return false;
-}
-
 }  // namespace
 
 std::vector<SocketOwner> Win32SocketTable::TcpListenersOn(std::uint16_t port) {
-    if (!AnyTcpListenerOn(port, tcpBasicTable_)) {
-        return {};
-    }
     return OwnersOn<MIB_TCPTABLE_OWNER_PID>(port, tcpTable_, [](void* table, DWORD* size) {
         return GetExtendedTcpTable(table, size, FALSE, AF_INET, TCP_TABLE_OWNER_PID_LISTENER, 0);
     });

@@ -13,7 +13,6 @@ public:
 
 private:
     // The last tables, kept so that the next tick's fits in one call.
-    std::vector<unsigned char> tcpBasicTable_;
     std::vector<unsigned char> tcpTable_;
     std::vector<unsigned char> udpTable_;
 };

@@ -40,7 +40,7 @@ void WarnOnce(WMain& w) {
 void TaskScannerTick(WMain& w) {
     // One snapshot serves every name and names the owners of the signs.
     const std::vector<ProcessEntry> snapshot = w.services.processes.Snapshot();
-    std::vector<WormSign> signs = FindWormSigns(w.services.sockets, w.services.wormMutex);
+    std::vector<WormSign> signs = FindWormSigns(w.services.sockets, w.services.wormMutex, true);
     if (!WormProcessRunning(snapshot) && signs.empty()) {
         // The episode ends quietly.
         w.labWormRunning.SetVisible(false);

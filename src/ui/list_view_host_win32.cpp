@@ -133,13 +133,25 @@ void ListViewHost::Sync() {
     HWND view = Window();
     if (pendingRefresh_) {
         InvalidateRect(view, nullptr, FALSE);
-    } else if (pendingChanged_ && pendingFirstChanged_ < shownCount_) {
-        SendMessageW(view, LVM_REDRAWITEMS, pendingFirstChanged_,
-                     static_cast<LPARAM>(std::min(pendingLastChanged_, shownCount_ - 1)));
+    } else if (pendingChanged_) {
+        // Only the rows in sight: the list view works out each row's place to repaint it.
+        const auto top = static_cast<std::size_t>(SendMessageW(view, LVM_GETTOPINDEX, 0, 0));
+        const auto page = static_cast<std::size_t>(SendMessageW(view, LVM_GETCOUNTPERPAGE, 0, 0));
+        const std::size_t first = std::max(pendingFirstChanged_, top);
+        const std::size_t last = std::min({pendingLastChanged_, top + page, shownCount_ - 1});
+        if (shownCount_ > 0 && first <= last) {
+            SendMessageW(view, LVM_REDRAWITEMS, first, static_cast<LPARAM>(last));
+        }
     }
     pendingRefresh_ = false;
     pendingChanged_ = false;
     const std::size_t count = list_.Count();
+    if (count == shownCount_ && !pendingEnsureVisible_) {
+        return;
+    }
+    // Counting rows and scrolling repaint the list there and then; with redrawing off they only
+    // mark it for the next WM_PAINT, which comes when the thread has nothing else to do.
+    SendMessageW(view, WM_SETREDRAW, FALSE, 0);
     if (count != shownCount_) {
         const std::size_t first = shownCount_;
         shownCount_ = count;
@@ -152,6 +164,8 @@ void ListViewHost::Sync() {
         SendMessageW(view, LVM_ENSUREVISIBLE, *pendingEnsureVisible_, FALSE);
     }
     pendingEnsureVisible_.reset();
+    SendMessageW(view, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(view, nullptr, FALSE);
 }
 
 const ListCell* ListViewHost::CellAt(int item, int column) const {

@@ -8,9 +8,10 @@ namespace {
 
 // About 30 updates a second: a user reads no faster.
 constexpr DWORD kFrameMs = 33;
-// Where one update costs more than a few milliseconds (a slow display), the frames stretch so
-// that updating takes at most a fifth of the thread.
-constexpr DWORD kFrameToCost = 5;
+// Where one update costs more than a few milliseconds (a slow or busy display: under Wine a
+// status-bar text is painted there and then), the frames stretch so that updating takes at most
+// an eighth of the thread.
+constexpr DWORD kFrameToCost = 8;
 
 }  // namespace
 

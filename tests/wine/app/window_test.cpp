@@ -51,6 +51,7 @@ TEST(MainWindow, EveryControlsWindowAnswersWmGetTextAndAPasswordBoxIsMasked) {
     QelTextBoxXP& message = live.w().txtReturnMessage;
     message.SetPasswordChar("*");
     message.SetText("secret");
+    live.Shown();
     EXPECT_EQ(TextOf(live.Of(message)), "******");
 }
 
@@ -74,7 +75,7 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     LiveWindow live;
     live.w().AddLogEntry("Scan finished.", false, 0);
     live.w().SetStatusText("Listening on port 10000.");
-    PumpFor(0);
+    live.Shown();
     HWND list = live.Of(live.w().lvwLog);
     const auto last = static_cast<int>(live.w().lvwLog.Count()) - 1;
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), last + 1);
@@ -91,7 +92,7 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     const POINT at{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
     SendMessageW(toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
     ClickAt(toolbar, at.x, at.y);
-    PumpFor(0);
+    live.Shown();
     EXPECT_TRUE(IsWindowVisible(live.Of(live.w().fraContainer[kSettingsFrame])));
     EXPECT_FALSE(IsWindowVisible(live.Of(live.w().fraContainer[kLoggingFrame])));
     EXPECT_NE(SendMessageW(toolbar, TB_ISBUTTONCHECKED, 3, 0), 0);
@@ -278,6 +279,7 @@ TEST(XpControls, ScreenReadersHearEachControlsRoleNameStateAndDefaultAction) {
     LiveWindow live;
     WMain& w = live.w();
     w.chkPlaySFX.SetValue(0);
+    live.Shown();
     HWND port = FindWindowExW(live.Of(w.txtSocketPort), nullptr, L"Edit", nullptr);
     constexpr long kFocusable = STATE_SYSTEM_FOCUSABLE;
     const std::pair<HWND, Heard> cases[] = {

@@ -152,23 +152,24 @@ void ListViewHost::Sync() {
     if (count == shownCount_ && !pendingEnsureVisible_) {
         return;
     }
-    // Counting rows and scrolling repaint the list there and then; with redrawing off they only
-    // mark it for the next WM_PAINT, which comes when the thread has nothing else to do.
-    SendMessageW(view, WM_SETREDRAW, FALSE, 0);
+    // Counting rows repaints the list there and then; with redrawing off it only marks it for
+    // the next WM_PAINT, which comes when the thread has nothing else to do. Scrolling waits for
+    // redrawing to be on again: a list that is not being drawn does not scroll under Wine.
     if (count != shownCount_) {
+        SendMessageW(view, WM_SETREDRAW, FALSE, 0);
         const std::size_t first = shownCount_;
         shownCount_ = count;
         SendMessageW(view, LVM_SETITEMCOUNT, count, LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
         if (count > first) {
             SendMessageW(view, LVM_REDRAWITEMS, first, static_cast<LPARAM>(count - 1));
         }
+        SendMessageW(view, WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(view, nullptr, FALSE);
     }
     if (pendingEnsureVisible_ && *pendingEnsureVisible_ < count) {
         SendMessageW(view, LVM_ENSUREVISIBLE, *pendingEnsureVisible_, FALSE);
     }
     pendingEnsureVisible_.reset();
-    SendMessageW(view, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(view, nullptr, FALSE);
 }
 
 // The list view's own keys come here first.

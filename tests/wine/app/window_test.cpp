@@ -6,6 +6,8 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <tuple>
 #include <optional>
 #include <vector>
 
@@ -14,6 +16,9 @@
 #include "base/handles_win32.h"
 #include "base/text_win32.h"
 #include "controls/accessible_win32.h"
+#include "controls/button_face.h"
+#include "controls/check_box_pictures.h"
+#include "controls/high_contrast.h"
 #include "live_window.h"
 #include "shell/tray.h"
 #include "shell/tray_icon_win32.h"
@@ -52,6 +57,157 @@ TEST(MainWindow, EveryControlsWindowAnswersWmGetTextAndAPasswordBoxIsMasked) {
     message.SetPasswordChar("*");
     message.SetText("secret");
     EXPECT_EQ(TextOf(live.Of(message)), "******");
+}
+
+// The text box's edit box shows the model's text, alignment, edge, limits, mask, selection,
+// colours and state, and follows each change back.
+TEST(XpControls, TheTextBoxsEditBoxShowsItsModel) {
+    LiveWindow live;
+    QelTextBoxXP& box = live.w().txtReturnMessage;
+    HWND host = live.Of(box);
+    HWND edit = FindWindowExW(host, nullptr, L"Edit", nullptr);
+    // {right-aligned, sunken, locked, limit, mask, enabled, selection}
+    const std::tuple<bool, bool, bool, long, const char*, bool, long> rows[] = {
+        {true, true, true, 7, "*", false, 2}, {false, false, false, 0, "", true, 0}};
+    for (const auto& [right, sunken, locked, limit, mask, enabled, selected] : rows) {
+        box.SetText("caf\xC3\xA9");
+        box.SetAlignment(right ? Alignment::Right : Alignment::Left);
+        box.SetAppearance(sunken ? 1 : 0);
+        box.SetLocked(locked);
+        box.SetMaxLength(limit);
+        box.SetPasswordChar(mask);
+        box.SetEnabled(enabled);
+        box.SetSelStart(1);
+        box.SetSelLength(selected);
+        box.SetBackColor(Rgb(1, 2, selected));
+        PumpFor(0);
+        const LONG_PTR style = GetWindowLongPtrW(edit, GWL_STYLE);
+        DWORD from = 0;
+        DWORD to = 0;
+        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                     reinterpret_cast<LPARAM>(&to));
+        EXPECT_EQ(std::tuple(TextOf(edit), (style & ES_RIGHT) != 0, (style & ES_READONLY) != 0,
+                             (GetWindowLongPtrW(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0,
+                             IsWindowEnabled(edit) != FALSE, from, to),
+                  std::tuple(std::string("caf\xC3\xA9"), right, locked, sunken, enabled, 1UL,
+                             1UL + selected));
+        EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), limit > 0 ? limit : 0x7FFFFFFE);
+        EXPECT_EQ(SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0), *mask);
+        // The colours the edit box paints with.
+        const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+        LOGBRUSH brush{};
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(host, WM_CTLCOLOREDIT,
+                                                          reinterpret_cast<WPARAM>(dc.Get()),
+                                                          reinterpret_cast<LPARAM>(edit))),
+                   sizeof brush, &brush);
+        const XpColours colours = TextBoxColours(box, false);
+        EXPECT_EQ(std::tuple(GetTextColor(dc.Get()), GetBkColor(dc.Get()), brush.lbColor),
+                  std::tuple(ToColorRef(colours.text), ToColorRef(colours.back),
+                             ToColorRef(colours.back)));
+    }
+}
+
+// The pixels a window's client area shows.
+struct Shot {
+    explicit Shot(HWND window) {
+        RECT client{};
+        GetClientRect(window, &client);
+        width = client.right;
+        height = client.bottom;
+        BITMAPINFO info{};
+        info.bmiHeader = {sizeof info.bmiHeader, width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        void* bits = nullptr;
+        HDC dc = GetDC(window);
+        const UniqueMemoryDc memory(CreateCompatibleDC(dc));
+        const UniqueGdiObject dib(CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+        {
+            ScopedSelectObject select(memory.Get(), dib.Get());
+            BitBlt(memory.Get(), 0, 0, width, height, dc, 0, 0, SRCCOPY);
+        }
+        ReleaseDC(window, dc);
+        const auto* p = static_cast<const DWORD*>(bits);
+        for (int i = 0; p != nullptr && i < width * height; ++i) {
+            pixels.push_back(Rgb(p[i] >> 16, p[i] >> 8, p[i]));
+        }
+    }
+    Colour At(int x, int y) const { return pixels.at(static_cast<std::size_t>(y * width + x)); }
+    // Whether some pixel right of `left` has the colour.
+    bool Shows(Colour colour, int left = 0) const {
+        for (int y = 0; y < height; ++y) {
+            for (int x = left; x < width; ++x) {
+                if (At(x, y) == colour) {
+                    return true;
+                }
+            }
+        }
+        return false;
+    }
+    int width = 0;
+    int height = 0;
+    std::vector<Colour> pixels;
+};
+
+// On every page each custom-drawn control paints what its model says: the check box its
+// picture and caption, the button its face, the text box its outline, the link and the labels
+// their text in their colours, an image its picture.
+TEST(MainWindow, EachControlPaintsItsModel) {
+    LiveWindow live;
+    const std::vector<Colour> strip = RenderFaceStrip();
+    for (int page = 1; page <= 4; ++page) {
+        live.ShowPage(page);
+        RedrawWindow(live.Main(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        for (const Control* c : live.w().Controls()) {
+            HWND window = live.Of(*c);
+            if (window == nullptr || IsWindowVisible(window) == FALSE) {
+                continue;
+            }
+            const Shot shot(window);
+            ASSERT_GT(shot.pixels.size(), 0U) << c->Name();
+            if (const auto* box = dynamic_cast<const QelCheckBoxXP*>(c)) {
+                const CheckBoxPixels picture = CheckBoxPicture(box->Picture());
+                const int top = (shot.height - kCheckBoxPictureSize) / 2;
+                for (int i = 0; i < kCheckBoxPictureSize * kCheckBoxPictureSize; ++i) {
+                    const int x = i % kCheckBoxPictureSize;
+                    const int y = i / kCheckBoxPictureSize;
+                    ASSERT_EQ(shot.At(x, top + y), CheckBoxPixel(picture, x, y)) << c->Name();
+                }
+                const XpColours colours = CheckBoxColours(*box, false);
+                EXPECT_EQ(shot.At(kCheckBoxPictureSize, 0), ToColorRef(colours.back));
+                EXPECT_TRUE(shot.Shows(ToColorRef(colours.text), kCheckBoxPictureSize))
+                    << c->Name();
+            } else if (const auto* button = dynamic_cast<const xpcmdbutton*>(c)) {
+                // The corner's diagonal is the face's, to within the shipped bitmap's palette.
+                for (int d = 0; d < 3; ++d) {
+                    const Colour face = strip[static_cast<std::size_t>(
+                        d * kFaceStripWidth + button->Face() * kFaceCellWidth + d)];
+                    const Colour shown = shot.At(d, d);
+                    EXPECT_LE(std::abs(RedOf(shown) - RedOf(face)) +
+                                  std::abs(GreenOf(shown) - GreenOf(face)) +
+                                  std::abs(BlueOf(shown) - BlueOf(face)),
+                              36)
+                        << c->Name() << " " << d;
+                }
+                EXPECT_TRUE(shot.Shows(ToColorRef(ButtonColours(*button, false).text)))
+                    << c->Name();
+            } else if (const auto* text = dynamic_cast<const QelTextBoxXP*>(c)) {
+                EXPECT_EQ(
+                    std::pair(shot.At(0, 0), shot.At(2, 2)),
+                    std::pair(Colour{ToColorRef(TextBoxColours(*text, false).frame)}, kWhite));
+            } else if (const auto* link = dynamic_cast<const HyperLink*>(c)) {
+                EXPECT_TRUE(shot.Shows(ToColorRef(LinkColours(*link, false).text))) << c->Name();
+            } else if (const auto* label = dynamic_cast<const Label*>(c)) {
+                const auto colour = label->ForeColor();
+                EXPECT_TRUE(shot.Shows(colour ? ToColorRef(*colour) : GetSysColor(COLOR_BTNTEXT)))
+                    << c->Name();
+                EXPECT_FALSE(shot.Shows(kWhite)) << c->Name();
+            } else if (dynamic_cast<const Image*>(c) != nullptr) {
+                EXPECT_NE(std::count(shot.pixels.begin(), shot.pixels.end(), shot.pixels[0]),
+                          static_cast<std::ptrdiff_t>(shot.pixels.size()))
+                    << c->Name();
+            }
+        }
+    }
 }
 
 std::string Cell(HWND list, int item, int column) {
@@ -103,10 +259,14 @@ TEST(MainWindow, ATimerModelTicksAsAWindowTimer) {
     int ticks = 0;
     Timer& timer = live.w().tmrMSBlastScan;
     timer.Tick = [&] { ++ticks; };
-    timer.SetInterval(10);
+    timer.SetInterval(100000);
     timer.SetEnabled(true);
-    EXPECT_TRUE(PumpUntil([&] { return ticks > 0; }));
+    timer.SetInterval(10);  // a new interval restarts the count
+    EXPECT_TRUE(PumpUntil([&] { return ticks > 0; }, 2000));
     timer.SetEnabled(false);
+    const int seen = ticks;
+    PumpFor(100);
+    EXPECT_EQ(ticks, seen);
 }
 
 // Gives the control the focus, waiting for the activation it needs on a loaded display.

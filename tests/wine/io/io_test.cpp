@@ -127,7 +127,6 @@ TEST_F(ModalBoxes, TheSaveDialogGivesTheTypedPathAndKeepsTheCurrentFolder) {
     wchar_t before[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, before);
     FileDialogRequest request;
-    request.save = true;
     request.title = "Enter filename for log..";
     std::string chosen;
     {

@@ -254,6 +254,42 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     EXPECT_EQ(SendMessageW(toolbar, TB_ISBUTTONCHECKED, 1, 0), 0);
 }
 
+void CALLBACK QuitLate(HWND, UINT, UINT_PTR, DWORD) {
+    PostQuitMessage(99);
+}
+
+// The main window follows its form, tells it of the user's minimising and restoring, and ends
+// the program's message loop when it unloads.
+TEST(MainWindow, FollowsItsFormTellsItOfTheUsersChangesAndEndsTheLoopOnUnload) {
+    LiveWindow live;
+    Form& form = live.w().wMain;
+    HWND main = live.Main();
+    RECT client{};
+    GetClientRect(main, &client);
+    const int dpi = live.window->Dpi();
+    EXPECT_EQ((std::pair<int, int>(client.right, client.bottom)),
+              std::pair(TwipsToPixels(form.GetBounds().width, dpi),
+                        TwipsToPixels(form.GetBounds().height, dpi)));
+    EXPECT_TRUE(SendMessageW(main, WM_GETICON, ICON_SMALL, 0) != 0 &&
+                SendMessageW(main, WM_GETICON, ICON_BIG, 0) != 0);
+    form.SetCaption("Other");
+    EXPECT_EQ(TextOf(main), "Other");
+    ShowWindow(main, SW_MINIMIZE);
+    EXPECT_EQ(form.GetWindowState(), WindowState::Minimised);
+    ShowWindow(main, SW_RESTORE);
+    EXPECT_EQ(form.GetWindowState(), WindowState::Normal);
+    form.SetWindowState(WindowState::Minimised);
+    EXPECT_NE(IsIconic(main), FALSE);
+    form.SetWindowState(WindowState::Normal);
+    form.Hide();
+    EXPECT_EQ(std::pair(IsWindowVisible(main), IsIconic(main)), std::pair(FALSE, FALSE));
+    form.Show();
+    EXPECT_NE(IsWindowVisible(main), FALSE);
+    SetTimer(nullptr, 0, 5000, &QuitLate);  // should the window never close
+    form.Unload();
+    EXPECT_EQ(RunMessageLoop(main), 0);
+}
+
 TEST(MainWindow, ATimerModelTicksAsAWindowTimer) {
     LiveWindow live;
     int ticks = 0;
@@ -351,6 +387,7 @@ TEST(Keyboard, PagesBoxesButtonsTheLogsMenuAndTheClipboard) {
     for (const auto& [button, first] : walk) {
         Press(main, VK_TAB, {VK_CONTROL});
         EXPECT_EQ(std::pair(w.tbrMain.PressedIndex(), GetFocus()), std::pair(button, first));
+        EXPECT_NE(SendMessageW(live.Of(w.tbrMain), TB_ISBUTTONCHECKED, button, 0), 0);
     }
     Press(main, VK_PRIOR, {VK_CONTROL});
     EXPECT_TRUE(IsWindowVisible(live.Of(w.fraContainer[kAboutFrame])));

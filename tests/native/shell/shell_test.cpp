@@ -131,14 +131,10 @@ TEST(WindowBehaviour, AlwaysOnTopAtStartBeforeShowingAndAtEveryClick) {
 }
 
 TEST(SoundPaths, AreBesideTheProgramInDataFromADriveRootOrAShareToo) {
-    const SoundPaths tools = BuildSoundPaths("C:\\Tools");
-    EXPECT_EQ(tools.appPath, "C:\\Tools\\");
-    EXPECT_EQ(tools.probe, "C:\\Tools\\Data\\Probe.wav");
-    EXPECT_EQ(tools.disinfected, "C:\\Tools\\Data\\Disinfected.wav");
     const SoundPaths root = BuildSoundPaths("C:\\");
-    EXPECT_EQ(root.appPath, "C:\\");
-    EXPECT_EQ(root.infected, "C:\\Data\\Infected.wav");
-    EXPECT_EQ(root.notInfected, "C:\\Data\\NotInfected.wav");
+    EXPECT_EQ(std::tie(root.appPath, root.probe, root.infected, root.notInfected, root.disinfected),
+              std::tuple("C:\\", "C:\\Data\\Probe.wav", "C:\\Data\\Infected.wav",
+                         "C:\\Data\\NotInfected.wav", "C:\\Data\\Disinfected.wav"));
     EXPECT_EQ(BuildSoundPaths("\\\\server\\share\\Tools").probe,
               "\\\\server\\share\\Tools\\Data\\Probe.wav");
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <process.h>
 #include <vector>
 
 #include "base/handles_win32.h"
@@ -55,43 +56,24 @@ TEST(DisplayScaling, OnEveryPageNothingOverlaps) {
 }
 
 void SetLogPixels(DWORD dpi) {
-    UniqueHkey key;
-    if (RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0, KEY_SET_VALUE,
-                        nullptr, key.Put(), nullptr) == ERROR_SUCCESS) {
-        RegSetValueExW(key.Get(), L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
-                       sizeof dpi);
-    }
-}
-
-// Runs the check above in a child process of this suite; its output joins this one's.
-DWORD RunAtDpi(DWORD dpi) {
-    SetLogPixels(dpi);
-    SetEnvironmentVariableW(L"SENTREL_EXPECTED_DPI", std::to_wstring(dpi).c_str());
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring commandLine =
-        L"\"" + std::wstring(self) +
-        L"\" --gtest_filter=DisplayScaling.On*:MainWindow.EachControlPaints*";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    DWORD code = WAIT_TIMEOUT;
-    if (CreateProcessW(self, commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-        UniqueHandle child(process.hProcess);
-        UniqueHandle thread(process.hThread);
-        if (WaitForSingleObject(child.Get(), 120000) == WAIT_OBJECT_0) {
-            GetExitCodeProcess(child.Get(), &code);
-        }
-    }
-    SetEnvironmentVariableW(L"SENTREL_EXPECTED_DPI", nullptr);
-    return code;
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                    sizeof dpi);
 }
 
 TEST(DisplayScaling, HoldsAtEveryCommonScaling) {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
     for (DWORD dpi : {120, 144, 192}) {
-        EXPECT_EQ(RunAtDpi(dpi), 0U) << dpi << " dpi";
+        // The checks above in a child process of this suite; its output joins this one's.
+        SetLogPixels(dpi);
+        SetEnvironmentVariableW(L"SENTREL_EXPECTED_DPI", std::to_wstring(dpi).c_str());
+        EXPECT_EQ(
+            _wspawnl(_P_WAIT, self, L"suite",
+                     L"--gtest_filter=DisplayScaling.On*:MainWindow.EachControlPaints*", nullptr),
+            0)
+            << dpi << " dpi";
     }
+    SetEnvironmentVariableW(L"SENTREL_EXPECTED_DPI", nullptr);
     SetLogPixels(96);  // the prefix's own scaling again, for the suites after this one
 }
 

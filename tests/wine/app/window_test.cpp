@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <functional>
 #include <tuple>
 #include <optional>
 #include <vector>
@@ -308,6 +309,27 @@ TEST(XpControls, AnotherWindowTakingTheMouseMidPressEndsThePress) {
     EXPECT_TRUE(live.rig.shell.opened.empty());
 }
 
+// A control under the mouse looks hot until its own timer finds the mouse gone.
+TEST(XpControls, HoverLastsWhileTheMouseIsOnTheControl) {
+    LiveWindow live;
+    WMain& w = live.w();
+    const std::tuple<int, Control*, std::function<bool()>> cases[] = {
+        {4, &w.lnkBlog, [&] { return w.lnkBlog.HoverTimerRunning(); }},
+        {2, &w.cmdScan, [&] { return w.cmdScan.Face() == kFaceHover; }},
+        {3, &w.chkPlaySFX, [&] { return w.chkPlaySFX.tmrHover.Enabled(); }}};
+    for (const auto& [page, control, hot] : cases) {
+        live.ShowPage(page);
+        RECT r{};
+        GetWindowRect(live.Of(*control), &r);
+        SetCursorPos(r.left + 4, r.top + 4);
+        SendMessageW(live.Of(*control), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+        PumpFor(200);
+        EXPECT_TRUE(hot()) << control->Name();
+        SetCursorPos(r.right + 40, r.bottom + 40);
+        EXPECT_TRUE(PumpUntil([&] { return !hot(); }, 3000)) << control->Name();
+    }
+}
+
 // Without a mouse: Ctrl+Tab walks the pages and puts the focus on each page's first control;
 // Space ticks a box and presses a button, as Enter does; Shift+F10 opens the log's menu; Ctrl+C
 // copies a row of the log and the port box's text; the boxes see Enter, Esc and the arrows.
@@ -375,12 +397,12 @@ struct Heard {
     bool operator==(const Heard&) const = default;
 };
 
-IAccessible* AccessibleOf(HWND window) {
+IAccessible* AccessibleOf(HWND window, LONG id = OBJID_CLIENT) {
     using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
     const auto from = reinterpret_cast<FromWindow>(
         reinterpret_cast<void (*)()>(OleaccFunction("AccessibleObjectFromWindow")));
     void* object = nullptr;
-    return from != nullptr && SUCCEEDED(from(window, OBJID_CLIENT, __uuidof(IAccessible), &object))
+    return from != nullptr && SUCCEEDED(from(window, id, __uuidof(IAccessible), &object))
                ? static_cast<IAccessible*>(object)
                : nullptr;
 }
@@ -434,6 +456,11 @@ TEST(XpControls, ScreenReadersHearEachControlsRoleNameStateAndDefaultAction) {
         IAccessible* object = AccessibleOf(window);
         ASSERT_NE(object, nullptr) << expected.name;
         EXPECT_EQ(Hear(object), expected) << expected.name;
+        object->Release();
+        // The window around the client area stays the system's.
+        object = AccessibleOf(window, OBJID_WINDOW);
+        ASSERT_NE(object, nullptr) << expected.name;
+        EXPECT_NE(Hear(object).role, expected.role) << expected.name;
         object->Release();
     }
 

@@ -112,6 +112,7 @@ public:
 protected:
     XpHostBase(Control& model, const HostContext& context);
 
+    // Made hidden, at the model's place: the host's first Mirror shows it as the model says.
     void CreateOwnWindow(const wchar_t* className, UINT classStyle, HCURSOR cursor, DWORD style,
                          DWORD exStyle);
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;

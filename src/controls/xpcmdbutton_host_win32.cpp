@@ -121,8 +121,7 @@ FaceStrip::FaceStrip(HINSTANCE instance) {
 
 XpCmdButtonHost::XpCmdButtonHost(xpcmdbutton& model, const HostContext& context)
     : XpHostBase(model, context), button_(model), pointer_(nullptr), strip_(Instance()) {
-    CreateOwnWindow(kButtonClass, 0, nullptr,
-                    WS_TABSTOP | WS_CLIPSIBLINGS | (model.Visible() ? WS_VISIBLE : 0), 0);
+    CreateOwnWindow(kButtonClass, 0, nullptr, WS_TABSTOP | WS_CLIPSIBLINGS, 0);
     pointer_ = WindowPointerSource(Window());
     button_.SetPointerSource(&pointer_);
     RunTimer(button_.Timer1);

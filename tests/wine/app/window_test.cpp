@@ -289,26 +289,6 @@ void Press(HWND main, WPARAM key, std::initializer_list<int> held = {}, UINT mes
     SetKeyboardState(keys);
 }
 
-// A box popping up mid-press takes the mouse: the press is over, and a later release no click.
-TEST(XpControls, AnotherWindowTakingTheMouseMidPressEndsThePress) {
-    LiveWindow live;
-    int clicks = 0;
-    live.w().chkPlaySFX.Click = [&] { ++clicks; };
-    live.w().cmdScan.Click = [&] { ++clicks; };
-    const std::pair<int, Control*> presses[] = {
-        {3, &live.w().chkPlaySFX}, {2, &live.w().cmdScan}, {4, &live.w().lnkQel}};
-    for (const auto& [page, control] : presses) {
-        live.ShowPage(page);
-        HWND pressed = live.Of(*control);
-        SendMessageW(pressed, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
-        SetCapture(live.Main());
-        ReleaseCapture();
-        SendMessageW(pressed, WM_LBUTTONUP, 0, MAKELPARAM(6, 6));
-    }
-    EXPECT_EQ(clicks, 0);
-    EXPECT_TRUE(live.rig.shell.opened.empty());
-}
-
 // A control under the mouse looks hot until its own timer finds the mouse gone.
 TEST(XpControls, HoverLastsWhileTheMouseIsOnTheControl) {
     LiveWindow live;
@@ -327,6 +307,59 @@ TEST(XpControls, HoverLastsWhileTheMouseIsOnTheControl) {
         EXPECT_TRUE(hot()) << control->Name();
         SetCursorPos(r.right + 40, r.bottom + 40);
         EXPECT_TRUE(PumpUntil([&] { return !hot(); }, 3000)) << control->Name();
+    }
+}
+
+// A box popping up mid-press takes the mouse, or the mouse is let go outside: the press is over,
+// the box shows its normal picture, and no click comes.
+TEST(XpControls, APressEndedByAnotherWindowOrReleasedOutsideIsNoClick) {
+    LiveWindow live;
+    QelCheckBoxXP& box = live.w().chkPlaySFX;
+    int clicks = 0;
+    box.Click = [&] { ++clicks; };
+    live.w().cmdScan.Click = [&] { ++clicks; };
+    const std::pair<int, Control*> presses[] = {
+        {3, &box}, {2, &live.w().cmdScan}, {4, &live.w().lnkQel}};
+    for (const bool taken : {true, false}) {
+        for (const auto& [page, control] : presses) {
+            live.ShowPage(page);
+            HWND pressed = live.Of(*control);
+            SendMessageW(pressed, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
+            if (taken) {
+                SetCapture(live.Main());
+                ReleaseCapture();
+            }
+            SendMessageW(pressed, WM_LBUTTONUP, 0, MAKELPARAM(taken ? 6 : -30, 6));
+        }
+        EXPECT_EQ(box.Picture(), box.Value() == 1 ? kPicChecked : kPicUnchecked);
+    }
+    EXPECT_EQ(clicks, 0);
+    EXPECT_TRUE(live.rig.shell.opened.empty());
+}
+
+// The focused control shows a focus rectangle, and loses it with the focus.
+TEST(XpControls, TheFocusRectangleComesAndGoesWithTheFocus) {
+    LiveWindow live;
+    const auto pixels = [](HWND window) {
+        RECT client{};
+        GetClientRect(window, &client);
+        UpdateWindow(window);
+        std::vector<COLORREF> all;
+        for (int i = 0; i < client.right * client.bottom; ++i) {
+            all.push_back(PixelOf(window, i % client.right, i / client.right));
+        }
+        return all;
+    };
+    const std::pair<int, Control*> controls[] = {
+        {3, &live.w().chkPlaySFX}, {3, &live.w().cmdTestMsg}, {4, &live.w().lnkBlog}};
+    for (const auto& [page, control] : controls) {
+        live.ShowPage(page);
+        HWND window = live.Of(*control);
+        const std::vector<COLORREF> unfocused = pixels(window);
+        ASSERT_TRUE(Focus(live.Main(), window));
+        EXPECT_NE(pixels(window), unfocused) << control->Name();
+        SetFocus(live.Main());
+        EXPECT_EQ(pixels(window), unfocused) << control->Name();
     }
 }
 

@@ -183,16 +183,48 @@ std::string Part(HWND bar, int part) {
 
 TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     LiveWindow live;
-    live.w().AddLogEntry("Scan finished.", false, 0);
-    live.w().SetStatusText("Listening on port 10000.");
+    WMain& w = live.w();
+    HWND list = live.Of(w.lvwLog);
+    EXPECT_FALSE(Shows(list, RGB(255, 0, 0)));
+    w.AddLogEntry("Scan finished.", false, 255);
+    w.SetStatusText("Listening on port 10000.");
     PumpFor(0);
-    HWND list = live.Of(live.w().lvwLog);
-    const auto last = static_cast<int>(live.w().lvwLog.Count()) - 1;
+    const auto last = static_cast<int>(w.lvwLog.Count()) - 1;
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), last + 1);
     EXPECT_EQ(Cell(list, last, 1), "Scan finished.");
-    HWND bar = live.Of(live.w().stbStatus);
+    LVITEMW icon{};
+    icon.mask = LVIF_IMAGE;
+    icon.iItem = last;
+    SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&icon));
+    EXPECT_GE(icon.iImage, 0);
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(Shows(list, RGB(255, 0, 0)));  // the entry's own colour
+    // A right click opens the log's menu; the newest of many entries is scrolled into view.
+    NMITEMACTIVATE click{};
+    click.hdr = {list, static_cast<UINT_PTR>(GetDlgCtrlID(list)), static_cast<UINT>(NM_RCLICK)};
+    SendMessageW(GetParent(list), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(live.rig.dialogs.menusShown, std::vector<std::string>{"mContext"});
+    for (int i = 0; i < 60; ++i) {
+        w.AddLogEntry("Entry " + std::to_string(i), false, 0);
+    }
+    PumpFor(0);
+    EXPECT_GE(
+        SendMessageW(list, LVM_GETTOPINDEX, 0, 0) + SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0),
+        static_cast<LRESULT>(w.lvwLog.Count()));
+    HWND bar = live.Of(w.stbStatus);
     EXPECT_EQ(Part(bar, 0), "Listening on port 10000.");
-    EXPECT_EQ(Part(bar, 1), live.w().stbStatus.Panel("_counter").text);
+    EXPECT_EQ(Part(bar, 1), w.stbStatus.Panel("_counter").text);
+    // The counter keeps its width at the right; a click on it shows its text.
+    RECT bounds{};
+    RECT part{};
+    GetClientRect(bar, &bounds);
+    SendMessageW(bar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&part));
+    EXPECT_NEAR(part.right - part.left,
+                TwipsToPixels(w.stbStatus.Panel(2).widthTwips, live.window->Dpi()), 4);
+    EXPECT_NEAR(part.right, bounds.right, 4);
+    ClickAt(bar, (part.left + part.right) / 2, (part.top + part.bottom) / 2);
+    ASSERT_FALSE(live.rig.dialogs.messages.empty());
+    EXPECT_EQ(live.rig.dialogs.messages.back().prompt, w.stbStatus.Panel(2).text);
 
     // A mouse click on the toolbar's third button shows the Settings page.
     HWND toolbar = live.Of(live.w().tbrMain);

@@ -197,6 +197,7 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     icon.iItem = last;
     SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&icon));
     EXPECT_GE(icon.iImage, 0);
+    EXPECT_NE(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
     RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_TRUE(Shows(list, RGB(255, 0, 0)));  // the entry's own colour
     // A right click opens the log's menu; the newest of many entries is scrolled into view.
@@ -367,6 +368,12 @@ TEST(XpControls, APressEndedByAnotherWindowOrReleasedOutsideIsNoClick) {
     }
     EXPECT_EQ(clicks, 0);
     EXPECT_TRUE(live.rig.shell.opened.empty());
+    live.ShowPage(2);  // and a whole click with the mouse on the button
+    RECT r{};
+    GetWindowRect(live.Of(live.w().cmdScan), &r);
+    SetCursorPos(r.left + 6, r.top + 6);
+    ClickAt(live.Of(live.w().cmdScan), 6, 6);
+    EXPECT_EQ(clicks, 1);
 }
 
 // The focused control shows a focus rectangle, and loses it with the focus.

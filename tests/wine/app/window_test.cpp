@@ -1,5 +1,6 @@
 // The main window's real child windows, tray icon and resources: each mirrors its model and
-// turns input into its events.
+// turns input into its events. Wine takes the DPI from the prefix's LogPixels when a process
+// starts, so each display scaling but the prefix's own 96 runs the paint walk in a child process.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -10,6 +11,7 @@
 #include <functional>
 #include <tuple>
 #include <optional>
+#include <process.h>
 #include <vector>
 
 #include "base/app_environment_win32.h"
@@ -100,14 +102,49 @@ bool Shows(HWND window, COLORREF colour, int left = 0, bool other = false) {
     return found;
 }
 
-// On every page each control's window paints what its model says and answers WM_GETTEXT with
-// its caption: the check box its picture and caption, the button its face, the text box its
-// outline, the link and the labels their text in their colours, an image its picture.
+std::string ClassAndText(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return WideToUtf8(name) + " \"" + TextOf(window) + "\"";
+}
+
+// Below `parent`, no visible window covers a visible sibling or reaches out of its parent.
+void ExpectSiblingsApart(HWND parent, HWND allowedOverlap) {
+    RECT area{};
+    GetClientRect(parent, &area);
+    MapWindowPoints(parent, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
+    std::vector<std::pair<HWND, RECT>> shown;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        if (IsWindowVisible(child) && GetWindowRect(child, &r)) {
+            RECT both{};
+            UnionRect(&both, &r, &area);
+            EXPECT_TRUE(EqualRect(&both, &area)) << ClassAndText(child) << " leaves its parent";
+            for (const auto& [sibling, s] : shown) {
+                EXPECT_TRUE(!IntersectRect(&both, &r, &s) || child == allowedOverlap ||
+                            sibling == allowedOverlap)
+                    << ClassAndText(child) << " and " << ClassAndText(sibling) << " overlap";
+            }
+            shown.emplace_back(child, r);
+            ExpectSiblingsApart(child, nullptr);
+        }
+    }
+}
+
+// On every page, at every common display scaling, nothing overlaps, and each control's window
+// paints what its model says and answers WM_GETTEXT with its caption: the check box its picture and
+// caption, the button its face, the text box its outline, the link and the labels their text in
+// their colours, an image its picture.
 TEST(MainWindow, EachControlPaintsItsModelAndAnswersWmGetText) {
     LiveWindow live;
+    if (const char* expected = std::getenv("SENTREL_EXPECTED_DPI")) {
+        ASSERT_EQ(live.window->Dpi(), std::atoi(expected));
+    }
     const std::vector<Colour> strip = RenderFaceStrip();
     for (int page = 1; page <= 4; ++page) {
         live.ShowPage(page);
+        SCOPED_TRACE("page " + std::to_string(page) + " at " + std::to_string(live.window->Dpi()));
+        ExpectSiblingsApart(live.Main(), live.Of(live.w().tbrMain));
         RedrawWindow(live.Main(), nullptr, nullptr,
                      RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
         for (const Control* c : live.w().Controls()) {
@@ -587,6 +624,27 @@ TEST(Resources, VersionManifestLayoutIconsAndPicturesLoad) {
     for (const auto& [name, size] : pictures) {
         EXPECT_FALSE(LoadPicture(GetModuleHandleW(nullptr), name, size).Empty()) << name;
     }
+}
+
+void SetLogPixels(DWORD dpi) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                    sizeof dpi);
+}
+
+TEST(DisplayScaling, HoldsAtEveryCommonScaling) {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    for (DWORD dpi : {120, 144, 192}) {
+        // The paint walk in a child process of this suite; its output joins this one's.
+        SetLogPixels(dpi);
+        SetEnvironmentVariableW(L"SENTREL_EXPECTED_DPI", std::to_wstring(dpi).c_str());
+        EXPECT_EQ(_wspawnl(_P_WAIT, self, L"suite", L"--gtest_filter=MainWindow.EachControlPaints*",
+                           nullptr),
+                  0)
+            << dpi << " dpi";
+    }
+    SetEnvironmentVariableW(L"SENTREL_EXPECTED_DPI", nullptr);
+    SetLogPixels(96);  // the prefix's own scaling again, for the suites after this one
 }
 
 }  // namespace

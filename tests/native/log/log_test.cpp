@@ -115,7 +115,7 @@ TEST_F(Export, TheLogIsTimeDashEventPerEntryWithCrLfUnderTheTxtName) {
     Log({9, 0, 0}, "a|b \"quoted\" r\xC3\xA9sum\xC3\xA9");
     rig.dialogs.filePaths = {"C:\\out\\log.log"};
     // Entries logged while the dialog is open are saved too.
-    rig.dialogs.whileFileDialogOpen = [&] { rig.w().AddLogEntry("during", false, 0); };
+    rig.dialogs.whileOpen = [&] { rig.w().AddLogEntry("during", false, 0); };
 
     rig.w().mLOG_Click();
 

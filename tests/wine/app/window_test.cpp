@@ -131,6 +131,18 @@ void ExpectSiblingsApart(HWND parent, HWND allowedOverlap) {
     }
 }
 
+// The tip the window's tool tips show for a control.
+std::string TipOf(HWND tips, HWND control) {
+    wchar_t text[256] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    SendMessageW(tips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+    return WideToUtf8(text);
+}
+
 // On every page, at every common display scaling, nothing overlaps, and each control's window
 // paints what its model says and answers WM_GETTEXT with its caption: the check box its picture and
 // caption, the button its face, the text box its outline, the link and the labels their text in
@@ -155,6 +167,7 @@ TEST(MainWindow, EachControlPaintsItsModelAndAnswersWmGetText) {
             RECT client{};
             GetClientRect(window, &client);
             SCOPED_TRACE(c->Name());
+            EXPECT_EQ(TipOf(live.window->ToolTipWindow(), window), c->ToolTipText());
             if (const auto* box = dynamic_cast<const QelCheckBoxXP*>(c)) {
                 const CheckBoxPixels picture = CheckBoxPicture(box->Picture());
                 const int top = (client.bottom - kCheckBoxPictureSize) / 2;
@@ -299,6 +312,10 @@ TEST(MainWindow, FollowsItsFormTellsItOfTheUsersChangesAndEndsTheLoopOnUnload) {
                 SendMessageW(main, WM_GETICON, ICON_BIG, 0) != 0);
     form.SetCaption("Other");
     EXPECT_EQ(TextOf(main), "Other");
+    for (const char* tip : {"one", "two", ""}) {  // added, changed, removed
+        live.w().cmdScan.SetToolTipText(tip);
+        EXPECT_EQ(TipOf(live.window->ToolTipWindow(), live.Of(live.w().cmdScan)), tip);
+    }
     ShowWindow(main, SW_MINIMIZE);
     EXPECT_EQ(form.GetWindowState(), WindowState::Minimised);
     ShowWindow(main, SW_RESTORE);

@@ -42,7 +42,8 @@ test: native windows
 run: windows
 	@./scripts/run-sentrel $(WINDOWS_DIR) build/run
 
-# Benchmarks under Wine, never part of `make test`: make bench [BENCH_ARGS="attempts addresses"]
+# Benchmarks under Wine, never part of `make test`: the shipped sentrel.exe flooded from outside
+# against a bare accept loop. make bench [BENCH_ARGS="rate-attempts large-attempts addresses at-a-time"]
 bench: windows
 	@cmake --build $(WINDOWS_DIR) -j $(JOBS) --target benches
 	@[ -f $(WINDOWS_DIR)/wineprefix/system.reg ] || ./scripts/wine-run --prefix $(abspath $(WINDOWS_DIR))/wineprefix --boot

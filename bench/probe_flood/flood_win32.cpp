@@ -2,14 +2,60 @@
 
 #include <tlhelp32.h>
 
-#include <algorithm>
-#include <fstream>
 #include <iterator>
 #include <memory>
 #include <utility>
 #include <vector>
 
 namespace sentrel::bench {
+
+namespace {
+
+constexpr int kConnectTimeoutMs = 5000;
+constexpr DWORD kHoldMs = 10;
+
+enum class Attempt { Connected, TimedOut, Refused };
+
+// One attempt from `source`: connect without blocking, wait at most the timeout, hold, hang up.
+Attempt ConnectOnce(const sockaddr_in& remote, const std::string& source) {
+    SOCKET client = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
+    if (client == INVALID_SOCKET) {
+        return Attempt::Refused;
+    }
+    sockaddr_in local{};
+    local.sin_family = AF_INET;
+    inet_pton(AF_INET, source.c_str(), &local.sin_addr);
+    u_long nonBlocking = 1;
+    ioctlsocket(client, FIONBIO, &nonBlocking);
+    Attempt result = Attempt::Refused;
+    if (bind(client, reinterpret_cast<const sockaddr*>(&local), sizeof(local)) == 0) {
+        const int started =
+            connect(client, reinterpret_cast<const sockaddr*>(&remote), sizeof(remote));
+        if (started == 0 || WSAGetLastError() == WSAEWOULDBLOCK) {
+            fd_set writable;
+            fd_set failed;
+            FD_ZERO(&writable);
+            FD_ZERO(&failed);
+            FD_SET(client, &writable);
+            FD_SET(client, &failed);
+            timeval timeout{kConnectTimeoutMs / 1000, (kConnectTimeoutMs % 1000) * 1000};
+            const int ready = started == 0 ? 1 : select(0, nullptr, &writable, &failed, &timeout);
+            int error = 0;
+            int length = sizeof(error);
+            getsockopt(client, SOL_SOCKET, SO_ERROR, reinterpret_cast<char*>(&error), &length);
+            if (ready == 0) {
+                result = Attempt::TimedOut;
+            } else if (ready > 0 && error == 0 && (started == 0 || FD_ISSET(client, &writable))) {
+                result = Attempt::Connected;
+                Sleep(kHoldMs);
+            }
+        }
+    }
+    closesocket(client);
+    return result;
+}
+
+}  // namespace
 
 double Seconds() {
     static const double frequency = [] {
@@ -27,80 +73,6 @@ std::string SourceAddress(int i, int m) {
     return "127.0." + std::to_string(k / 250) + "." + std::to_string(1 + k % 250);
 }
 
-FloodResult Flood(int port, int n, int m, int concurrent) {
-    FloodResult result;
-    sockaddr_in remote{};
-    remote.sin_family = AF_INET;
-    remote.sin_port = htons(static_cast<u_short>(port));
-    remote.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    std::atomic<int> connected{0};
-    std::vector<std::unique_ptr<test::WorkerThread>> clients;
-    result.started = Seconds();
-    for (int c = 0; c < concurrent; ++c) {
-        clients.push_back(std::make_unique<test::WorkerThread>([&, c] {
-            for (int i = c; i < n; i += concurrent) {
-                SOCKET client = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-                sockaddr_in local{};
-                local.sin_family = AF_INET;
-                inet_pton(AF_INET, SourceAddress(i, m).c_str(), &local.sin_addr);
-                if (bind(client, reinterpret_cast<sockaddr*>(&local), sizeof(local)) == 0 &&
-                    connect(client, reinterpret_cast<sockaddr*>(&remote), sizeof(remote)) == 0) {
-                    connected.fetch_add(1);
-                }
-                closesocket(client);
-            }
-        }));
-    }
-    clients.clear();  // waits for every client
-    result.finished = Seconds();
-    result.connected = connected.load();
-    return result;
-}
-
-namespace {
-
-SOCKET ListeningSocket(int port) {
-    SOCKET listener = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_port = htons(static_cast<u_short>(port));
-    bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof(address));
-    listen(listener, SOMAXCONN);
-    return listener;
-}
-
-}  // namespace
-
-MinimalAcceptLoop::MinimalAcceptLoop(int port)
-    : listener_(ListeningSocket(port)), thread_([this] { AcceptUntilClosed(); }) {}
-
-MinimalAcceptLoop::~MinimalAcceptLoop() {
-    closesocket(listener_);
-    thread_.Join();
-}
-
-void MinimalAcceptLoop::AcceptUntilClosed() {
-    for (;;) {
-        sockaddr_storage peer{};
-        int length = sizeof(peer);
-        SOCKET connection = accept(listener_, reinterpret_cast<sockaddr*>(&peer), &length);
-        if (connection == INVALID_SOCKET) {
-            if (WSAGetLastError() == WSAECONNRESET) {
-                continue;
-            }
-            return;  // the listener was closed
-        }
-        char text[INET_ADDRSTRLEN] = {};
-        inet_ntop(AF_INET, &reinterpret_cast<sockaddr_in&>(peer).sin_addr, text, sizeof(text));
-        const linger abortive{1, 0};
-        setsockopt(connection, SOL_SOCKET, SO_LINGER, reinterpret_cast<const char*>(&abortive),
-                   sizeof(abortive));
-        closesocket(connection);
-        accepted_.fetch_add(1);
-        lastAccept_.store(Seconds());
-    }
-}
-
 int FreePort() {
     SOCKET probe = socket(AF_INET, SOCK_STREAM, IPPROTO_TCP);
     sockaddr_in address{};
@@ -112,11 +84,57 @@ int FreePort() {
     return ntohs(address.sin_port);
 }
 
-ChildWatcher::ChildWatcher(std::wstring name)
-    : name_(std::move(name)), thread_([this] {
+FloodResult Flood(int port, const FloodShape& shape) {
+    FloodResult result;
+    sockaddr_in remote{};
+    remote.sin_family = AF_INET;
+    remote.sin_port = htons(static_cast<u_short>(port));
+    remote.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    std::atomic<int> counts[3] = {};
+    std::vector<std::unique_ptr<test::WorkerThread>> clients;
+    result.started = Seconds();
+    for (int c = 0; c < shape.concurrent; ++c) {
+        clients.push_back(std::make_unique<test::WorkerThread>([&, c] {
+            for (int i = c; i < shape.attempts; i += shape.concurrent) {
+                const Attempt attempt = ConnectOnce(remote, SourceAddress(i, shape.addresses));
+                counts[static_cast<int>(attempt)].fetch_add(1);
+            }
+        }));
+    }
+    clients.clear();  // waits for every client
+    result.finished = Seconds();
+    result.connected = counts[static_cast<int>(Attempt::Connected)].load();
+    result.timedOut = counts[static_cast<int>(Attempt::TimedOut)].load();
+    result.refused = counts[static_cast<int>(Attempt::Refused)].load();
+    return result;
+}
+
+Pinger::Pinger(HWND window)
+    : thread_([this, window] {
+          while (!stop_) {
+              DWORD_PTR answer = 0;
+              wchar_t text[64] = {};
+              const double before = Seconds();
+              const bool ok = SendMessageTimeoutW(window, WM_GETTEXT, std::size(text),
+                                                  reinterpret_cast<LPARAM>(text), SMTO_NORMAL,
+                                                  10000, &answer) != 0;
+              const double ms = (Seconds() - before) * 1000;
+              worstMs_ = std::max(worstMs_.load(), ms);
+              unanswered_ += ok ? 0 : 1;
+              Sleep(5);
+          }
+      }) {}
+
+Pinger::~Pinger() {
+    stop_ = true;
+    thread_.Join();
+}
+
+ChildWatcher::ChildWatcher(DWORD parent, std::wstring name)
+    : parent_(parent), name_(std::move(name)), thread_([this] {
           while (!stop_) {
               peak_ = std::max(peak_.load(), RunningNow());
-              Sleep(100);
+              Sleep(50);
           }
       }) {}
 
@@ -132,100 +150,39 @@ int ChildWatcher::RunningNow() const {
     int count = 0;
     for (BOOL more = Process32FirstW(snapshot, &entry); more;
          more = Process32NextW(snapshot, &entry)) {
-        count += entry.th32ParentProcessID == GetCurrentProcessId() &&
-                 _wcsicmp(entry.szExeFile, name_.c_str()) == 0;
+        count +=
+            entry.th32ParentProcessID == parent_ && _wcsicmp(entry.szExeFile, name_.c_str()) == 0;
     }
     CloseHandle(snapshot);
     return count;
 }
 
-Footprint MeasureFootprint() {
-    // Counted by hand: Wine reports neither a handle count nor private bytes.
+Footprint MeasureFootprint(HANDLE process) {
     Footprint footprint;
-    constexpr std::uintptr_t kHighestHandle = 0x10000;
-    for (std::uintptr_t value = 4; value < kHighestHandle; value += 4) {
-        DWORD flags = 0;
-        footprint.handles += GetHandleInformation(reinterpret_cast<HANDLE>(value), &flags) != 0;
+    // Wine reports no handle count: each value is tried by duplicating it.
+    DWORD count = 0;
+    if (GetProcessHandleCount(process, &count) && count > 0) {
+        footprint.handles = static_cast<long>(count);
+    } else {
+        constexpr std::uintptr_t kHighestHandle = 0x10000;
+        for (std::uintptr_t value = 4; value < kHighestHandle; value += 4) {
+            HANDLE copy = nullptr;
+            if (DuplicateHandle(process, reinterpret_cast<HANDLE>(value), GetCurrentProcess(),
+                                &copy, 0, FALSE, DUPLICATE_SAME_ACCESS)) {
+                ++footprint.handles;
+                CloseHandle(copy);
+            }
+        }
     }
     MEMORY_BASIC_INFORMATION region{};
     for (const char* address = nullptr;
-         VirtualQuery(address, &region, sizeof(region)) == sizeof(region);
+         VirtualQueryEx(process, address, &region, sizeof(region)) == sizeof(region);
          address = static_cast<const char*>(region.BaseAddress) + region.RegionSize) {
         if (region.State == MEM_COMMIT && region.Type == MEM_PRIVATE) {
-            footprint.privateBytes += static_cast<double>(region.RegionSize);
+            footprint.privateKiB += static_cast<double>(region.RegionSize) / 1024;
         }
     }
     return footprint;
-}
-
-PingProcess::PingProcess(HWND window, const std::wstring& ownPath) {
-    const std::wstring id = std::to_wstring(GetCurrentProcessId());
-    eventName_ = L"SentrelProbeFloodStop" + id;
-    wchar_t temp[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, temp);
-    resultPath_ = std::wstring(temp) + L"probe_flood_ping_" + id + L".txt";
-    stop_ = CreateEventW(nullptr, TRUE, FALSE, eventName_.c_str());
-    std::wstring commandLine = L"\"" + ownPath + L"\" --ping " +
-                               std::to_wstring(reinterpret_cast<std::uintptr_t>(window)) + L" \"" +
-                               resultPath_ + L"\" " + eventName_;
-    STARTUPINFOW startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION info{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &info)) {
-        CloseHandle(info.hThread);
-        process_ = info.hProcess;
-    }
-}
-
-PingProcess::~PingProcess() {
-    if (process_ != nullptr) {
-        SetEvent(stop_);
-        WaitForSingleObject(process_, 10000);
-        CloseHandle(process_);
-    }
-    CloseHandle(stop_);
-    DeleteFileW(resultPath_.c_str());
-}
-
-PingResult PingProcess::Stop() {
-    PingResult result;
-    if (process_ == nullptr) {
-        return result;
-    }
-    SetEvent(stop_);
-    WaitForSingleObject(process_, 10000);
-    std::ifstream in(resultPath_.c_str());
-    in >> result.answered >> result.worstMs >> result.meanMs;
-    return result;
-}
-
-int RunPingChild(HWND window, const std::wstring& resultPath, const std::wstring& eventName) {
-    HANDLE stop = OpenEventW(SYNCHRONIZE, FALSE, eventName.c_str());
-    if (stop == nullptr) {
-        return 1;
-    }
-    int answered = 0;
-    double worst = 0;
-    double total = 0;
-    while (WaitForSingleObject(stop, 5) == WAIT_TIMEOUT) {
-        DWORD_PTR answer = 0;
-        wchar_t text[64] = {};
-        const double before = Seconds();
-        const bool ok =
-            SendMessageTimeoutW(window, WM_GETTEXT, std::size(text), reinterpret_cast<LPARAM>(text),
-                                SMTO_NORMAL, 10000, &answer) != 0;
-        const double ms = (Seconds() - before) * 1000;
-        if (ok) {
-            ++answered;
-            worst = std::max(worst, ms);
-            total += ms;
-        }
-    }
-    CloseHandle(stop);
-    std::ofstream out(resultPath.c_str());
-    out << answered << ' ' << worst << ' ' << (answered > 0 ? total / answered : 0) << '\n';
-    return 0;
 }
 
 }  // namespace sentrel::bench

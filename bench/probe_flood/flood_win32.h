@@ -1,6 +1,7 @@
 #pragma once
-// The benchmark's load and its yardsticks: a client that floods a port with connection
-// attempts, the minimal accept-and-reset loop, and the responsiveness probe.
+// The benchmark's load and its instruments, all outside the program measured: the flood of
+// connection attempts, the watch on a window's answers, on a process's children and on its
+// footprint.
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
@@ -13,47 +14,54 @@
 
 namespace sentrel::bench {
 
-double Seconds();  // a monotonic clock
+double Seconds();  // a monotonic clock, the same in every process of the machine
 
 // The source address of attempt i when m distinct addresses take turns: 127.0.x.y.
 std::string SourceAddress(int i, int m);
 
-// Connects n times to 127.0.0.1:port from m source addresses in turn, `concurrent` attempts at
-// a time, hanging up at once.
-struct FloodResult {
-    int connected = 0;
-    double started = 0;
-    double finished = 0;
-    double OfferedPerSecond() const { return connected / std::max(1e-9, finished - started); }
-};
-FloodResult Flood(int port, int n, int m, int concurrent);
-
-// Accepts, reads the peer's address, resets; on a thread of its own until stopped.
-class MinimalAcceptLoop {
-public:
-    explicit MinimalAcceptLoop(int port);
-    ~MinimalAcceptLoop();
-    MinimalAcceptLoop(const MinimalAcceptLoop&) = delete;
-    MinimalAcceptLoop& operator=(const MinimalAcceptLoop&) = delete;
-    int Accepted() const { return accepted_.load(); }
-    double LastAccept() const { return lastAccept_.load(); }
-
-private:
-    void AcceptUntilClosed();
-
-    SOCKET listener_ = INVALID_SOCKET;
-    std::atomic<int> accepted_{0};
-    std::atomic<double> lastAccept_{0};
-    test::WorkerThread thread_;
-};
-
 // A port nobody listens on just now.
 int FreePort();
 
-// The most programs named `name` that this process started ran at once while it watched.
+struct FloodShape {
+    int attempts = 0;
+    int addresses = 0;
+    int concurrent = 0;
+};
+
+// `concurrent` clients connect to 127.0.0.1:port in turn from `addresses` source addresses,
+// `attempts` times in all; a client holds its connection 10 ms and hangs up. An attempt the
+// listener's backlog has no room for is retried by the system and given up after 5 s.
+struct FloodResult {
+    int connected = 0;
+    int timedOut = 0;
+    int refused = 0;  // refused or failed otherwise
+    double started = 0;
+    double finished = 0;
+};
+FloodResult Flood(int port, const FloodShape& shape);
+
+// Asks a window of another process for its text every few milliseconds and keeps the worst
+// time it took to answer.
+class Pinger {
+public:
+    explicit Pinger(HWND window);
+    ~Pinger();
+    Pinger(const Pinger&) = delete;
+    Pinger& operator=(const Pinger&) = delete;
+    double WorstMs() const { return worstMs_.load(); }
+    int Unanswered() const { return unanswered_.load(); }
+
+private:
+    std::atomic<bool> stop_{false};
+    std::atomic<double> worstMs_{0};
+    std::atomic<int> unanswered_{0};
+    test::WorkerThread thread_;
+};
+
+// The most children named `name` of the process that ran at once while it watched.
 class ChildWatcher {
 public:
-    explicit ChildWatcher(std::wstring name);
+    ChildWatcher(DWORD parent, std::wstring name);
     ~ChildWatcher();
     ChildWatcher(const ChildWatcher&) = delete;
     ChildWatcher& operator=(const ChildWatcher&) = delete;
@@ -61,41 +69,18 @@ public:
     int RunningNow() const;
 
 private:
+    DWORD parent_;
     std::wstring name_;
     std::atomic<bool> stop_{false};
     std::atomic<int> peak_{0};
     test::WorkerThread thread_;
 };
 
-// This process's handle count and private bytes.
+// Another process's handle count and private bytes.
 struct Footprint {
-    unsigned long handles = 0;
-    double privateBytes = 0;
+    long handles = 0;
+    double privateKiB = 0;
 };
-Footprint MeasureFootprint();
-
-// The child process that measures how long a window takes to answer WM_GETTEXT.
-struct PingResult {
-    int answered = 0;
-    double worstMs = 0;
-    double meanMs = 0;
-};
-class PingProcess {
-public:
-    PingProcess(HWND window, const std::wstring& ownPath);
-    ~PingProcess();
-    PingProcess(const PingProcess&) = delete;
-    PingProcess& operator=(const PingProcess&) = delete;
-    bool Started() const { return process_ != nullptr; }
-    PingResult Stop();
-
-private:
-    std::wstring resultPath_;
-    std::wstring eventName_;
-    HANDLE stop_ = nullptr;
-    HANDLE process_ = nullptr;
-};
-// The child's side: pings until the event is set, then writes its result.
-int RunPingChild(HWND window, const std::wstring& resultPath, const std::wstring& eventName);
+Footprint MeasureFootprint(HANDLE process);
 
 }  // namespace sentrel::bench

@@ -1,5 +1,7 @@
 #include "log/event_log.h"
 
+#include <algorithm>
+
 #include "base/format.h"
 
 namespace sentrel {
@@ -69,6 +71,12 @@ void EventLog::AddLogEntry(const std::string& text, LogKind kind) {
 
 void EventLog::SetLogEntryColour(std::size_t index, Colour colour) {
     ListItem& item = list_.MutableItem(index);
+    // A probe's row is coloured again at every hit: repainting the whole list for a colour it
+    // already has would cost a flood a repaint per probe.
+    const auto hasColour = [colour](const ListCell& cell) { return cell.foreColour == colour; };
+    if (hasColour(item.cell) && std::ranges::all_of(item.subItems, hasColour)) {
+        return;
+    }
     item.cell.foreColour = colour;
     for (ListCell& sub : item.subItems) {
         sub.foreColour = colour;

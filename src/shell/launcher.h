@@ -1,5 +1,5 @@
 #pragma once
-// Starts the system's own programs hidden and detached, off the window's thread.
+// Starts the system's own programs hidden, off the window's thread.
 #include <cstdint>
 #include <functional>
 #include <string>

@@ -1,5 +1,6 @@
 #include "shell/launcher_win32.h"
 
+#include <algorithm>
 #include <deque>
 #include <stdexcept>
 #include <utility>
@@ -17,6 +18,11 @@ constexpr UINT kMsgLaunchesEnded = WM_APP + 1;
 constexpr wchar_t kLauncherClass[] = L"SentrelLauncher";
 // One wait covers the wake-up event and every program still running.
 constexpr std::size_t kMaxRunning = MAXIMUM_WAIT_OBJECTS - 1;
+// Starting programs may take about a quarter of one processor: after each start the launcher
+// rests three times as long as the start cost.
+constexpr DWORD kRestPerCost = 3;
+// A program that runs longer than this (waiting on the network, say) has cost at most this.
+constexpr DWORD kLongestCostMs = 250;
 
 class ScopedLock {
 public:
@@ -111,10 +117,10 @@ void Start(LauncherShared& shared, LauncherShared::Job& job, std::vector<Running
     // name Sysnative exists only for 32-bit programs: the folder is given by its own name.
     const std::wstring folder = SystemFolderAsNamed();
     // CreateProcessW may write into the command line: the job's own copy is given. The program
-    // gets no console at all (nobody would see it, and making one is another process), and
-    // yields to the program that started it.
+    // gets a console nobody sees, which the console programs it starts in turn share (net.exe
+    // starts net1.exe), and yields to the program that started it.
     if (!CreateProcessW(job.application.c_str(), job.commandLine.data(), nullptr, nullptr, FALSE,
-                        DETACHED_PROCESS | BELOW_NORMAL_PRIORITY_CLASS, nullptr, folder.c_str(),
+                        CREATE_NO_WINDOW | BELOW_NORMAL_PRIORITY_CLASS, nullptr, folder.c_str(),
                         &startup, &process)) {
         Report(shared, job.id, {false, SystemErrorDescription(GetLastError()), 0});
         return;
@@ -123,46 +129,75 @@ void Start(LauncherShared& shared, LauncherShared::Job& job, std::vector<Running
     running.push_back({job.id, UniqueHandle(process.hProcess)});
 }
 
-void ReportEnded(LauncherShared& shared, std::vector<Running>& running) {
-    std::erase_if(running, [&shared](const Running& program) {
+// Reports the programs that have ended; true when `measured` is one of them.
+bool ReportEnded(LauncherShared& shared, std::vector<Running>& running, unsigned measured) {
+    bool measuredEnded = false;
+    std::erase_if(running, [&](const Running& program) {
         if (WaitForSingleObject(program.process.Get(), 0) != WAIT_OBJECT_0) {
             return false;
         }
         DWORD exitCode = 0;
         GetExitCodeProcess(program.process.Get(), &exitCode);
         Report(shared, program.id, {true, {}, exitCode});
+        measuredEnded = measuredEnded || program.id == measured;
         return true;
     });
+    return measuredEnded;
 }
 
-// Starting a program costs the whole system, the listener included. After each start the
-// launcher rests as long as the start took, so that a flood of replies never takes more than
-// about half of the time: those that wait too long are skipped by the cap on pending replies.
+// Starting a program costs the whole machine, the listener included, and far more than the
+// call that starts it: the system loads the program and its libraries, and the program runs.
+// So a start's cost is the time from the call until the program has ended (or kLongestCostMs),
+// and only then, after a rest of kRestPerCost times that, does the next start come. Replies
+// that wait too long are skipped by the cap on pending replies.
 void RunLaunches(LauncherShared& shared) {
     std::vector<Running> running;
     std::vector<HANDLE> waitFor;
+    unsigned measured = 0;  // the job whose start is being paid for; 0 when none
+    // The tick count wraps after 49 days: only differences are compared.
+    DWORD startedAt = 0;
     DWORD restFrom = 0;
     DWORD rest = 0;
+    const auto restAfter = [&](DWORD cost) {
+        restFrom = GetTickCount();
+        rest = kRestPerCost * std::min(cost, kLongestCostMs);
+        measured = 0;
+    };
     for (;;) {
+        if (measured != 0 && GetTickCount() - startedAt >= kLongestCostMs) {
+            restAfter(kLongestCostMs);
+        }
         const DWORD resting = GetTickCount() - restFrom;
         LauncherShared::Job job;
-        if (resting >= rest && running.size() < kMaxRunning && TakeJob(shared, job)) {
-            restFrom = GetTickCount();
+        if (measured == 0 && resting >= rest && running.size() < kMaxRunning &&
+            TakeJob(shared, job)) {
+            startedAt = GetTickCount();
+            const std::size_t before = running.size();
             Start(shared, job, running);
-            rest = GetTickCount() - restFrom;
-            restFrom += rest;
+            if (running.size() > before) {
+                measured = job.id;
+            } else {
+                restAfter(GetTickCount() - startedAt);
+            }
             continue;
+        }
+        DWORD timeout = INFINITE;
+        if (measured != 0) {
+            timeout = kLongestCostMs - std::min(kLongestCostMs, GetTickCount() - startedAt);
+        } else if (resting < rest) {
+            timeout = rest - resting;
         }
         waitFor.assign(1, shared.wake.Get());
         for (const Running& program : running) {
             waitFor.push_back(program.process.Get());
         }
-        WaitForMultipleObjects(static_cast<DWORD>(waitFor.size()), waitFor.data(), FALSE,
-                               resting >= rest ? INFINITE : rest - resting);
+        WaitForMultipleObjects(static_cast<DWORD>(waitFor.size()), waitFor.data(), FALSE, timeout);
         if (Stopping(shared)) {
             return;  // programs still running are left alone; their handles close here
         }
-        ReportEnded(shared, running);
+        if (ReportEnded(shared, running, measured)) {
+            restAfter(GetTickCount() - startedAt);
+        }
     }
 }
 

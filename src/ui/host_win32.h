@@ -4,6 +4,8 @@
 // window's messages into the model's inputs.
 #include <windows.h>
 
+#include <functional>
+
 #include "ui/control.h"
 
 namespace sentrel {
@@ -14,6 +16,8 @@ struct HostContext {
     HFONT font = nullptr;   // the window's font (Tahoma 8.25 pt at the window's DPI)
     int dpi = 96;
     HINSTANCE instance = nullptr;
+    // Asks for Mirror() within a frame; a model's observer does the same.
+    std::function<void()> requestMirror;
 };
 
 inline int TwipsToPixels(int twips, int dpi) {

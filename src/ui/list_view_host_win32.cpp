@@ -14,9 +14,6 @@ namespace sentrel {
 
 namespace {
 
-// Posted to the list view itself: show the rows and the scroll position the model asked for.
-constexpr UINT kMsgSyncList = WM_APP + 0x40;
-
 void CopyText(const std::string& text, wchar_t* buffer, int capacity) {
     if (buffer == nullptr || capacity <= 0) {
         return;
@@ -97,48 +94,67 @@ void ListViewHost::AddImages() {
 
 void ListViewHost::Mirror() {
     MirrorPlacement();
+    Sync();
 }
 
-// Counting rows and scrolling cost the list view a repaint of its frame each, so a burst of
-// appends is shown in one step once the messages of the thread run again.
+// Counting rows, scrolling and repainting cost the list view a repaint each, so a burst of
+// changes is shown in one step at the next mirror.
 void ListViewHost::OnListChange(const ListChange& change) {
-    HWND view = Window();
     switch (change.kind) {
         case ListChange::Kind::Cleared:
             shownCount_ = 0;
             pendingEnsureVisible_.reset();
-            SendMessageW(view, LVM_SETITEMCOUNT, 0, 0);
-            InvalidateRect(view, nullptr, TRUE);
-            break;
+            pendingChanged_ = false;
+            pendingRefresh_ = false;
+            SendMessageW(Window(), LVM_SETITEMCOUNT, 0, 0);
+            InvalidateRect(Window(), nullptr, TRUE);
+            return;
         case ListChange::Kind::Appended:
-            RequestSync();
             break;
         case ListChange::Kind::Updated:
-            if (change.index < shownCount_) {
-                SendMessageW(view, LVM_REDRAWITEMS, change.index,
-                             static_cast<LPARAM>(change.index));
-            }
+            pendingFirstChanged_ =
+                pendingChanged_ ? std::min(pendingFirstChanged_, change.index) : change.index;
+            pendingLastChanged_ =
+                pendingChanged_ ? std::max(pendingLastChanged_, change.index) : change.index;
+            pendingChanged_ = true;
             break;
         case ListChange::Kind::EnsureVisible:
             pendingEnsureVisible_ = change.index;
-            RequestSync();
             break;
         case ListChange::Kind::Refresh:
-            InvalidateRect(view, nullptr, FALSE);
+            pendingRefresh_ = true;
             break;
     }
-}
-
-void ListViewHost::RequestSync() {
-    if (!syncPosted_) {
-        syncPosted_ = PostMessageW(Window(), kMsgSyncList, 0, 0) != FALSE;
+    if (context_.requestMirror) {
+        context_.requestMirror();
+    } else {
+        Sync();
     }
 }
 
 void ListViewHost::Sync() {
-    syncPosted_ = false;
     HWND view = Window();
+    if (pendingRefresh_) {
+        InvalidateRect(view, nullptr, FALSE);
+    } else if (pendingChanged_) {
+        // Only the rows in sight: the list view works out each row's place to repaint it.
+        const auto top = static_cast<std::size_t>(SendMessageW(view, LVM_GETTOPINDEX, 0, 0));
+        const auto page = static_cast<std::size_t>(SendMessageW(view, LVM_GETCOUNTPERPAGE, 0, 0));
+        const std::size_t first = std::max(pendingFirstChanged_, top);
+        const std::size_t last = std::min({pendingLastChanged_, top + page, shownCount_ - 1});
+        if (shownCount_ > 0 && first <= last) {
+            SendMessageW(view, LVM_REDRAWITEMS, first, static_cast<LPARAM>(last));
+        }
+    }
+    pendingRefresh_ = false;
+    pendingChanged_ = false;
     const std::size_t count = list_.Count();
+    if (count == shownCount_ && !pendingEnsureVisible_) {
+        return;
+    }
+    // Counting rows and scrolling repaint the list there and then; with redrawing off they only
+    // mark it for the next WM_PAINT, which comes when the thread has nothing else to do.
+    SendMessageW(view, WM_SETREDRAW, FALSE, 0);
     if (count != shownCount_) {
         const std::size_t first = shownCount_;
         shownCount_ = count;
@@ -151,17 +167,16 @@ void ListViewHost::Sync() {
         SendMessageW(view, LVM_ENSUREVISIBLE, *pendingEnsureVisible_, FALSE);
     }
     pendingEnsureVisible_.reset();
+    SendMessageW(view, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(view, nullptr, FALSE);
 }
 
+// The list view's own keys come here first.
 LRESULT CALLBACK ListViewHost::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                             UINT_PTR /*id*/, DWORD_PTR self) {
     try {
-        auto* host = reinterpret_cast<ListViewHost*>(self);
-        if (message == kMsgSyncList) {
-            host->Sync();
-            return 0;
-        }
-        if (const auto handled = host->OnKey(message, wParam, lParam)) {
+        if (const auto handled =
+                reinterpret_cast<ListViewHost*>(self)->OnKey(message, wParam, lParam)) {
             return *handled;
         }
     } catch (const std::exception& e) {

@@ -1,7 +1,8 @@
 #pragma once
 // The ListView on a virtual report-style list view: the control asks for each visible cell's
 // text, icon and colour, so a long log costs nothing to keep. The model's change notifications
-// say exactly which rows to count, repaint or scroll to.
+// say exactly which rows to count, repaint or scroll to; they are gathered and shown together
+// at the next mirror.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -27,7 +28,6 @@ public:
 private:
     static LRESULT CALLBACK SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
-    void RequestSync();
     void Sync();
     void AddColumns();
     void AddImages();
@@ -45,7 +45,10 @@ private:
     std::map<std::string, int> imageIndexByKey_;
     std::size_t shownCount_ = 0;  // rows the list view has been told about
     std::optional<std::size_t> pendingEnsureVisible_;
-    bool syncPosted_ = false;
+    std::size_t pendingFirstChanged_ = 0;  // rows [first, last] changed since shown
+    std::size_t pendingLastChanged_ = 0;
+    bool pendingChanged_ = false;
+    bool pendingRefresh_ = false;
 };
 
 }  // namespace sentrel

@@ -61,6 +61,10 @@ void MainWindow::OnSize(WPARAM kind) {
 }
 
 void MainWindow::OnTimer(WPARAM id) {
+    if (id == MirrorPacer::kMirrorTimerId) {
+        pacer_->Flush();
+        return;
+    }
     const auto index = static_cast<std::size_t>(id) - static_cast<std::size_t>(kFirstControlId);
     if (id >= static_cast<WPARAM>(kFirstControlId) && index < hosts_.size() && hosts_[index]) {
         hosts_[index]->OnTimer();

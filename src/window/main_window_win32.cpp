@@ -41,6 +41,7 @@ MainWindow::MainWindow(WMain& main, HINSTANCE instance)
     SizeToClientArea();
     SetIcons();
     toolTips_.Create(Handle(), instance_);
+    pacer_ = std::make_unique<MirrorPacer>(Handle());
     CreateControls();
     ConnectPages();
     main_.wMain.SetObserver([this] { MirrorForm(); });
@@ -108,19 +109,26 @@ void MainWindow::CreateControls() {
             continue;
         }
         HWND parent = control->Parent() != nullptr ? WindowOf(*control->Parent()) : nullptr;
+        // A model's changes reach its window at the pace of the display (see MirrorPacer).
+        const std::size_t slot = pacer_->Add([this, control, i] {
+            if (ControlHost* host = hosts_[i].get()) {
+                host->Mirror();
+                toolTips_.Set(host->Window(), control->ToolTipText());
+            }
+        });
         HostContext context{parent != nullptr ? parent : Handle(),
-                            kFirstControlId + static_cast<int>(i), static_cast<HFONT>(font_.Get()),
-                            dpi_, instance_};
+                            kFirstControlId + static_cast<int>(i),
+                            static_cast<HFONT>(font_.Get()),
+                            dpi_,
+                            instance_,
+                            [this, slot] { pacer_->Request(slot); }};
         std::unique_ptr<ControlHost> host = CreateHost(*control, context);
         if (!host) {
             continue;
         }
         AttachHost(host->Window(), host.get());
         toolTips_.Set(host->Window(), control->ToolTipText());
-        control->SetObserver([this, control, raw = host.get()] {
-            raw->Mirror();
-            toolTips_.Set(raw->Window(), control->ToolTipText());
-        });
+        control->SetObserver(context.requestMirror);
         hosts_[i] = std::move(host);
     }
 }
@@ -186,6 +194,9 @@ LRESULT MainWindow::HandleMessage(HWND window, UINT message, WPARAM wParam, LPAR
         case WM_SETTINGCHANGE:
             OnSystemColours();
             break;
+        case MirrorPacer::kMsgMirrorDue:
+            pacer_->Flush();
+            return 0;
         default:
             break;
     }

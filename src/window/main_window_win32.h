@@ -11,6 +11,7 @@
 #include "base/handles_win32.h"
 #include "shell/tray_icon_win32.h"
 #include "ui/host_win32.h"
+#include "ui/mirror_pacer_win32.h"
 #include "ui/tool_tips_win32.h"
 
 namespace sentrel {
@@ -34,6 +35,8 @@ public:
     ControlHost* HostFor(const Control& model) const;
     // The real window of a control model, or null.
     HWND WindowOf(const Control& model) const;
+    // Some control's window has yet to show its model's latest changes (within a frame).
+    bool MirrorsPending() const { return pacer_->Pending(); }
 
     LRESULT HandleMessage(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -69,6 +72,7 @@ private:
     UniqueWindow window_;
     ControlToolTips toolTips_;
     std::vector<std::unique_ptr<ControlHost>> hosts_;  // by place in WMain::Controls()
+    std::unique_ptr<MirrorPacer> pacer_;
     bool controlsReady_ = false;
     bool mirroringState_ = false;  // a state the model set is being applied: not the user's
     std::string shownCaption_;

@@ -17,6 +17,14 @@ public:
     // left out.
     virtual std::vector<SocketOwner> TcpListenersOn(std::uint16_t port) = 0;
     virtual std::vector<SocketOwner> UdpSocketsOn(std::uint16_t port) = 0;
+    // The same as the system told them at most one look-up ago, without waiting for it (the
+    // task scanner's tick, which must not hold the window). The first look-up waits.
+    virtual std::vector<SocketOwner> RecentTcpListenersOn(std::uint16_t port) {
+        return TcpListenersOn(port);
+    }
+    virtual std::vector<SocketOwner> RecentUdpSocketsOn(std::uint16_t port) {
+        return UdpSocketsOn(port);
+    }
 };
 
 }  // namespace sentrel

@@ -9,7 +9,7 @@ namespace sentrel {
 
 WormSighting LookForRunningWorm(ProcessTable& processes, SocketTable& sockets, WormMutex& mutex) {
     const std::vector<ProcessEntry> snapshot = processes.Snapshot();
-    WormSighting sighting{false, FindWormSigns(sockets, mutex)};
+    WormSighting sighting{false, FindWormSigns(sockets, mutex, /*recent=*/true)};
     NameSignOwners(sighting.signs, snapshot);
     sighting.running = !sighting.signs.empty() ||
                        std::ranges::any_of(kWormFiles, [&snapshot](const WormFile& file) {

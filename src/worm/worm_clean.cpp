@@ -41,7 +41,7 @@ public:
 private:
     bool Stopped() const { return plan_.stopAtFirstFailure && report_.firstFailure.has_value(); }
 
-    void Take(CleanStep step) {
+    void Take(const CleanStep& step) {
         report_.steps.push_back(step);
         observer_.StepTaken(report_.steps.back());
     }

@@ -3,6 +3,7 @@
 // gives. The window's clean and the unattended one run the same engine with their own plans.
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,22 +19,24 @@ enum class CleanPhase {
 };
 
 struct CleanPlan {
-    std::vector<CleanPhase> phases;
+    std::span<const CleanPhase> phases;
     bool stopAtFirstFailure = false;
 };
 
 // With the user at the screen: the files before the processes (a running worm's file cannot be
 // deleted, and the access box then tells the user to end the process by hand first), stopping
 // at the first failure, and asking before a program found only by its signs is ended.
-inline const CleanPlan kAttendedClean{{CleanPhase::RunValues, CleanPhase::WormFiles,
-                                       CleanPhase::NamedProcesses, CleanPhase::SignedProcesses},
-                                      true};
+inline constexpr CleanPhase kAttendedPhases[] = {CleanPhase::RunValues, CleanPhase::WormFiles,
+                                                 CleanPhase::NamedProcesses,
+                                                 CleanPhase::SignedProcesses};
+inline constexpr CleanPlan kAttendedClean{kAttendedPhases, true};
 
 // With nobody at the screen to end a running worm by hand, its processes go before its files,
 // whose deletion would fail otherwise; every file is tried, whatever failed before, and no
 // program found only by its signs is ended.
-inline const CleanPlan kUnattendedClean{
-    {CleanPhase::RunValues, CleanPhase::NamedProcesses, CleanPhase::WormFiles}, false};
+inline constexpr CleanPhase kUnattendedPhases[] = {
+    CleanPhase::RunValues, CleanPhase::NamedProcesses, CleanPhase::WormFiles};
+inline constexpr CleanPlan kUnattendedClean{kUnattendedPhases, false};
 
 enum class CleanStepKind {
     PhaseBegun,         // phase

@@ -22,13 +22,17 @@ void AddPortSigns(std::vector<WormSign>& signs, SignKind kind,
 
 }  // namespace
 
-std::vector<WormSign> FindWormSigns(SocketTable& sockets, WormMutex& mutex) {
+std::vector<WormSign> FindWormSigns(SocketTable& sockets, WormMutex& mutex, bool recent) {
     std::vector<WormSign> signs;
     if (mutex.HeldElsewhere()) {
         signs.push_back({SignKind::Mutex, 0, ""});
     }
-    AddPortSigns(signs, SignKind::ShellPort, sockets.TcpListenersOn(kWormShellPort));
-    AddPortSigns(signs, SignKind::TftpPort, sockets.UdpSocketsOn(kWormTftpPort));
+    AddPortSigns(signs, SignKind::ShellPort,
+                 recent ? sockets.RecentTcpListenersOn(kWormShellPort)
+                        : sockets.TcpListenersOn(kWormShellPort));
+    AddPortSigns(
+        signs, SignKind::TftpPort,
+        recent ? sockets.RecentUdpSocketsOn(kWormTftpPort) : sockets.UdpSocketsOn(kWormTftpPort));
     return signs;
 }
 

@@ -23,8 +23,8 @@ struct WormSign {
 };
 
 // The mutex first, then each process (or unknown owner) on either port, once each.
-// Owners are not yet named.
-std::vector<WormSign> FindWormSigns(SocketTable& sockets, WormMutex& mutex);
+// Owners are not yet named. `recent`: the socket tables as last looked up, without waiting.
+std::vector<WormSign> FindWormSigns(SocketTable& sockets, WormMutex& mutex, bool recent = false);
 
 bool AnyOwnerKnown(const std::vector<WormSign>& signs);
 

@@ -138,6 +138,30 @@ TEST(SoundPaths, AreBesideTheProgramInDataFromADriveRootOrAShareToo) {
               "\\\\server\\share\\Tools\\Data\\Probe.wav");
 }
 
+std::string Le32(std::uint32_t n) {
+    return {static_cast<char>(n), static_cast<char>(n >> 8), static_cast<char>(n >> 16),
+            static_cast<char>(n >> 24)};
+}
+
+// A chunk's id and size; the data chunk's bytes themselves are never read.
+std::string Chunk(const std::string& id, std::uint32_t size, const std::string& body = {}) {
+    return id + Le32(size) + body + (size % 2 != 0 && !body.empty() ? std::string(1, '\0') : "");
+}
+
+// The player does not restart a sound still playing: how long it plays comes from the header.
+TEST(WaveLength, IsTheDataChunkOverTheByteRatePastOtherChunks) {
+    // 22,050 samples a second of 16-bit mono: 44,100 bytes a second.
+    const std::string format = Chunk("fmt ", 16,
+                                     std::string("\1\0\1\0", 4) + Le32(22050) + Le32(44100) + "\2" +
+                                         std::string(1, '\0') + "\x10" + std::string(1, '\0'));
+    const std::string riff = "RIFF" + Le32(0) + "WAVE";
+    EXPECT_EQ(WaveLengthMs(riff + format + Chunk("data", 11466)), 260U);
+    EXPECT_EQ(WaveLengthMs(riff + Chunk("LIST", 3, "abc") + format + Chunk("data", 44100)), 1000U);
+    EXPECT_EQ(WaveLengthMs(riff + Chunk("data", 44100) + format), std::nullopt);
+    EXPECT_EQ(WaveLengthMs("RIFX" + riff.substr(4) + format + Chunk("data", 1)), std::nullopt);
+    EXPECT_EQ(WaveLengthMs((riff + format).substr(0, 30)), std::nullopt);
+}
+
 TEST(SoundSwitch, IsLatchedAtStartFromPlaySfx) {
     for (const auto& [stored, expected] : {std::pair{"1", true}, std::pair{"0", false}}) {
         Rig rig;

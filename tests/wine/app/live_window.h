@@ -22,7 +22,11 @@ struct LiveWindow {
         InitCommonControlsEx(&controls);
         window = std::make_unique<MainWindow>(rig.w(), GetModuleHandleW(nullptr));
         rig.w().Form_Load();
-        PumpFor(0);
+        Shown();
+    }
+    // Runs the messages until the windows show their models' latest changes.
+    void Shown() {
+        PumpUntil([this] { return !window->MirrorsPending(); });
     }
 
     WMain& w() { return rig.w(); }
@@ -31,7 +35,7 @@ struct LiveWindow {
     // Shows a page as its toolbar button does.
     void ShowPage(int button) {
         w().tbrMain_ButtonClick(button);
-        PumpFor(0);
+        Shown();
     }
 
     Rig rig;

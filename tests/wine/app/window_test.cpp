@@ -52,7 +52,7 @@ TEST(XpControls, TheTextBoxsEditBoxShowsItsModel) {
         box.SetSelStart(1);
         box.SetSelLength(selected);
         box.SetBackColor(Rgb(1, 2, selected));
-        PumpFor(0);
+        live.Shown();
         const LONG_PTR style = GetWindowLongPtrW(edit, GWL_STYLE);
         DWORD from = 0;
         DWORD to = 0;
@@ -238,7 +238,7 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     EXPECT_FALSE(Shows(list, RGB(255, 0, 0)));
     w.AddLogEntry("Scan finished.", false, 255);
     w.SetStatusText("Listening on port 10000.");
-    PumpFor(0);
+    live.Shown();
     const auto last = static_cast<int>(w.lvwLog.Count()) - 1;
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), last + 1);
     EXPECT_EQ(Cell(list, last, 1), "Scan finished.");
@@ -258,7 +258,7 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     for (int i = 0; i < 60; ++i) {
         w.AddLogEntry("Entry " + std::to_string(i), false, 0);
     }
-    PumpFor(0);
+    live.Shown();
     EXPECT_GE(
         SendMessageW(list, LVM_GETTOPINDEX, 0, 0) + SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0),
         static_cast<LRESULT>(w.lvwLog.Count()));
@@ -285,7 +285,7 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     const POINT at{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
     SendMessageW(toolbar, WM_MOUSEMOVE, 0, MAKELPARAM(at.x, at.y));
     ClickAt(toolbar, at.x, at.y);
-    PumpFor(0);
+    live.Shown();
     EXPECT_TRUE(IsWindowVisible(live.Of(live.w().fraContainer[kSettingsFrame])));
     EXPECT_FALSE(IsWindowVisible(live.Of(live.w().fraContainer[kLoggingFrame])));
     EXPECT_NE(SendMessageW(toolbar, TB_ISBUTTONCHECKED, 3, 0), 0);
@@ -314,6 +314,7 @@ TEST(MainWindow, FollowsItsFormTellsItOfTheUsersChangesAndEndsTheLoopOnUnload) {
     EXPECT_EQ(TextOf(main), "Other");
     for (const char* tip : {"one", "two", ""}) {  // added, changed, removed
         live.w().cmdScan.SetToolTipText(tip);
+        live.Shown();
         EXPECT_EQ(TipOf(live.window->ToolTipWindow(), live.Of(live.w().cmdScan)), tip);
     }
     ShowWindow(main, SW_MINIMIZE);
@@ -342,6 +343,7 @@ TEST(MainWindow, ATimerModelTicksAsAWindowTimer) {
     timer.SetInterval(10);  // a new interval restarts the count
     EXPECT_TRUE(PumpUntil([&] { return ticks > 0; }, 2000));
     timer.SetEnabled(false);
+    live.Shown();
     const int seen = ticks;
     PumpFor(100);
     EXPECT_EQ(ticks, seen);
@@ -469,6 +471,7 @@ TEST(Keyboard, PagesBoxesButtonsTheLogsMenuAndTheClipboard) {
         {2, live.Of(w.cmdScan)}, {3, port}, {4, live.Of(w.lnkBlog)}, {1, live.Of(w.lvwLog)}};
     for (const auto& [button, first] : walk) {
         Press(main, VK_TAB, {VK_CONTROL});
+        live.Shown();
         EXPECT_EQ(std::pair(w.tbrMain.PressedIndex(), GetFocus()), std::pair(button, first));
         EXPECT_NE(SendMessageW(live.Of(w.tbrMain), TB_ISBUTTONCHECKED, button, 0), 0);
     }
@@ -568,6 +571,7 @@ TEST(XpControls, ScreenReadersHearEachControlsRoleNameStateAndDefaultAction) {
     LiveWindow live;
     WMain& w = live.w();
     w.chkPlaySFX.SetValue(0);
+    live.Shown();
     HWND port = FindWindowExW(live.Of(w.txtSocketPort), nullptr, L"Edit", nullptr);
     constexpr long kFocusable = STATE_SYSTEM_FOCUSABLE;
     const std::pair<HWND, Heard> cases[] = {

@@ -46,9 +46,7 @@ std::string SystemErrorDescription(DWORD error) {
         FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
         nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
     std::wstring text = n != 0 && buffer != nullptr ? std::wstring(buffer, n) : std::wstring();
-    if (buffer != nullptr) {
-        LocalFree(buffer);
-    }
+    LocalFree(buffer);
     while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
         text.pop_back();
     }

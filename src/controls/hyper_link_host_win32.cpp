@@ -49,7 +49,7 @@ HyperLinkHost::HyperLinkHost(HyperLink& model, const HostContext& context)
     : XpHostBase(model, context), link_(model), pointer_(nullptr) {
     // Double clicks are their own message, so a double click opens the address once.
     CreateOwnWindow(kClassName, CS_DBLCLKS, LoadCursorW(nullptr, IDC_HAND),
-                    WS_TABSTOP | WS_CLIPSIBLINGS | (model.Visible() ? WS_VISIBLE : 0), 0);
+                    WS_TABSTOP | WS_CLIPSIBLINGS, 0);
     pointer_ = WindowPointerSource(Window());
     link_.SetPointerSource(&pointer_);
     link_.SetTextMeasure(MeasureFunction());
@@ -66,7 +66,6 @@ void HyperLinkHost::Mirror() {
     if (!window_) {
         return;
     }
-    link_.ApplyResizeRule();
     MirrorPlacement();
     MirrorWindowText(link_.LabelCaption());
     InvalidateRect(Window(), nullptr, FALSE);

@@ -70,8 +70,7 @@ void DrawPicture(HDC dc, int index, int x, int y) {
 
 QelCheckBoxXPHost::QelCheckBoxXPHost(QelCheckBoxXP& model, const HostContext& context)
     : XpHostBase(model, context), box_(model), pointer_(nullptr) {
-    CreateOwnWindow(kCheckBoxClass, CS_DBLCLKS, nullptr,
-                    WS_TABSTOP | WS_CLIPSIBLINGS | (model.Visible() ? WS_VISIBLE : 0), 0);
+    CreateOwnWindow(kCheckBoxClass, CS_DBLCLKS, nullptr, WS_TABSTOP | WS_CLIPSIBLINGS, 0);
     pointer_ = WindowPointerSource(Window());
     box_.SetPointerSource(&pointer_);
     box_.SetTextMeasure(MeasureFunction());
@@ -88,7 +87,6 @@ void QelCheckBoxXPHost::Mirror() {
     if (!window_) {
         return;
     }
-    box_.ApplyResizeRule();
     MirrorPlacement();
     MirrorWindowText(box_.Caption());
     InvalidateRect(Window(), nullptr, FALSE);

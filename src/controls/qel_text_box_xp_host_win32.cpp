@@ -99,8 +99,7 @@ AccessibleSource* AccessibleSourceOfEdit(HWND edit) {
 QelTextBoxXPHost::QelTextBoxXPHost(QelTextBoxXP& model, const HostContext& context)
     : XpHostBase(model, context), box_(model) {
     // The edit box inside takes part in the window's Tab order.
-    CreateOwnWindow(kTextBoxClass, 0, nullptr,
-                    WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (model.Visible() ? WS_VISIBLE : 0),
+    CreateOwnWindow(kTextBoxClass, 0, nullptr, WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                     WS_EX_CONTROLPARENT);
     const Bounds inner = box_.InnerBox();
     edit_.Reset(CreateWindowExW(

@@ -1,5 +1,6 @@
 #include "controls/xp_host_base_win32.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include <oleacc.h>
@@ -135,18 +136,14 @@ void WindowTimer::Sync() {
     }
 }
 
-BackBuffer::BackBuffer(HDC target, const RECT& area)
-    : target_(target), area_(area), dc_(CreateCompatibleDC(target)) {
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    bitmap_.Reset(CreateCompatibleBitmap(target, width > 0 ? width : 1, height > 0 ? height : 1));
+BackBuffer::BackBuffer(HDC target, const RECT& client)
+    : target_(target), size_{client.right, client.bottom}, dc_(CreateCompatibleDC(target)) {
+    bitmap_.Reset(CreateCompatibleBitmap(target, std::max(1L, size_.cx), std::max(1L, size_.cy)));
     oldBitmap_ = SelectObject(dc_.Get(), bitmap_.Get());
-    SetWindowOrgEx(dc_.Get(), area.left, area.top, nullptr);
 }
 
 BackBuffer::~BackBuffer() {
-    BitBlt(target_, area_.left, area_.top, area_.right - area_.left, area_.bottom - area_.top,
-           dc_.Get(), area_.left, area_.top, SRCCOPY);
+    BitBlt(target_, 0, 0, size_.cx, size_.cy, dc_.Get(), 0, 0, SRCCOPY);
     SelectObject(dc_.Get(), oldBitmap_);
 }
 

@@ -73,10 +73,11 @@ private:
     int interval_ = 0;
 };
 
-// Paints into a memory bitmap and copies it to the target in one go when it ends.
+// Paints into a memory bitmap the size of the client area and copies it to the target in one go
+// when it ends.
 class BackBuffer {
 public:
-    BackBuffer(HDC target, const RECT& area);
+    BackBuffer(HDC target, const RECT& client);
     ~BackBuffer();
     BackBuffer(const BackBuffer&) = delete;
     BackBuffer& operator=(const BackBuffer&) = delete;
@@ -84,7 +85,7 @@ public:
 
 private:
     HDC target_;
-    RECT area_;
+    SIZE size_;
     UniqueMemoryDc dc_;
     UniqueGdiObject bitmap_;
     HGDIOBJ oldBitmap_ = nullptr;
@@ -111,6 +112,7 @@ public:
 protected:
     XpHostBase(Control& model, const HostContext& context);
 
+    // Made hidden, at the model's place: the host's first Mirror shows it as the model says.
     void CreateOwnWindow(const wchar_t* className, UINT classStyle, HCURSOR cursor, DWORD style,
                          DWORD exStyle);
     virtual LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam) = 0;

@@ -22,13 +22,9 @@ class FaceStrip {
 public:
     explicit FaceStrip(HINSTANCE instance);
     HBITMAP Bitmap() const { return static_cast<HBITMAP>(bitmap_.Get()); }
-    bool FromResource() const { return fromResource_; }
-    // The strip's pixels, row by row, as the host paints them.
-    std::vector<Colour> Pixels() const;
 
 private:
     UniqueGdiObject bitmap_;
-    bool fromResource_ = false;
 };
 
 class XpCmdButtonHost : public XpHostBase {
@@ -115,7 +111,6 @@ FaceStrip::FaceStrip(HINSTANCE instance) {
     if (loaded != nullptr && GetObjectW(loaded, sizeof info, &info) != 0 &&
         info.bmWidth == kFaceStripWidth && info.bmHeight == kFaceCellHeight) {
         bitmap_.Reset(loaded);
-        fromResource_ = true;
         return;
     }
     if (loaded != nullptr) {
@@ -124,28 +119,9 @@ FaceStrip::FaceStrip(HINSTANCE instance) {
     bitmap_.Reset(DrawnStrip());
 }
 
-std::vector<Colour> FaceStrip::Pixels() const {
-    std::vector<Colour> pixels;
-    std::vector<DWORD> bits(static_cast<std::size_t>(kFaceStripWidth * kFaceCellHeight));
-    BITMAPINFO info = TopDown32(kFaceStripWidth, kFaceCellHeight);
-    HDC screen = GetDC(nullptr);
-    const int rows =
-        GetDIBits(screen, Bitmap(), 0, kFaceCellHeight, bits.data(), &info, DIB_RGB_COLORS);
-    ReleaseDC(nullptr, screen);
-    if (rows != kFaceCellHeight) {
-        return pixels;
-    }
-    for (DWORD b : bits) {
-        pixels.push_back(Rgb(static_cast<int>((b >> 16) & 0xFF), static_cast<int>((b >> 8) & 0xFF),
-                             static_cast<int>(b & 0xFF)));
-    }
-    return pixels;
-}
-
 XpCmdButtonHost::XpCmdButtonHost(xpcmdbutton& model, const HostContext& context)
     : XpHostBase(model, context), button_(model), pointer_(nullptr), strip_(Instance()) {
-    CreateOwnWindow(kButtonClass, 0, nullptr,
-                    WS_TABSTOP | WS_CLIPSIBLINGS | (model.Visible() ? WS_VISIBLE : 0), 0);
+    CreateOwnWindow(kButtonClass, 0, nullptr, WS_TABSTOP | WS_CLIPSIBLINGS, 0);
     pointer_ = WindowPointerSource(Window());
     button_.SetPointerSource(&pointer_);
     RunTimer(button_.Timer1);

@@ -30,7 +30,6 @@ std::string WithTxtExtension(const std::string& path) {
 
 ExportOutcome ExportTextFile(Dialogs& dialogs, TextFileWriter& writer, const TextExport& request) {
     FileDialogRequest dialog;
-    dialog.save = true;
     dialog.title = request.dialogTitle;
     dialog.filter = kAllFilesFilter;
     const std::string chosen = dialogs.ShowFileDialog(dialog);

@@ -21,13 +21,10 @@ enum MsgBoxStyle : int {
 // The program's name, the title of every box that names none.
 inline constexpr const char* kAppTitle = "Sentrel";
 
+// A Save As dialog, opened in the dialog's own choice of folder, with no name filled in.
 struct FileDialogRequest {
-    bool save = true;
     std::string title;
-    std::string initialName;
     std::string filter;  // description¬pattern¬description¬pattern...
-    std::string initialFolder;
-    std::string defaultExtension;
 };
 
 class Dialogs {

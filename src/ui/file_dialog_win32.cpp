@@ -25,21 +25,8 @@ const wchar_t* OrNull(const std::wstring& text) {
 }  // namespace
 
 FileDialogRecord::FileDialogRecord(const FileDialogRequest& request, HWND owner)
-    : save_(request.save),
-      filter_(request.filter.empty() ? std::wstring() : FilterList(request.filter)),
-      title_(Utf8ToWide(request.title)),
-      initialFolder_(Utf8ToWide(request.initialFolder)),
-      defaultExtension_(Utf8ToWide(request.defaultExtension)) {
-    // A longer initial name is cut short so that the buffer stays NUL-terminated.
-    std::wstring initialName = Utf8ToWide(request.initialName);
-    if (initialName.size() >= kFileBufferChars) {
-        initialName.resize(kFileBufferChars - 1);
-        if (IS_HIGH_SURROGATE(initialName.back())) {
-            initialName.pop_back();
-        }
-    }
-    std::copy(initialName.begin(), initialName.end(), file_);
-
+    : filter_(request.filter.empty() ? std::wstring() : FilterList(request.filter)),
+      title_(Utf8ToWide(request.title)) {
     record_.lStructSize = sizeof(record_);
     record_.hwndOwner = owner;
     record_.lpstrFilter = OrNull(filter_);
@@ -48,10 +35,8 @@ FileDialogRecord::FileDialogRecord(const FileDialogRequest& request, HWND owner)
     record_.nMaxFile = kFileBufferChars;
     record_.lpstrFileTitle = fileTitle_;
     record_.nMaxFileTitle = kFileTitleBufferChars;
-    record_.lpstrInitialDir = OrNull(initialFolder_);
     record_.lpstrTitle = OrNull(title_);
-    record_.Flags = save_ ? kSaveFlags : kOpenFlags;
-    record_.lpstrDefExt = OrNull(defaultExtension_);
+    record_.Flags = kSaveFlags;
 }
 
 std::string FileDialogRecord::ChosenPath() const {
@@ -60,9 +45,7 @@ std::string FileDialogRecord::ChosenPath() const {
 
 std::string RunFileDialog(HWND owner, const FileDialogRequest& request) {
     FileDialogRecord dialog(request, owner);
-    const BOOL chosen =
-        dialog.Save() ? GetSaveFileNameW(&dialog.Record()) : GetOpenFileNameW(&dialog.Record());
-    return chosen ? dialog.ChosenPath() : std::string();
+    return GetSaveFileNameW(&dialog.Record()) ? dialog.ChosenPath() : std::string();
 }
 
 }  // namespace sentrel

@@ -1,5 +1,5 @@
 #pragma once
-// The common Open and Save As dialogs, driven by a FileDialogRequest.
+// The common Save As dialog, driven by a FileDialogRequest.
 #include <windows.h>
 
 #include <commdlg.h>
@@ -20,24 +20,18 @@ public:
     // anything, and the current folder is one the system searches for programs.
     static constexpr DWORD kSaveFlags =
         OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR;
-    static constexpr DWORD kOpenFlags =
-        OFN_HIDEREADONLY | OFN_PATHMUSTEXIST | OFN_FILEMUSTEXIST | OFN_NOCHANGEDIR;
 
     FileDialogRecord(const FileDialogRequest& request, HWND owner);
     FileDialogRecord(const FileDialogRecord&) = delete;
     FileDialogRecord& operator=(const FileDialogRecord&) = delete;
 
     OPENFILENAMEW& Record() { return record_; }
-    bool Save() const { return save_; }
     // The file buffer up to its first NUL.
     std::string ChosenPath() const;
 
 private:
-    bool save_;
     std::wstring filter_;  // fields separated by NULs, two NULs at the end
     std::wstring title_;
-    std::wstring initialFolder_;
-    std::wstring defaultExtension_;
     wchar_t file_[kFileBufferChars] = {};
     wchar_t fileTitle_[kFileTitleBufferChars] = {};
     OPENFILENAMEW record_{};

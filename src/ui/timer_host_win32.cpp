@@ -29,9 +29,7 @@ void TimerHost::Mirror() {
 }
 
 void TimerHost::OnTimer() {
-    if (running_) {
-        timer_.RaiseTick();
-    }
+    timer_.RaiseTick();
 }
 
 }  // namespace sentrel

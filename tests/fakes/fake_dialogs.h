@@ -42,8 +42,9 @@ public:
     std::string ShowFileDialog(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
         // The dialog runs a message loop too, so events can come while the user picks a name.
-        if (whileFileDialogOpen) {
-            whileFileDialogOpen();
+        if (whileOpen) {
+            auto action = whileOpen;
+            action();
         }
         if (filePaths.empty()) {
             return {};
@@ -60,7 +61,6 @@ public:
     std::vector<ShownMessage> messages;
     std::vector<ShownMessage> questions;
     std::function<void()> whileOpen;
-    std::function<void()> whileFileDialogOpen;
     bool answerYes = true;
     std::vector<FileDialogRequest> fileRequests;
     std::deque<std::string> filePaths;  // answers of the file dialog, "" = cancel

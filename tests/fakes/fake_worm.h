@@ -89,9 +89,6 @@ public:
     }
     bool FolderExists(const std::string& path) override { return folders.count(Key(path)) != 0; }
     FileResult SetNormalAttributes(const std::string& path) override {
-        if (auto failure = attributeFailures.find(Key(path)); failure != attributeFailures.end()) {
-            return failure->second;
-        }
         auto it = files.find(Key(path));
         if (it == files.end()) {
             return {FileError::NotFound, "File not found"};
@@ -118,9 +115,6 @@ public:
     void AddFile(const std::string& path, FakeFile file = {}) { files[Key(path)] = file; }
     bool HasFile(const std::string& path) const { return files.count(Key(path)) != 0; }
     void AddFolder(const std::string& path) { folders.insert(Key(path)); }
-    void FailAttributes(const std::string& path, FileResult result) {
-        attributeFailures[Key(path)] = std::move(result);
-    }
     void FailRemove(const std::string& path, FileResult result) {
         removeFailures[Key(path)] = std::move(result);
     }
@@ -128,7 +122,6 @@ public:
     std::string windowsFolder = "C:\\WINDOWS";
     std::map<std::string, FakeFile> files;  // by lower-cased path
     std::set<std::string> folders;          // lower-cased
-    std::map<std::string, FileResult> attributeFailures;
     std::map<std::string, FileResult> removeFailures;
 
 private:

@@ -118,10 +118,6 @@ TEST(Probe, SocketErrorLogsOneLineAndDoesNotRestart) {
 const std::string kFooter =
     std::string("\r\n\r\n Message sent with Sentrel v1.20 by ") + kHomePageUrl;
 
-TEST(ReturnMessage, BarsBecomeLineBreaksAndTheFooterFollows) {
-    EXPECT_EQ(ComposeReturnMessage("a|b||c", "Sentrel v1.20"), "a\r\nb\r\n\r\nc" + kFooter);
-}
-
 TEST(TestButton, SendsTheTextWithoutFooterToThisMachine) {
     StartedRig rig;
     rig.w().txtReturnMessage.UserChangedText("a|b");
@@ -133,9 +129,9 @@ TEST(TestButton, SendsTheTextWithoutFooterToThisMachine) {
 
 TEST(ReturnMessage, IsComposedAtEveryChangeAndTheResetButtonsPutTheDefaultsBack) {
     StartedRig rig;
-    rig.w().txtReturnMessage.UserChangedText("Hello|World");
-    EXPECT_EQ(rig.w().state.composedReturnMessage, "Hello\r\nWorld" + kFooter);
-    EXPECT_EQ(rig.Stored()["Return Message"], "Hello|World");
+    rig.w().txtReturnMessage.UserChangedText("Hello||World");
+    EXPECT_EQ(rig.w().state.composedReturnMessage, "Hello\r\n\r\nWorld" + kFooter);
+    EXPECT_EQ(rig.Stored()["Return Message"], "Hello||World");
     rig.w().txtSocketPort.UserChangedText("2000");
     rig.w().cmdResetToDefaultMsg.UserClick();
     rig.w().cmdResetToDefaultPort.UserClick();

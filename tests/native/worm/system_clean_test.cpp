@@ -29,53 +29,6 @@ struct CleanRig : WormRig {
     std::size_t lvwStart = 0;
 };
 
-// The steps a plan took, but for the files it did not find.
-struct StepRecorder : CleanObserver {
-    void StepTaken(const CleanStep& step) override {
-        const char* kinds[] = {"begin", "value", "",     "found", "deleted", "failed",
-                               "ended", "?",     "left", "end",   "not",     "gone"};
-        if (step.kind != CleanStepKind::FileAbsent) {
-            steps.push_back(
-                std::string(kinds[static_cast<int>(step.kind)]) + " " +
-                (step.kind == CleanStepKind::PhaseBegun
-                     ? std::to_string(static_cast<int>(step.phase))
-                     : step.subject + step.detail + (step.file ? step.file->fileName : "")));
-        }
-    }
-    bool ConfirmEnd(const std::vector<WormSign>& /*signs*/) override { return true; }
-    std::vector<std::string> steps;
-};
-
-// Both plans on the same fakes: a running msblast.exe with its file and Run value, and a
-// penis32.exe that cannot be deleted.
-TEST(CleanWorm, EachPlanTakesItsPhasesInItsOrderAndStopsOrGoesOnAtAFailure) {
-    using Steps = std::vector<std::string>;
-    const std::string msblast = System32("msblast.exe");
-    const std::string penis32 = System32("penis32.exe");
-    const std::pair<const CleanPlan*, Steps> cases[] = {
-        {&kAttendedClean,
-         {"begin 0", "value windows auto update64-bit view", "begin 1", "found msblast.exe",
-          "deleted " + msblast + "msblast.exe", "found penis32.exe",
-          "failed " + penis32 + "penis32.exe"}},
-        {&kUnattendedClean,
-         {"begin 0", "value windows auto update64-bit view", "begin 2", "ended msblast.exe",
-          "begin 1", "found msblast.exe", "deleted " + msblast + "msblast.exe", "found penis32.exe",
-          "failed " + penis32 + "penis32.exe"}}};
-    for (const auto& [plan, steps] : cases) {
-        WormRig rig;
-        rig.Infect("msblast.exe");
-        rig.Infect("penis32.exe");
-        rig.files.FailRemove(penis32, {FileError::AccessDenied, "Access is denied."});
-        rig.processes.processes = {{10, "msblast.exe"}};
-        rig.registry.runValues[RegistryView::Bits64] = {{"windows auto update", "msblast.exe"}};
-        StepRecorder recorder;
-        const CleanReport report = CleanWorm(rig.services.worm, *plan, recorder);
-        EXPECT_EQ(recorder.steps, steps);
-        EXPECT_EQ(report.firstFailure->error, FileError::AccessDenied);
-        EXPECT_EQ(rig.processes.processes.empty(), plan == &kUnattendedClean);
-    }
-}
-
 TEST(CleanSystem, LogsEveryStepInBlueThenRescansAndConfirms) {
     CleanRig rig({"msblast.exe", "teekids.exe"});
     rig.state().soundEnabled = true;

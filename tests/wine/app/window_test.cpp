@@ -1,12 +1,17 @@
 // The main window's real child windows, tray icon and resources: each mirrors its model and
-// turns input into its events.
+// turns input into its events. Wine takes the DPI from the prefix's LogPixels when a process
+// starts, so each display scaling but the prefix's own 96 runs the paint walk in a child process.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <oleacc.h>
 
 #include <algorithm>
+#include <cstdlib>
+#include <functional>
+#include <tuple>
 #include <optional>
+#include <process.h>
 #include <vector>
 
 #include "base/app_environment_win32.h"
@@ -14,6 +19,9 @@
 #include "base/handles_win32.h"
 #include "base/text_win32.h"
 #include "controls/accessible_win32.h"
+#include "controls/button_face.h"
+#include "controls/check_box_pictures.h"
+#include "controls/high_contrast.h"
 #include "live_window.h"
 #include "shell/tray.h"
 #include "shell/tray_icon_win32.h"
@@ -23,36 +31,188 @@
 namespace sentrel::test {
 namespace {
 
-// The text a control's window answers WM_GETTEXT with; nothing for the common controls, whose
-// window text is their own.
-std::optional<std::string> ExpectedText(const Control& c) {
-    if (auto* label = dynamic_cast<const Label*>(&c))
-        return label->Caption();
-    if (auto* frame = dynamic_cast<const Frame*>(&c))
-        return frame->Caption();
-    if (auto* box = dynamic_cast<const QelCheckBoxXP*>(&c))
-        return box->Caption();
-    if (auto* button = dynamic_cast<const xpcmdbutton*>(&c))
-        return button->Caption();
-    if (auto* text = dynamic_cast<const QelTextBoxXP*>(&c))
-        return text->Text();
-    if (auto* link = dynamic_cast<const HyperLink*>(&c))
-        return link->Caption();
-    return std::nullopt;
+// The text box's edit box shows the model's text, alignment, edge, limits, mask, selection,
+// colours and state, and follows each change back.
+TEST(XpControls, TheTextBoxsEditBoxShowsItsModel) {
+    LiveWindow live;
+    QelTextBoxXP& box = live.w().txtReturnMessage;
+    HWND host = live.Of(box);
+    HWND edit = FindWindowExW(host, nullptr, L"Edit", nullptr);
+    // {right-aligned, sunken, locked, limit, mask, enabled, selection}
+    const std::tuple<bool, bool, bool, long, const char*, bool, long> rows[] = {
+        {true, true, true, 7, "*", false, 2}, {false, false, false, 0, "", true, 0}};
+    for (const auto& [right, sunken, locked, limit, mask, enabled, selected] : rows) {
+        box.SetText("caf\xC3\xA9");
+        box.SetAlignment(right ? Alignment::Right : Alignment::Left);
+        box.SetAppearance(sunken ? 1 : 0);
+        box.SetLocked(locked);
+        box.SetMaxLength(limit);
+        box.SetPasswordChar(mask);
+        box.SetEnabled(enabled);
+        box.SetSelStart(1);
+        box.SetSelLength(selected);
+        box.SetBackColor(Rgb(1, 2, selected));
+        live.Shown();
+        const LONG_PTR style = GetWindowLongPtrW(edit, GWL_STYLE);
+        DWORD from = 0;
+        DWORD to = 0;
+        SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&from),
+                     reinterpret_cast<LPARAM>(&to));
+        EXPECT_EQ(std::tuple(TextOf(edit), (style & ES_RIGHT) != 0, (style & ES_READONLY) != 0,
+                             (GetWindowLongPtrW(edit, GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0,
+                             IsWindowEnabled(edit) != FALSE, from, to),
+                  std::tuple(std::string("caf\xC3\xA9"), right, locked, sunken, enabled, 1UL,
+                             1UL + selected));
+        EXPECT_EQ(SendMessageW(edit, EM_GETLIMITTEXT, 0, 0), limit > 0 ? limit : 0x7FFFFFFE);
+        EXPECT_EQ(SendMessageW(edit, EM_GETPASSWORDCHAR, 0, 0), *mask);
+        EXPECT_EQ(TextOf(host), *mask != 0 ? "****" : "caf\xC3\xA9");
+        // The colours the edit box paints with.
+        const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+        LOGBRUSH brush{};
+        GetObjectW(reinterpret_cast<HGDIOBJ>(SendMessageW(host, WM_CTLCOLOREDIT,
+                                                          reinterpret_cast<WPARAM>(dc.Get()),
+                                                          reinterpret_cast<LPARAM>(edit))),
+                   sizeof brush, &brush);
+        const XpColours colours = TextBoxColours(box, false);
+        EXPECT_EQ(std::tuple(GetTextColor(dc.Get()), GetBkColor(dc.Get()), brush.lbColor),
+                  std::tuple(ToColorRef(colours.text), ToColorRef(colours.back),
+                             ToColorRef(colours.back)));
+    }
 }
 
-TEST(MainWindow, EveryControlsWindowAnswersWmGetTextAndAPasswordBoxIsMasked) {
-    LiveWindow live;
-    for (const Control* c : live.w().Controls()) {
-        if (const auto expected = ExpectedText(*c)) {
-            EXPECT_EQ(TextOf(live.Of(*c)), *expected) << c->Name();
+Colour PixelOf(HWND window, int x, int y) {
+    HDC dc = GetDC(window);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(window, dc);
+    return pixel;
+}
+
+// Whether the window shows the colour (or, with `other`, another one) somewhere right of `left`.
+bool Shows(HWND window, COLORREF colour, int left = 0, bool other = false) {
+    RECT client{};
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    bool found = false;
+    for (int y = 0; y < client.bottom && !found; ++y) {
+        for (int x = left; x < client.right && !found; ++x) {
+            found = (GetPixel(dc, x, y) == colour) != other;
         }
     }
-    QelTextBoxXP& message = live.w().txtReturnMessage;
-    message.SetPasswordChar("*");
-    message.SetText("secret");
-    live.Shown();
-    EXPECT_EQ(TextOf(live.Of(message)), "******");
+    ReleaseDC(window, dc);
+    return found;
+}
+
+std::string ClassAndText(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return WideToUtf8(name) + " \"" + TextOf(window) + "\"";
+}
+
+// Below `parent`, no visible window covers a visible sibling or reaches out of its parent.
+void ExpectSiblingsApart(HWND parent, HWND allowedOverlap) {
+    RECT area{};
+    GetClientRect(parent, &area);
+    MapWindowPoints(parent, HWND_DESKTOP, reinterpret_cast<POINT*>(&area), 2);
+    std::vector<std::pair<HWND, RECT>> shown;
+    for (HWND child = GetWindow(parent, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        if (IsWindowVisible(child) && GetWindowRect(child, &r)) {
+            RECT both{};
+            UnionRect(&both, &r, &area);
+            EXPECT_TRUE(EqualRect(&both, &area)) << ClassAndText(child) << " leaves its parent";
+            for (const auto& [sibling, s] : shown) {
+                EXPECT_TRUE(!IntersectRect(&both, &r, &s) || child == allowedOverlap ||
+                            sibling == allowedOverlap)
+                    << ClassAndText(child) << " and " << ClassAndText(sibling) << " overlap";
+            }
+            shown.emplace_back(child, r);
+            ExpectSiblingsApart(child, nullptr);
+        }
+    }
+}
+
+// The tip the window's tool tips show for a control.
+std::string TipOf(HWND tips, HWND control) {
+    wchar_t text[256] = {};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = GetParent(control);
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    SendMessageW(tips, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+    return WideToUtf8(text);
+}
+
+// On every page, at every common display scaling, nothing overlaps, and each control's window
+// paints what its model says and answers WM_GETTEXT with its caption: the check box its picture and
+// caption, the button its face, the text box its outline, the link and the labels their text in
+// their colours, an image its picture.
+TEST(MainWindow, EachControlPaintsItsModelAndAnswersWmGetText) {
+    LiveWindow live;
+    if (const char* expected = std::getenv("SENTREL_EXPECTED_DPI")) {
+        ASSERT_EQ(live.window->Dpi(), std::atoi(expected));
+    }
+    const std::vector<Colour> strip = RenderFaceStrip();
+    for (int page = 1; page <= 4; ++page) {
+        live.ShowPage(page);
+        SCOPED_TRACE("page " + std::to_string(page) + " at " + std::to_string(live.window->Dpi()));
+        ExpectSiblingsApart(live.Main(), live.Of(live.w().tbrMain));
+        RedrawWindow(live.Main(), nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        for (const Control* c : live.w().Controls()) {
+            HWND window = live.Of(*c);
+            if (window == nullptr || IsWindowVisible(window) == FALSE) {
+                continue;
+            }
+            RECT client{};
+            GetClientRect(window, &client);
+            SCOPED_TRACE(c->Name());
+            EXPECT_EQ(TipOf(live.window->ToolTipWindow(), window), c->ToolTipText());
+            if (const auto* box = dynamic_cast<const QelCheckBoxXP*>(c)) {
+                const CheckBoxPixels picture = CheckBoxPicture(box->Picture());
+                const int top = (client.bottom - kCheckBoxPictureSize) / 2;
+                for (int i = 0; i < kCheckBoxPictureSize * kCheckBoxPictureSize; ++i) {
+                    const int x = i % kCheckBoxPictureSize;
+                    const int y = i / kCheckBoxPictureSize;
+                    ASSERT_EQ(PixelOf(window, x, top + y), CheckBoxPixel(picture, x, y));
+                }
+                const XpColours colours = CheckBoxColours(*box, false);
+                EXPECT_EQ(PixelOf(window, kCheckBoxPictureSize, 0), ToColorRef(colours.back));
+                EXPECT_TRUE(Shows(window, ToColorRef(colours.text), kCheckBoxPictureSize));
+                EXPECT_EQ(TextOf(window), box->Caption());
+            } else if (const auto* button = dynamic_cast<const xpcmdbutton*>(c)) {
+                // The corner's diagonal is the face's, to within the shipped bitmap's palette.
+                for (int d = 0; d < 3; ++d) {
+                    const Colour face = strip[static_cast<std::size_t>(
+                        d * kFaceStripWidth + button->Face() * kFaceCellWidth + d)];
+                    const Colour shown = PixelOf(window, d, d);
+                    EXPECT_LE(std::abs(RedOf(shown) - RedOf(face)) +
+                                  std::abs(GreenOf(shown) - GreenOf(face)) +
+                                  std::abs(BlueOf(shown) - BlueOf(face)),
+                              36);
+                }
+                EXPECT_TRUE(Shows(window, ToColorRef(ButtonColours(*button, false).text)));
+                EXPECT_EQ(TextOf(window), button->Caption());
+            } else if (const auto* text = dynamic_cast<const QelTextBoxXP*>(c)) {
+                EXPECT_EQ(PixelOf(window, 0, 0), ToColorRef(TextBoxColours(*text, false).frame));
+                EXPECT_EQ(std::pair(PixelOf(window, 2, 2), TextOf(window)),
+                          std::pair(kWhite, text->Text()));
+            } else if (const auto* link = dynamic_cast<const HyperLink*>(c)) {
+                EXPECT_TRUE(Shows(window, ToColorRef(LinkColours(*link, false).text)));
+                EXPECT_EQ(TextOf(window), link->Caption());
+            } else if (const auto* label = dynamic_cast<const Label*>(c)) {
+                const auto colour = label->ForeColor();
+                EXPECT_TRUE(
+                    Shows(window, colour ? ToColorRef(*colour) : GetSysColor(COLOR_BTNTEXT)));
+                EXPECT_FALSE(Shows(window, kWhite));
+                EXPECT_EQ(TextOf(window), label->Caption());
+            } else if (const auto* frame = dynamic_cast<const Frame*>(c)) {
+                EXPECT_EQ(TextOf(window), frame->Caption());
+            } else if (dynamic_cast<const Image*>(c) != nullptr) {
+                EXPECT_TRUE(Shows(window, GetSysColor(COLOR_BTNFACE), 0, true));
+            }
+        }
+    }
 }
 
 std::string Cell(HWND list, int item, int column) {
@@ -73,16 +233,42 @@ std::string Part(HWND bar, int part) {
 
 TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     LiveWindow live;
-    live.w().AddLogEntry("Scan finished.", false, 0);
-    live.w().SetStatusText("Listening on port 10000.");
+    WMain& w = live.w();
+    HWND list = live.Of(w.lvwLog);
+    EXPECT_FALSE(Shows(list, RGB(255, 0, 0)));
+    w.AddLogEntry("Scan finished.", false, 255);
+    w.SetStatusText("Listening on port 10000.");
     live.Shown();
-    HWND list = live.Of(live.w().lvwLog);
-    const auto last = static_cast<int>(live.w().lvwLog.Count()) - 1;
+    const auto last = static_cast<int>(w.lvwLog.Count()) - 1;
     ASSERT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), last + 1);
     EXPECT_EQ(Cell(list, last, 1), "Scan finished.");
-    HWND bar = live.Of(live.w().stbStatus);
+    LVITEMW icon{};
+    icon.mask = LVIF_IMAGE;
+    icon.iItem = last;
+    SendMessageW(list, LVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&icon));
+    EXPECT_GE(icon.iImage, 0);
+    EXPECT_NE(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
+    RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_TRUE(Shows(list, RGB(255, 0, 0)));  // the entry's own colour
+    // A right click opens the log's menu.
+    NMITEMACTIVATE click{};
+    click.hdr = {list, static_cast<UINT_PTR>(GetDlgCtrlID(list)), static_cast<UINT>(NM_RCLICK)};
+    SendMessageW(GetParent(list), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
+    EXPECT_EQ(live.rig.dialogs.menusShown, std::vector<std::string>{"mContext"});
+    HWND bar = live.Of(w.stbStatus);
     EXPECT_EQ(Part(bar, 0), "Listening on port 10000.");
-    EXPECT_EQ(Part(bar, 1), live.w().stbStatus.Panel("_counter").text);
+    EXPECT_EQ(Part(bar, 1), w.stbStatus.Panel("_counter").text);
+    // The counter keeps its width at the right; a click on it shows its text.
+    RECT bounds{};
+    RECT part{};
+    GetClientRect(bar, &bounds);
+    SendMessageW(bar, SB_GETRECT, 1, reinterpret_cast<LPARAM>(&part));
+    EXPECT_NEAR(part.right - part.left,
+                TwipsToPixels(w.stbStatus.Panel(2).widthTwips, live.window->Dpi()), 4);
+    EXPECT_NEAR(part.right, bounds.right, 4);
+    ClickAt(bar, (part.left + part.right) / 2, (part.top + part.bottom) / 2);
+    ASSERT_FALSE(live.rig.dialogs.messages.empty());
+    EXPECT_EQ(live.rig.dialogs.messages.back().prompt, w.stbStatus.Panel(2).text);
 
     // A mouse click on the toolbar's third button shows the Settings page.
     HWND toolbar = live.Of(live.w().tbrMain);
@@ -99,15 +285,61 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     EXPECT_EQ(SendMessageW(toolbar, TB_ISBUTTONCHECKED, 1, 0), 0);
 }
 
+void CALLBACK QuitLate(HWND, UINT, UINT_PTR, DWORD) {
+    PostQuitMessage(99);
+}
+
+// The main window follows its form, tells it of the user's minimising and restoring, and ends
+// the program's message loop when it unloads.
+TEST(MainWindow, FollowsItsFormTellsItOfTheUsersChangesAndEndsTheLoopOnUnload) {
+    LiveWindow live;
+    Form& form = live.w().wMain;
+    HWND main = live.Main();
+    RECT client{};
+    GetClientRect(main, &client);
+    const int dpi = live.window->Dpi();
+    EXPECT_EQ((std::pair<int, int>(client.right, client.bottom)),
+              std::pair(TwipsToPixels(form.GetBounds().width, dpi),
+                        TwipsToPixels(form.GetBounds().height, dpi)));
+    EXPECT_TRUE(SendMessageW(main, WM_GETICON, ICON_SMALL, 0) != 0 &&
+                SendMessageW(main, WM_GETICON, ICON_BIG, 0) != 0);
+    form.SetCaption("Other");
+    EXPECT_EQ(TextOf(main), "Other");
+    for (const char* tip : {"one", "two", ""}) {  // added, changed, removed
+        live.w().cmdScan.SetToolTipText(tip);
+        live.Shown();
+        EXPECT_EQ(TipOf(live.window->ToolTipWindow(), live.Of(live.w().cmdScan)), tip);
+    }
+    ShowWindow(main, SW_MINIMIZE);
+    EXPECT_EQ(form.GetWindowState(), WindowState::Minimised);
+    ShowWindow(main, SW_RESTORE);
+    EXPECT_EQ(form.GetWindowState(), WindowState::Normal);
+    form.SetWindowState(WindowState::Minimised);
+    EXPECT_NE(IsIconic(main), FALSE);
+    form.SetWindowState(WindowState::Normal);
+    form.Hide();
+    EXPECT_EQ(std::pair(IsWindowVisible(main), IsIconic(main)), std::pair(FALSE, FALSE));
+    form.Show();
+    EXPECT_NE(IsWindowVisible(main), FALSE);
+    SetTimer(nullptr, 0, 5000, &QuitLate);  // should the window never close
+    form.Unload();
+    EXPECT_EQ(RunMessageLoop(main), 0);
+}
+
 TEST(MainWindow, ATimerModelTicksAsAWindowTimer) {
     LiveWindow live;
     int ticks = 0;
     Timer& timer = live.w().tmrMSBlastScan;
     timer.Tick = [&] { ++ticks; };
-    timer.SetInterval(10);
+    timer.SetInterval(100000);
     timer.SetEnabled(true);
-    EXPECT_TRUE(PumpUntil([&] { return ticks > 0; }));
+    timer.SetInterval(10);  // a new interval restarts the count
+    EXPECT_TRUE(PumpUntil([&] { return ticks > 0; }, 2000));
     timer.SetEnabled(false);
+    live.Shown();
+    const int seen = ticks;
+    PumpFor(100);
+    EXPECT_EQ(ticks, seen);
 }
 
 // Gives the control the focus, waiting for the activation it needs on a loaded display.
@@ -139,48 +371,89 @@ void Press(HWND main, WPARAM key, std::initializer_list<int> held = {}, UINT mes
     SetKeyboardState(keys);
 }
 
-TEST(XpControls, EnterEscAndTheArrowsReachTheCheckBoxAndTheTextBox) {
+// A control under the mouse looks hot until its own timer finds the mouse gone.
+TEST(XpControls, HoverLastsWhileTheMouseIsOnTheControl) {
     LiveWindow live;
-    live.ShowPage(3);
-    std::vector<int> boxKeys;
-    std::vector<int> textKeys;
-    live.w().chkPlaySFX.KeyDown = [&](int& key, int&) { boxKeys.push_back(key); };
-    live.w().txtReturnMessage.KeyDown = [&](int& key, int&) { textKeys.push_back(key); };
-    ASSERT_TRUE(Focus(live.Main(), live.Of(live.w().chkPlaySFX)));
-    for (WPARAM key : {VK_RETURN, VK_ESCAPE, VK_LEFT, VK_DOWN}) {
-        Press(live.Main(), key);
+    WMain& w = live.w();
+    const std::tuple<int, Control*, std::function<bool()>> cases[] = {
+        {4, &w.lnkBlog, [&] { return w.lnkBlog.HoverTimerRunning(); }},
+        {2, &w.cmdScan, [&] { return w.cmdScan.Face() == kFaceHover; }},
+        {3, &w.chkPlaySFX, [&] { return w.chkPlaySFX.tmrHover.Enabled(); }}};
+    for (const auto& [page, control, hot] : cases) {
+        live.ShowPage(page);
+        RECT r{};
+        GetWindowRect(live.Of(*control), &r);
+        SetCursorPos(r.left + 4, r.top + 4);
+        SendMessageW(live.Of(*control), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+        PumpFor(200);
+        EXPECT_TRUE(hot()) << control->Name();
+        SetCursorPos(r.right + 40, r.bottom + 40);
+        EXPECT_TRUE(PumpUntil([&] { return !hot(); }, 3000)) << control->Name();
     }
-    EXPECT_EQ(boxKeys, (std::vector<int>{VK_RETURN, VK_ESCAPE, VK_LEFT, VK_DOWN}));
-    HWND edit = FindWindowExW(live.Of(live.w().txtReturnMessage), nullptr, L"Edit", nullptr);
-    ASSERT_TRUE(Focus(live.Main(), edit));
-    Press(live.Main(), VK_ESCAPE);
-    Press(live.Main(), VK_RETURN);
-    EXPECT_EQ(textKeys, (std::vector<int>{VK_ESCAPE, VK_RETURN}));
 }
 
-// A box popping up mid-press takes the mouse: the press is over, and a later release no click.
-TEST(XpControls, AnotherWindowTakingTheMouseMidPressEndsThePress) {
+// A box popping up mid-press takes the mouse, or the mouse is let go outside: the press is over,
+// the box shows its normal picture, and no click comes.
+TEST(XpControls, APressEndedByAnotherWindowOrReleasedOutsideIsNoClick) {
     LiveWindow live;
+    QelCheckBoxXP& box = live.w().chkPlaySFX;
     int clicks = 0;
-    live.w().chkPlaySFX.Click = [&] { ++clicks; };
+    box.Click = [&] { ++clicks; };
     live.w().cmdScan.Click = [&] { ++clicks; };
     const std::pair<int, Control*> presses[] = {
-        {3, &live.w().chkPlaySFX}, {2, &live.w().cmdScan}, {4, &live.w().lnkQel}};
-    for (const auto& [page, control] : presses) {
-        live.ShowPage(page);
-        HWND pressed = live.Of(*control);
-        SendMessageW(pressed, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
-        SetCapture(live.Main());
-        ReleaseCapture();
-        SendMessageW(pressed, WM_LBUTTONUP, 0, MAKELPARAM(6, 6));
+        {3, &box}, {2, &live.w().cmdScan}, {4, &live.w().lnkQel}};
+    for (const bool taken : {true, false}) {
+        for (const auto& [page, control] : presses) {
+            live.ShowPage(page);
+            HWND pressed = live.Of(*control);
+            SendMessageW(pressed, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(6, 6));
+            if (taken) {
+                SetCapture(live.Main());
+                ReleaseCapture();
+            }
+            SendMessageW(pressed, WM_LBUTTONUP, 0, MAKELPARAM(taken ? 6 : -30, 6));
+        }
+        EXPECT_EQ(box.Picture(), box.Value() == 1 ? kPicChecked : kPicUnchecked);
     }
     EXPECT_EQ(clicks, 0);
     EXPECT_TRUE(live.rig.shell.opened.empty());
+    live.ShowPage(2);  // and a whole click with the mouse on the button
+    RECT r{};
+    GetWindowRect(live.Of(live.w().cmdScan), &r);
+    SetCursorPos(r.left + 6, r.top + 6);
+    ClickAt(live.Of(live.w().cmdScan), 6, 6);
+    EXPECT_EQ(clicks, 1);
+}
+
+// The focused control shows a focus rectangle, and loses it with the focus.
+TEST(XpControls, TheFocusRectangleComesAndGoesWithTheFocus) {
+    LiveWindow live;
+    const auto pixels = [](HWND window) {
+        RECT client{};
+        GetClientRect(window, &client);
+        UpdateWindow(window);
+        std::vector<COLORREF> all;
+        for (int i = 0; i < client.right * client.bottom; ++i) {
+            all.push_back(PixelOf(window, i % client.right, i / client.right));
+        }
+        return all;
+    };
+    const std::pair<int, Control*> controls[] = {
+        {3, &live.w().chkPlaySFX}, {3, &live.w().cmdTestMsg}, {4, &live.w().lnkBlog}};
+    for (const auto& [page, control] : controls) {
+        live.ShowPage(page);
+        HWND window = live.Of(*control);
+        const std::vector<COLORREF> unfocused = pixels(window);
+        ASSERT_TRUE(Focus(live.Main(), window));
+        EXPECT_NE(pixels(window), unfocused) << control->Name();
+        SetFocus(live.Main());
+        EXPECT_EQ(pixels(window), unfocused) << control->Name();
+    }
 }
 
 // Without a mouse: Ctrl+Tab walks the pages and puts the focus on each page's first control;
 // Space ticks a box and presses a button, as Enter does; Shift+F10 opens the log's menu; Ctrl+C
-// copies a row of the log and the port box's text.
+// copies a row of the log and the port box's text; the boxes see Enter, Esc and the arrows.
 TEST(Keyboard, PagesBoxesButtonsTheLogsMenuAndTheClipboard) {
     LiveWindow live;
     WMain& w = live.w();
@@ -191,7 +464,9 @@ TEST(Keyboard, PagesBoxesButtonsTheLogsMenuAndTheClipboard) {
         {2, live.Of(w.cmdScan)}, {3, port}, {4, live.Of(w.lnkBlog)}, {1, live.Of(w.lvwLog)}};
     for (const auto& [button, first] : walk) {
         Press(main, VK_TAB, {VK_CONTROL});
+        live.Shown();
         EXPECT_EQ(std::pair(w.tbrMain.PressedIndex(), GetFocus()), std::pair(button, first));
+        EXPECT_NE(SendMessageW(live.Of(w.tbrMain), TB_ISBUTTONCHECKED, button, 0), 0);
     }
     Press(main, VK_PRIOR, {VK_CONTROL});
     EXPECT_TRUE(IsWindowVisible(live.Of(w.fraContainer[kAboutFrame])));
@@ -212,8 +487,13 @@ TEST(Keyboard, PagesBoxesButtonsTheLogsMenuAndTheClipboard) {
 
     live.ShowPage(3);
     const int ticked = w.chkPlaySFX.Value();
+    std::vector<int> keys;
+    w.chkPlaySFX.KeyDown = [&](int& key, int&) { keys.push_back(key); };
+    w.txtSocketPort.KeyDown = w.chkPlaySFX.KeyDown;
     ASSERT_TRUE(Focus(main, live.Of(w.chkPlaySFX)));
-    Press(main, VK_SPACE);
+    for (WPARAM key : {VK_RETURN, VK_ESCAPE, VK_LEFT, VK_DOWN, VK_SPACE}) {
+        Press(main, key);
+    }
     Press(main, VK_SPACE, {}, WM_KEYUP);
     EXPECT_EQ(w.chkPlaySFX.Value(), 1 - ticked);
     int clicks = 0;
@@ -223,6 +503,11 @@ TEST(Keyboard, PagesBoxesButtonsTheLogsMenuAndTheClipboard) {
     Press(main, VK_SPACE, {}, WM_KEYUP);
     Press(main, VK_RETURN);
     EXPECT_EQ(clicks, 2);
+    ASSERT_TRUE(Focus(main, port));
+    Press(main, VK_ESCAPE);
+    Press(main, VK_RETURN);
+    EXPECT_EQ(keys, (std::vector<int>{VK_RETURN, VK_ESCAPE, VK_LEFT, VK_DOWN, VK_SPACE, VK_ESCAPE,
+                                      VK_RETURN}));
 }
 
 // What a screen reader learns of a control's window.
@@ -234,12 +519,12 @@ struct Heard {
     bool operator==(const Heard&) const = default;
 };
 
-IAccessible* AccessibleOf(HWND window) {
+IAccessible* AccessibleOf(HWND window, LONG id = OBJID_CLIENT) {
     using FromWindow = HRESULT(WINAPI*)(HWND, DWORD, REFIID, void**);
     const auto from = reinterpret_cast<FromWindow>(
         reinterpret_cast<void (*)()>(OleaccFunction("AccessibleObjectFromWindow")));
     void* object = nullptr;
-    return from != nullptr && SUCCEEDED(from(window, OBJID_CLIENT, __uuidof(IAccessible), &object))
+    return from != nullptr && SUCCEEDED(from(window, id, __uuidof(IAccessible), &object))
                ? static_cast<IAccessible*>(object)
                : nullptr;
 }
@@ -295,6 +580,11 @@ TEST(XpControls, ScreenReadersHearEachControlsRoleNameStateAndDefaultAction) {
         ASSERT_NE(object, nullptr) << expected.name;
         EXPECT_EQ(Hear(object), expected) << expected.name;
         object->Release();
+        // The window around the client area stays the system's.
+        object = AccessibleOf(window, OBJID_WINDOW);
+        ASSERT_NE(object, nullptr) << expected.name;
+        EXPECT_NE(Hear(object).role, expected.role) << expected.name;
+        object->Release();
     }
 
     // The default action ticks the box, and a listener hears of it.
@@ -314,29 +604,17 @@ TEST(XpControls, ScreenReadersHearEachControlsRoleNameStateAndDefaultAction) {
     UnhookWinEvent(hook);
 }
 
-// Keeps the shell's answers.
-class RecordingTray : public ShellTrayIcon {
-public:
-    using ShellTrayIcon::ShellTrayIcon;
-    bool Notify(TrayMessage message, const TrayIconData& data) override {
-        results.push_back(ShellTrayIcon::Notify(message, data));
-        return results.back();
-    }
-    std::vector<bool> results;
-};
-
-TEST(ShellTrayIcon, TheTrayHostAcceptsAddModifyAndDelete) {
+TEST(ShellTrayIcon, TheShellTakesTheIconChangesItAndAfterTheDeleteKnowsItNoMore) {
     const UniqueWindow owner(CreateWindowExW(0, L"STATIC", L"tray owner", WS_OVERLAPPEDWINDOW, 0, 0,
                                              100, 100, nullptr, nullptr, GetModuleHandleW(nullptr),
                                              nullptr));
-    ASSERT_TRUE(owner);
-    RecordingTray tray(owner.Get(), LoadIconW(nullptr, IDI_APPLICATION));
+    ShellTrayIcon tray(owner.Get(), LoadIconW(nullptr, IDI_APPLICATION));
     TrayIconData record;
     Image picture{"imgSystray"};
     AddTrayIcon(tray, record, picture, "Sentrel v1.20 - [0 probes]");
-    ModifyTrayIcon(tray, record, nullptr, "Sentrel v1.20 - [1 probes]");
+    EXPECT_TRUE(tray.Notify(TrayMessage::Modify, record));
     RemoveTrayIcon(tray, record, picture);
-    EXPECT_EQ(tray.results, (std::vector<bool>{true, true, true}));
+    EXPECT_FALSE(tray.Notify(TrayMessage::Modify, record));
 }
 
 TEST(Resources, VersionManifestLayoutIconsAndPicturesLoad) {
@@ -360,6 +638,27 @@ TEST(Resources, VersionManifestLayoutIconsAndPicturesLoad) {
     for (const auto& [name, size] : pictures) {
         EXPECT_FALSE(LoadPicture(GetModuleHandleW(nullptr), name, size).Empty()) << name;
     }
+}
+
+void SetLogPixels(DWORD dpi) {
+    RegSetKeyValueW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", L"LogPixels", REG_DWORD, &dpi,
+                    sizeof dpi);
+}
+
+TEST(DisplayScaling, HoldsAtEveryCommonScaling) {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    for (DWORD dpi : {120, 144, 192}) {
+        // The paint walk in a child process of this suite; its output joins this one's.
+        SetLogPixels(dpi);
+        SetEnvironmentVariableW(L"SENTREL_EXPECTED_DPI", std::to_wstring(dpi).c_str());
+        EXPECT_EQ(_wspawnl(_P_WAIT, self, L"suite", L"--gtest_filter=MainWindow.EachControlPaints*",
+                           nullptr),
+                  0)
+            << dpi << " dpi";
+    }
+    SetEnvironmentVariableW(L"SENTREL_EXPECTED_DPI", nullptr);
+    SetLogPixels(96);  // the prefix's own scaling again, for the suites after this one
 }
 
 }  // namespace

@@ -6,11 +6,9 @@
 #include <functional>
 #include <sddl.h>
 
-#include "shell/settings.h"
 #include "shell/settings_store_win32.h"
 #include "base/handles_win32.h"
 #include "base/text_win32.h"
-#include "fakes/rig.h"
 #include "log/text_file_writer_win32.h"
 #include "ui/dialogs_win32.h"
 #include "wine/support/message_pump.h"
@@ -38,52 +36,37 @@ void DenyWriting(const std::wstring& path) {
     LocalFree(descriptor);
 }
 
+// The refusal is the store's to report; what the window makes of it is checked on fakes.
 TEST(RegistrySettings, ValuesRoundTripAndAKeyThatRefusesWritesStillReadsAndSaysSo) {
-    Rig rig;
-    rig.environment.exeName = "sentrel-test-" + std::to_string(GetCurrentProcessId());
+    const std::string application = "sentrel-test-" + std::to_string(GetCurrentProcessId());
     RegistrySettingsStore store;
-    EXPECT_TRUE(SaveSetting(store, rig.environment, "Play SFX", "0").stored);
-
-    DenyWriting(RegistrySettingsStore::KeyPath(rig.environment.exeName, "Settings"));
+    EXPECT_TRUE(store.Write(application, "Settings", "Play SFX", "0").stored);
+    DenyWriting(RegistrySettingsStore::KeyPath(application, "Settings"));
     RegistrySettingsStore locked;
-    Services services{locked,        rig.environment, rig.dialogs,  rig.clock,     rig.locale,
-                      rig.socket,    rig.launcher,    rig.sound,    rig.shell,     rig.tray,
-                      rig.processes, rig.files,       rig.registry, rig.textFiles, rig.sockets,
-                      rig.wormMutex, rig.systemFacts};
-    WMain window(services);
-    window.Form_Load();
-    EXPECT_EQ(window.chkPlaySFX.Value(), 0);
-    window.chkAlwaysOnTop.UserClick();
-    EXPECT_TRUE(window.state.settingsFailureLogged);
-    RemoveApplication(rig.environment.exeName);
+    EXPECT_EQ(locked.Read(application, "Settings", "Play SFX"), "0");
+    EXPECT_EQ(locked.Read(application, "Settings", "Other"), std::nullopt);
+    const SettingWriteResult refused = locked.Write(application, "Settings", "Play SFX", "1");
+    EXPECT_FALSE(refused.stored || refused.errorDescription.empty());
+    RemoveApplication(application);
 }
 
 TEST(SaveLog, WritesTheAnsiCodePageAndReplacesAFileHeldOpenByAViewer) {
     TempFolder folder;
-    Rig rig;
     Win32TextFileWriter writer;
-    Services services{rig.settings,  rig.environment, rig.dialogs,  rig.clock, rig.locale,
-                      rig.socket,    rig.launcher,    rig.sound,    rig.shell, rig.tray,
-                      rig.processes, rig.files,       rig.registry, writer,    rig.sockets,
-                      rig.wormMutex, rig.systemFacts};
-    WMain window(services);
     const std::string path = folder.File("log.txt");
     const std::string accented = "Scan caf\xC3\xA9";
-    window.AddLogEntry(accented, false, 0);
-    rig.dialogs.filePaths = {path};
-    window.mLOG_Click();
-    EXPECT_NE(ReadBytes(path).find(Utf8ToAnsi(accented)), std::string::npos) << ReadBytes(path);
+    EXPECT_TRUE(writer.WriteWholeFile(path, accented).written);
+    EXPECT_EQ(ReadBytes(path), Utf8ToAnsi(accented));
+    EXPECT_TRUE(writer.FileExists(path) && !writer.FileExists(folder.File("")));
 
     // Held the way a viewer holds a file it shows: readers and writers welcome, no deleting.
     const UniqueHandle held(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_READ,
                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                         FILE_ATTRIBUTE_NORMAL, nullptr));
     ASSERT_TRUE(held);
-    window.AddLogEntry("Second save", false, 0);
-    rig.dialogs.filePaths = {path};
-    window.mLOG_Click();
-    EXPECT_TRUE(rig.dialogs.messages.empty());
-    EXPECT_NE(ReadBytes(path).find("Second save"), std::string::npos);
+    EXPECT_TRUE(writer.WriteWholeFile(path, "Second save").written);
+    EXPECT_TRUE(writer.AppendToFile(path, "\r\nmore").written);
+    EXPECT_EQ(ReadBytes(path), "Second save\r\nmore");
     EXPECT_EQ(folder.Names(), std::vector<std::wstring>{L"log.txt"});
 }
 
@@ -127,7 +110,6 @@ TEST_F(ModalBoxes, TheSaveDialogGivesTheTypedPathAndKeepsTheCurrentFolder) {
     wchar_t before[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, before);
     FileDialogRequest request;
-    request.save = true;
     request.title = "Enter filename for log..";
     std::string chosen;
     {

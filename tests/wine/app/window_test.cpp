@@ -250,11 +250,18 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     EXPECT_NE(SendMessageW(list, LVM_GETIMAGELIST, LVSIL_SMALL, 0), 0);
     RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
     EXPECT_TRUE(Shows(list, RGB(255, 0, 0)));  // the entry's own colour
-    // A right click opens the log's menu.
+    // A right click opens the log's menu; the newest of many entries is scrolled into view.
     NMITEMACTIVATE click{};
     click.hdr = {list, static_cast<UINT_PTR>(GetDlgCtrlID(list)), static_cast<UINT>(NM_RCLICK)};
     SendMessageW(GetParent(list), WM_NOTIFY, click.hdr.idFrom, reinterpret_cast<LPARAM>(&click));
     EXPECT_EQ(live.rig.dialogs.menusShown, std::vector<std::string>{"mContext"});
+    for (int i = 0; i < 60; ++i) {
+        w.AddLogEntry("Entry " + std::to_string(i), false, 0);
+    }
+    live.Shown();
+    EXPECT_GE(
+        SendMessageW(list, LVM_GETTOPINDEX, 0, 0) + SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0),
+        static_cast<LRESULT>(w.lvwLog.Count()));
     HWND bar = live.Of(w.stbStatus);
     EXPECT_EQ(Part(bar, 0), "Listening on port 10000.");
     EXPECT_EQ(Part(bar, 1), w.stbStatus.Panel("_counter").text);

@@ -103,6 +103,18 @@ std::string TrimBlanks(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
+std::string SystemMessageText(std::string message, unsigned long code) {
+    const auto last = message.find_last_not_of(" \r\n");
+    message.erase(last == std::string::npos ? 0 : last + 1);
+    if (message.empty()) {
+        return "Error " + std::to_string(code);
+    }
+    if (message.back() == '.') {
+        message.pop_back();
+    }
+    return message;
+}
+
 std::string ToLowerAscii(std::string text) {
     for (char& c : text) {
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));

@@ -27,5 +27,8 @@ std::string ReplaceAll(std::string text, std::string_view from, std::string_view
 std::string ToLowerAscii(std::string text);
 // Without leading and trailing blanks, tabs and carriage returns.
 std::string TrimBlanks(const std::string& text);
+// A system error message as the program shows it: without its line breaks and trailing blanks
+// and without its full stop (the program adds its own); "Error <code>" when there is none.
+std::string SystemMessageText(std::string message, unsigned long code);
 
 }  // namespace sentrel

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "base/format.h"
+
 namespace sentrel {
 
 std::wstring Utf8ToWide(std::string_view text) {
@@ -41,23 +43,11 @@ std::string Utf8ToAnsi(std::string_view text) {
 }
 
 std::string SystemErrorDescription(DWORD error) {
-    wchar_t* buffer = nullptr;
-    const DWORD n = FormatMessageW(
-        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-        nullptr, error, 0, reinterpret_cast<wchar_t*>(&buffer), 0, nullptr);
-    std::wstring text = n != 0 && buffer != nullptr ? std::wstring(buffer, n) : std::wstring();
-    LocalFree(buffer);
-    while (!text.empty() && (text.back() == L'\n' || text.back() == L'\r' || text.back() == L' ')) {
-        text.pop_back();
-    }
-    if (text.empty()) {
-        return "Error " + std::to_string(error);
-    }
-    // The program adds its own full stop after the description.
-    if (text.back() == L'.') {
-        text.pop_back();
-    }
-    return WideToUtf8(text);
+    // System messages are a line or two; a longer one falls back to the number.
+    wchar_t buffer[512] = {};
+    const DWORD n = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                                   nullptr, error, 0, buffer, 512, nullptr);
+    return SystemMessageText(WideToUtf8(std::wstring_view(buffer, n)), error);
 }
 
 std::string WindowText(HWND window) {

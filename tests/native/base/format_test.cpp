@@ -21,6 +21,9 @@ TEST(Format, GroupsThousandsAndPadsTimes) {
               "9990");
     EXPECT_EQ(FormatTime({9, 5, 3}, "."), "09.05.03");
     EXPECT_EQ(FormatPadded(-7, 2) + FormatPadded(125, 2), "-07125");
+    EXPECT_EQ(SystemMessageText("Access is denied. \r\n", 5), "Access is denied");
+    EXPECT_EQ(SystemMessageText("Lines\r\nend", 1) + SystemMessageText(" \r\n", 10049),
+              "Lines\r\nendError 10049");
 }
 
 TEST(Format, ReadsTheLeadingNumberAndRoundsHalvesToEven) {

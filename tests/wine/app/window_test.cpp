@@ -199,6 +199,7 @@ TEST(MainWindow, EachControlPaintsItsModelAndAnswersWmGetText) {
                           std::pair(kWhite, text->Text()));
             } else if (const auto* link = dynamic_cast<const HyperLink*>(c)) {
                 EXPECT_TRUE(Shows(window, ToColorRef(LinkColours(*link, false).text)));
+                EXPECT_FALSE(Shows(window, kWhite));
                 EXPECT_EQ(TextOf(window), link->Caption());
             } else if (const auto* label = dynamic_cast<const Label*>(c)) {
                 const auto colour = label->ForeColor();
@@ -262,6 +263,10 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     EXPECT_GE(
         SendMessageW(list, LVM_GETTOPINDEX, 0, 0) + SendMessageW(list, LVM_GETCOUNTPERPAGE, 0, 0),
         static_cast<LRESULT>(w.lvwLog.Count()));
+    w.lvwLog.Clear();
+    w.AddLogEntry("After clearing", false, 0);
+    live.Shown();
+    EXPECT_EQ(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0), 1);
     HWND bar = live.Of(w.stbStatus);
     EXPECT_EQ(Part(bar, 0), "Listening on port 10000.");
     EXPECT_EQ(Part(bar, 1), w.stbStatus.Panel("_counter").text);
@@ -319,6 +324,10 @@ TEST(MainWindow, FollowsItsFormTellsItOfTheUsersChangesAndEndsTheLoopOnUnload) {
     }
     ShowWindow(main, SW_MINIMIZE);
     EXPECT_EQ(form.GetWindowState(), WindowState::Minimised);
+    const std::size_t trayCalls = live.rig.tray.calls.size();
+    SendMessageW(main, RegisterWindowMessageW(L"TaskbarCreated"), 0, 0);
+    ASSERT_EQ(live.rig.tray.calls.size(), trayCalls + 1);
+    EXPECT_EQ(live.rig.tray.calls.back().first, TrayMessage::Add);
     ShowWindow(main, SW_RESTORE);
     EXPECT_EQ(form.GetWindowState(), WindowState::Normal);
     form.SetWindowState(WindowState::Minimised);
@@ -331,6 +340,26 @@ TEST(MainWindow, FollowsItsFormTellsItOfTheUsersChangesAndEndsTheLoopOnUnload) {
     SetTimer(nullptr, 0, 5000, &QuitLate);  // should the window never close
     form.Unload();
     EXPECT_EQ(RunMessageLoop(main), 0);
+}
+
+// Later changes show too: a label's new font, a button's new height alone.
+TEST(MainWindow, ALabelTakesANewFontAndAButtonANewHeight) {
+    LiveWindow live;
+    WMain& w = live.w();
+    Font bold = w.labAbout.GetFont();
+    bold.bold = !bold.bold;
+    w.labAbout.SetFont(bold);
+    Bounds taller = w.cmdScan.GetBounds();
+    taller.height += 300;
+    w.cmdScan.SetBounds(taller);
+    live.Shown();
+    LOGFONTW shown{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(live.Of(w.labAbout), WM_GETFONT, 0, 0)),
+               sizeof shown, &shown);
+    EXPECT_EQ(shown.lfWeight >= FW_BOLD, bold.bold);
+    RECT client{};
+    GetClientRect(live.Of(w.cmdScan), &client);
+    EXPECT_EQ(client.bottom, TwipsToPixels(taller.height, live.window->Dpi()));
 }
 
 TEST(MainWindow, ATimerModelTicksAsAWindowTimer) {
@@ -477,6 +506,16 @@ TEST(Keyboard, PagesBoxesButtonsTheLogsMenuAndTheClipboard) {
     }
     Press(main, VK_PRIOR, {VK_CONTROL});
     EXPECT_TRUE(IsWindowVisible(live.Of(w.fraContainer[kAboutFrame])));
+    // On the toolbar the arrows move between its buttons, Space and Enter show the page.
+    for (const auto& [keys, page] :
+         {std::pair{std::vector<WPARAM>{VK_LEFT, VK_SPACE}, 3},
+          std::pair{std::vector<WPARAM>{VK_RIGHT, VK_DOWN, VK_RETURN}, 1}}) {
+        ASSERT_TRUE(Focus(main, live.Of(w.tbrMain)));
+        for (WPARAM key : keys) {
+            Press(main, key);
+        }
+        EXPECT_TRUE(PumpUntil([&] { return w.tbrMain.PressedIndex() == page; })) << page;
+    }
 
     ListView& log = w.lvwLog;
     ListView_SetItemState(live.Of(log), 0, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED);
@@ -559,11 +598,11 @@ Heard Hear(IAccessible* object) {
     return heard;
 }
 
-std::vector<HWND> stateChanges;
-void CALLBACK RecordStateChange(HWINEVENTHOOK, DWORD, HWND window, LONG object, LONG, DWORD,
-                                DWORD) {
+std::vector<std::pair<DWORD, HWND>> announced;
+void CALLBACK RecordAnnouncement(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG, DWORD,
+                                 DWORD) {
     if (object == OBJID_CLIENT) {
-        stateChanges.push_back(window);
+        announced.emplace_back(event, window);
     }
 }
 
@@ -586,6 +625,11 @@ TEST(XpControls, ScreenReadersHearEachControlsRoleNameStateAndDefaultAction) {
         IAccessible* object = AccessibleOf(window);
         ASSERT_NE(object, nullptr) << expected.name;
         EXPECT_EQ(Hear(object), expected) << expected.name;
+        VARIANT child{};
+        child.vt = VT_I4;
+        child.lVal = 1;
+        BSTR none = nullptr;
+        EXPECT_NE(object->get_accName(child, &none), S_OK) << expected.name;
         object->Release();
         // The window around the client area stays the system's.
         object = AccessibleOf(window, OBJID_WINDOW);
@@ -594,19 +638,24 @@ TEST(XpControls, ScreenReadersHearEachControlsRoleNameStateAndDefaultAction) {
         object->Release();
     }
 
-    // The default action ticks the box, and a listener hears of it.
+    // The default action ticks the box, and a listener hears of it and of a new caption.
     const HWINEVENTHOOK hook =
-        SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_STATECHANGE, nullptr,
-                        &RecordStateChange, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+        SetWinEventHook(EVENT_OBJECT_STATECHANGE, EVENT_OBJECT_NAMECHANGE, nullptr,
+                        &RecordAnnouncement, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
     IAccessible* box = AccessibleOf(live.Of(w.chkPlaySFX));
     ASSERT_NE(box, nullptr);
     VARIANT self{};
     self.vt = VT_I4;
     EXPECT_EQ(box->accDoDefaultAction(self), S_OK);
     box->Release();
+    w.chkPlaySFX.SetCaption("Sounds");
+    const auto heard = [&](DWORD event) {
+        return std::count(announced.begin(), announced.end(),
+                          std::pair(event, live.Of(w.chkPlaySFX))) > 0;
+    };
     EXPECT_TRUE(PumpUntil([&] {
-        return w.chkPlaySFX.Value() == 1 &&
-               std::count(stateChanges.begin(), stateChanges.end(), live.Of(w.chkPlaySFX)) > 0;
+        return w.chkPlaySFX.Value() == 1 && heard(EVENT_OBJECT_STATECHANGE) &&
+               heard(EVENT_OBJECT_NAMECHANGE);
     }));
     UnhookWinEvent(hook);
 }

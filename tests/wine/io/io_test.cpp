@@ -48,6 +48,16 @@ TEST(RegistrySettings, ValuesRoundTripAndAKeyThatRefusesWritesStillReadsAndSaysS
     const SettingWriteResult refused = locked.Write(application, "Settings", "Play SFX", "1");
     EXPECT_FALSE(refused.stored || refused.errorDescription.empty());
     RemoveApplication(application);
+    // Sections apart, and a value some other program stored without its NUL.
+    EXPECT_TRUE(store.Write(application, "Settings", "Port", "4444").stored);
+    EXPECT_TRUE(store.Write(application, "Window", "Port", "1").stored);
+    const std::wstring settings = RegistrySettingsStore::KeyPath(application, "Settings");
+    RegSetKeyValueW(HKEY_CURRENT_USER, settings.c_str(), L"Name", REG_SZ, L"Sentrel", 14);
+    RegistrySettingsStore other;
+    EXPECT_EQ(other.Read(application, "Settings", "Port"), "4444");
+    EXPECT_EQ(other.Read(application, "Window", "Port"), "1");
+    EXPECT_EQ(other.Read(application, "Settings", "Name"), "Sentrel");
+    RemoveApplication(application);
 }
 
 TEST(SaveLog, WritesTheAnsiCodePageAndReplacesAFileHeldOpenByAViewer) {
@@ -68,6 +78,21 @@ TEST(SaveLog, WritesTheAnsiCodePageAndReplacesAFileHeldOpenByAViewer) {
     EXPECT_TRUE(writer.AppendToFile(path, "\r\nmore").written);
     EXPECT_EQ(ReadBytes(path), "Second save\r\nmore");
     EXPECT_EQ(folder.Names(), std::vector<std::wstring>{L"log.txt"});
+}
+
+// Another copy of the program appending to the shared log for a moment is waited for.
+TEST(SaveLog, AnAppendWaitsForAnotherWriterToLetGo) {
+    TempFolder folder;
+    const std::string path = folder.File("shared.log");
+    UniqueHandle held(CreateFileW(Utf8ToWide(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                  CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    ASSERT_TRUE(held);
+    const WorkerThread letGo([&held] {
+        Sleep(300);
+        held.Reset();
+    });
+    EXPECT_TRUE(Win32TextFileWriter().AppendToFile(path, "line").written);
+    EXPECT_EQ(ReadBytes(path), "line");
 }
 
 // Plays the user from a thread of its own: waits for the box with the title, then acts on it.

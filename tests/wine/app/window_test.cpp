@@ -87,6 +87,37 @@ Colour PixelOf(HWND window, int x, int y) {
     return pixel;
 }
 
+// Every pixel of the window's client area, as painted now.
+std::vector<COLORREF> Pixels(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    UpdateWindow(window);
+    std::vector<COLORREF> all;
+    for (int i = 0; i < client.right * client.bottom; ++i) {
+        all.push_back(PixelOf(window, i % client.right, i / client.right));
+    }
+    return all;
+}
+
+// The same, as the window paints into a bitmap when asked to print itself.
+std::vector<COLORREF> Printed(HWND window) {
+    RECT client{};
+    GetClientRect(window, &client);
+    HDC screen = GetDC(window);
+    HDC dc = CreateCompatibleDC(screen);
+    const UniqueGdiObject bitmap(CreateCompatibleBitmap(screen, client.right, client.bottom));
+    ReleaseDC(window, screen);
+    const HGDIOBJ old = SelectObject(dc, bitmap.Get());
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+    std::vector<COLORREF> all;
+    for (int i = 0; i < client.right * client.bottom; ++i) {
+        all.push_back(GetPixel(dc, i % client.right, i / client.right));
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return all;
+}
+
 // Whether the window shows the colour (or, with `other`, another one) somewhere right of `left`.
 bool Shows(HWND window, COLORREF colour, int left = 0, bool other = false) {
     RECT client{};
@@ -407,7 +438,8 @@ void Press(HWND main, WPARAM key, std::initializer_list<int> held = {}, UINT mes
     SetKeyboardState(keys);
 }
 
-// A control under the mouse looks hot until its own timer finds the mouse gone.
+// A control under the mouse looks hot, and is painted so, until its own timer finds the mouse
+// gone.
 TEST(XpControls, HoverLastsWhileTheMouseIsOnTheControl) {
     LiveWindow live;
     WMain& w = live.w();
@@ -417,12 +449,15 @@ TEST(XpControls, HoverLastsWhileTheMouseIsOnTheControl) {
         {3, &w.chkPlaySFX, [&] { return w.chkPlaySFX.tmrHover.Enabled(); }}};
     for (const auto& [page, control, hot] : cases) {
         live.ShowPage(page);
+        HWND window = live.Of(*control);
+        const std::vector<COLORREF> cold = Pixels(window);
         RECT r{};
-        GetWindowRect(live.Of(*control), &r);
+        GetWindowRect(window, &r);
         SetCursorPos(r.left + 4, r.top + 4);
-        SendMessageW(live.Of(*control), WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+        SendMessageW(window, WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
         PumpFor(200);
         EXPECT_TRUE(hot()) << control->Name();
+        EXPECT_TRUE(Pixels(window) != cold) << control->Name();
         SetCursorPos(r.right + 40, r.bottom + 40);
         EXPECT_TRUE(PumpUntil([&] { return !hot(); }, 3000)) << control->Name();
     }
@@ -461,29 +496,21 @@ TEST(XpControls, APressEndedByAnotherWindowOrReleasedOutsideIsNoClick) {
     EXPECT_EQ(clicks, 1);
 }
 
-// The focused control shows a focus rectangle, and loses it with the focus.
+// The focused control shows a focus rectangle, and loses it with the focus; asked to print
+// itself, a control paints what the screen shows.
 TEST(XpControls, TheFocusRectangleComesAndGoesWithTheFocus) {
     LiveWindow live;
-    const auto pixels = [](HWND window) {
-        RECT client{};
-        GetClientRect(window, &client);
-        UpdateWindow(window);
-        std::vector<COLORREF> all;
-        for (int i = 0; i < client.right * client.bottom; ++i) {
-            all.push_back(PixelOf(window, i % client.right, i / client.right));
-        }
-        return all;
-    };
     const std::pair<int, Control*> controls[] = {
         {3, &live.w().chkPlaySFX}, {3, &live.w().cmdTestMsg}, {4, &live.w().lnkBlog}};
     for (const auto& [page, control] : controls) {
         live.ShowPage(page);
         HWND window = live.Of(*control);
-        const std::vector<COLORREF> unfocused = pixels(window);
+        const std::vector<COLORREF> unfocused = Pixels(window);
+        EXPECT_TRUE(Printed(window) == unfocused) << control->Name();
         ASSERT_TRUE(Focus(live.Main(), window));
-        EXPECT_NE(pixels(window), unfocused) << control->Name();
+        EXPECT_TRUE(Pixels(window) != unfocused) << control->Name();
         SetFocus(live.Main());
-        EXPECT_EQ(pixels(window), unfocused) << control->Name();
+        EXPECT_TRUE(Pixels(window) == unfocused) << control->Name();
     }
 }
 

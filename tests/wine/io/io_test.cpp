@@ -98,11 +98,11 @@ TEST(SaveLog, AnAppendWaitsForAnotherWriterToLetGo) {
 // Plays the user from a thread of its own: waits for the box with the title, then acts on it.
 class ScriptedUser {
 public:
-    ScriptedUser(const wchar_t* title, std::function<void(HWND)> act)
-        : worker_([title, act = std::move(act), owner = GetCurrentThreadId()] {
+    ScriptedUser(const wchar_t* title, std::function<void(HWND)> act,
+                 const wchar_t* kind = L"#32770")
+        : worker_([title, kind, act = std::move(act), owner = GetCurrentThreadId()] {
               HWND box = nullptr;
-              if (PumpUntil([&] { return (box = FindWindowW(L"#32770", title)) != nullptr; },
-                            20000)) {
+              if (PumpUntil([&] { return (box = FindWindowW(kind, title)) != nullptr; }, 20000)) {
                   act(box);
               } else {  // never seen: close what the test shows, so it fails instead of hanging
                   EnumThreadWindows(owner, &Cancel, 0);
@@ -151,6 +151,29 @@ TEST_F(ModalBoxes, TheSaveDialogGivesTheTypedPathAndKeepsTheCurrentFolder) {
     wchar_t after[MAX_PATH] = {};
     GetCurrentDirectoryW(MAX_PATH, after);
     EXPECT_STREQ(after, before);
+}
+
+// The keys walk the menu as shown: past the separator, over the submenu, to the last item.
+TEST_F(ModalBoxes, APopupMenuGivesTheNameOfTheItemChosenWithTheKeys) {
+    const auto item = [](const char* name, const char* caption, std::vector<MenuItem> items = {}) {
+        return MenuItem{name, caption, std::move(items), {}};
+    };
+    const MenuItem menu = item("mContext", "",
+                               {item("a", "First"), item("-", "-"),
+                                item("more", "More", {item("b", "Second")}), item("c", "Third")});
+    std::string chosen;
+    {
+        ScriptedUser user(
+            nullptr,
+            [this](HWND) {
+                for (WPARAM key : {VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) {
+                    PostMessageW(owner.Get(), WM_KEYDOWN, key, 0);
+                }
+            },
+            L"#32768");
+        chosen = dialogs.PopupMenu(menu, Point{10, 10});
+    }
+    EXPECT_EQ(chosen, "c");
 }
 
 }  // namespace

@@ -191,5 +191,15 @@ TEST(Listener, ProbesAreCountedAndAnsweredByTheSystemsNetAtMostSixteenAtATime) {
     EXPECT_LE(after, handles + 8);
 }
 
+// Listening again starts afresh, on the same port too.
+TEST(Listener, ListeningAgainReplacesTheListener) {
+    const int port = FreePort();
+    WinsockProbeSocket socket;
+    socket.SetLocalPort(port);
+    socket.Listen();
+    EXPECT_NO_THROW(socket.Listen());
+    EXPECT_TRUE(ConnectFrom("127.0.0.3", port));
+}
+
 }  // namespace
 }  // namespace sentrel::test

@@ -535,15 +535,17 @@ TEST(Keyboard, PagesBoxesButtonsTheLogsMenuAndTheClipboard) {
     }
     Press(main, VK_PRIOR, {VK_CONTROL});
     EXPECT_TRUE(IsWindowVisible(live.Of(w.fraContainer[kAboutFrame])));
-    // On the toolbar the arrows move between its buttons, Space and Enter show the page.
-    for (const auto& [keys, page] :
-         {std::pair{std::vector<WPARAM>{VK_LEFT, VK_SPACE}, 3},
-          std::pair{std::vector<WPARAM>{VK_RIGHT, VK_DOWN, VK_RETURN}, 1}}) {
+    // On the toolbar the arrows move between its buttons; Space and Enter show the page and put
+    // the focus on its first control.
+    for (const auto& [keys, page, first] :
+         {std::tuple{std::vector<WPARAM>{VK_LEFT, VK_SPACE}, 3, port},
+          std::tuple{std::vector<WPARAM>{VK_RIGHT, VK_DOWN, VK_RETURN}, 1, live.Of(w.lvwLog)}}) {
         ASSERT_TRUE(Focus(main, live.Of(w.tbrMain)));
         for (WPARAM key : keys) {
             Press(main, key);
         }
-        EXPECT_TRUE(PumpUntil([&] { return w.tbrMain.PressedIndex() == page; })) << page;
+        EXPECT_TRUE(PumpUntil([&] { return GetFocus() == first; })) << page;
+        EXPECT_EQ(w.tbrMain.PressedIndex(), page);
     }
 
     ListView& log = w.lvwLog;

@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "controls/hyper_link.h"
@@ -43,19 +44,14 @@ public:
     void ShellExe(const std::string& file, const std::string& parameters, std::uintptr_t owner,
                   int showCommand, const std::string& directory) override {
         calls.push_back("open " + file);
-        lastParameters = parameters;
-        lastOwner = owner;
-        lastShowCommand = showCommand;
-        lastDirectory = directory;
+        lastOpen = {parameters, owner, showCommand, directory};
     }
 
     std::string appPath = "C:\\Tools";
     bool hasMinimiseButton = true;
     std::vector<std::string> calls;
-    std::string lastParameters = "unset";
-    std::uintptr_t lastOwner = 99;
-    int lastShowCommand = -1;
-    std::string lastDirectory = "unset";
+    // The last open's parameters, owner window, show command and folder.
+    std::tuple<std::string, std::uintptr_t, int, std::string> lastOpen{"unset", 99, -1, "unset"};
 };
 
 // Writes every event a button or a check box raises into one journal.

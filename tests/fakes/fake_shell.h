@@ -29,7 +29,7 @@ public:
 
 class FakeTrayIcon : public TrayIcon {
 public:
-    std::uintptr_t WindowHandle() override { return window; }
+    std::uintptr_t WindowHandle() override { return 0x1234; }
     std::uintptr_t IconHandle(const std::string& picture) override {
         iconsAsked.push_back(picture);
         return icon;
@@ -40,7 +40,6 @@ public:
     }
     std::vector<std::pair<TrayMessage, TrayIconData>> calls;
     bool succeed = true;
-    std::uintptr_t window = 0x1234;
     std::uintptr_t icon = 0x5678;
     std::vector<std::string> iconsAsked;
 };

@@ -82,7 +82,7 @@ struct FakeFile {
 // A file system of full paths that compare without case, as Windows compares them.
 class FakeFileSystem : public FileSystem {
 public:
-    std::string WindowsFolder() override { return windowsFolder; }
+    std::string WindowsFolder() override { return "C:\\WINDOWS"; }
     bool NormalFileExists(const std::string& path) override {
         auto it = files.find(Key(path));
         return it != files.end() && !it->second.hidden && !it->second.system;
@@ -119,7 +119,6 @@ public:
         removeFailures[Key(path)] = std::move(result);
     }
 
-    std::string windowsFolder = "C:\\WINDOWS";
     std::map<std::string, FakeFile> files;  // by lower-cased path
     std::set<std::string> folders;          // lower-cased
     std::map<std::string, FileResult> removeFailures;
@@ -138,7 +137,7 @@ struct DeletedValue {
 // The Run key's string values in each view; every delete call is recorded.
 class FakeRegistry : public Registry {
 public:
-    bool HasTwoViews() override { return twoViews; }
+    bool HasTwoViews() override { return true; }
     bool DeleteMachineValue(RegistryView view, const std::string& subKey,
                             const std::string& valueName) override {
         deleted.push_back({view, subKey, valueName});
@@ -154,7 +153,6 @@ public:
     }
     std::vector<DeletedValue> deleted;
     std::map<RegistryView, std::map<std::string, std::string>> runValues;
-    bool twoViews = true;
 };
 
 class FakeSocketTable : public SocketTable {

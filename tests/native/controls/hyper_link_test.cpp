@@ -24,9 +24,7 @@ TEST(HyperLinkClick, OpensTheAddressWithTheProgramsFolderForAppAndKeepsTheSubsti
     l.link.HandleClick();
     EXPECT_EQ(l.site.calls, (std::vector<std::string>{"open C:\\Tools\\Readme.txt",
                                                       "open C:\\Tools\\Readme.txt"}));
-    EXPECT_EQ(std::tie(l.site.lastParameters, l.site.lastOwner, l.site.lastShowCommand,
-                       l.site.lastDirectory),
-              std::make_tuple("", 0U, 1, ""));
+    EXPECT_EQ(l.site.lastOpen, std::make_tuple("", 0U, 1, ""));
     EXPECT_EQ(SubstituteAppFolder("{app}\\Data", l.site.appPath), "D:\\Data");
 }
 

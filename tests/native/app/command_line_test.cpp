@@ -78,10 +78,11 @@ TEST(RunUnattended, TheCleanEndsTheWormBeforeDeletingItsFileAndReportsInJsonAndA
     // A process found only by its signs is reported, never ended.
     EXPECT_EQ(rig.processes.terminated, std::vector<std::uint32_t>{20});
     record.time = {21, 5, 9, 2003, 8, 11, -330};
-    record.computer = "PC-\xc3\xa9\xf0\x9f\x98\x80\"\t\\";
+    record.computer = "PC-\xc3\xa9\xf0\x9f\x98\x80\"\t\\\xed\xa0\x80\xf4\x8f\xbf\xbf\xc3Z";
     EXPECT_EQ(
         JsonLine(record),
-        R"j({"time":"2003-08-11T21:05:09-05:30","computer":"PC-\u00e9\ud83d\ude00\"\u0009\\",)j"
+        R"j({"time":"2003-08-11T21:05:09-05:30","computer":"PC-\u00e9\ud83d\ude00\"\u0009\\)j"
+        R"j(\ufffd\udbff\udfff\ufffdZ",)j"
         R"j("mode":"clean","found":["W32.Blaster.Worm.D"],"indicators":["a program holding )j"
         R"j(the mutex BILLY","tftpd.exe (process 1234) on UDP port 69"],"actions":["deleted )j"
         R"j(the Run value \"Nonton Antivirus\" (32-bit view)","ended mspatch.exe (process )j"

@@ -96,6 +96,9 @@ TEST(Tabs, AClickBringsThePageWithTheButtonsTagForwardAndPressesOnlyThatButton) 
             EXPECT_EQ(w.tbrMain.Button(b).pressed, b == index) << index;
         }
         EXPECT_EQ(w.tbrMain.ZOrderRequests(), raised + 1);
+        // Ctrl+Tab and Ctrl+Shift+Tab show the pages after and before it, wrapping round.
+        EXPECT_EQ(std::pair(w.tbrMain.ButtonAfterPressed(1), w.tbrMain.ButtonAfterPressed(-1)),
+                  std::pair(index % 4 + 1, (index + 2) % 4 + 1));
     }
 }
 

@@ -29,7 +29,7 @@ struct Button {
 
 TEST(Button, HoverShowsTheHoverFaceUntilTheTimerFindsTheMouseGone) {
     Button b;
-    b.Move(10, 10);
+    b.Move(64, 22);  // the edges are on the button
     EXPECT_EQ(b.button.Face(), kFaceHover);
     b.button.Timer1.RaiseTick();
     b.Move(70, 10);
@@ -44,6 +44,8 @@ TEST(Button, StateChoosesTheIdleFaceAndADisabledButtonIsGrey) {
     Button b;
     b.button.SetState(1);
     b.button.SetState(7);  // any other State keeps the idle face
+    b.Move(5, 5);
+    b.button.SetFont(Font{});  // a new font shows the idle face again
     EXPECT_EQ(b.button.Face(), kFaceHighlighted);
     b.button.SetEnabled(false);
     EXPECT_EQ(std::pair(b.button.Face(), b.button.CaptionColour()),
@@ -88,8 +90,9 @@ TEST(Button, OnlyAPressBegunOnItClicksAndSoDoSpaceAndEnter) {
     b.button.HandleKeyUp(32, 0);
     b.button.HandleKeyDown(13, 0);
     b.button.HandleKeyDown(13, 0, true);
+    b.button.HandleKeyDown(13, 0);
     EXPECT_EQ(b.events, (std::vector<std::string>{"MouseUp 1", "MouseDown 1", "MouseUp 1", "Click",
-                                                  "Click"}));
+                                                  "Click", "Click"}));
 }
 
 TEST(Button, TheAccessKeyFollowsASingleAmpersandAndClicksOnlyWhileEnabled) {

@@ -143,7 +143,10 @@ TEST(CheckBoxPictures, TicksBordersAndGradientsFollowTheLooks) {
                                      std::not_equal_to<>()),
                   21)
             << withTick;
-        EXPECT_EQ(CheckBoxPixel(a, 12, 12), withTick == 5 ? Rgb(202, 200, 187) : Rgb(28, 81, 128));
+        const Colour border = withTick == 5 ? Rgb(202, 200, 187) : Rgb(28, 81, 128);
+        for (const auto& [x, y] : {std::pair{6, 0}, {0, 6}, {6, 12}, {12, 6}}) {
+            EXPECT_EQ(CheckBoxPixel(a, x, y), border) << withTick;
+        }
     }
 }
 

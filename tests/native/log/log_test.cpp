@@ -194,7 +194,7 @@ TEST(ReplaceOrOverwrite, ARefusedReplaceMovesOrKeepsTheTemporaryOrWritesInPlace)
     const std::string kept = "Error 5. The text is saved in C:\\out\\snt1.tmp instead.";
     // {replace, move, in place: errors; the error shown; the files left}
     const std::tuple<FileCallError, FileCallError, FileCallError, std::string, Files> cases[] = {
-        {0, 0, 0, "", {{log, "new"}}},
+        {0, 0, 5, "", {{log, "new"}}},
         {kUnableToMoveReplacement, 0, 0, "", {{log, "new"}}},
         {kUnableToMoveReplacement, 5, 0, kept, {{FakeFileOperations::kTemporary, "new"}}},
         {32, 0, 0, "", {{log, "new"}}},

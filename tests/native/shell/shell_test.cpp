@@ -53,7 +53,7 @@ TEST(TrayRecord, TipIsNulTerminatedBlankFilledAndCutInsideTheRecordOnACharacterB
     const std::pair<std::string, std::u16string> cases[] = {
         // 62 letters, then a character outside the basic plane (two UTF-16 units).
         {std::string(62, 'x') + "\xF0\x9F\x98\x80" + "yy", std::u16string(62, u'x')},
-        {"\xC3\xA9t\xC3\xA9 a\xFF", u"\u00E9t\u00E9 a\uFFFD"}};
+        {"\xC3\xA9t\xC3\xA9 a\xFF\xED\xA0\x80", u"\u00E9t\u00E9 a\uFFFD\uFFFD\uFFFD\uFFFD"}};
     for (const auto& [text, shown] : cases) {
         EXPECT_EQ(std::u16string(MakeTrayTip(text).data()), shown) << text;
     }

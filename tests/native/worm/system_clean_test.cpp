@@ -8,11 +8,6 @@
 namespace sentrel::test {
 namespace {
 
-const std::string kAccessBox =
-    "I was unable to delete the MSBLAST.EXE file. Please make sure that you have \r\n"
-    "terminated the MSBLAST.EXE process as outlined in the given instructions \r\n"
-    "before clicking on the Clean System button.";
-
 // The main window after a scan that found the given files, ready to clean.
 struct CleanRig : WormRig {
     explicit CleanRig(std::vector<std::string> infected = {"msblast.exe"}) {
@@ -133,7 +128,6 @@ TEST(CleanSystem, AProcessFoundOnlyByItsSignsIsEndedOnlyAfterTheUserSaysYes) {
         rig.sockets.tcp = {{4444, 1234}};
         rig.sockets.udp = {{69, 1234}, {69, 0}};
         rig.w().cmdCleanSystem.UserClick();
-        EXPECT_EQ(rig.dialogs.questions.size(), endable ? 1U : 0U);
         EXPECT_EQ(
             rig.dialogs.questions,
             endable
@@ -153,23 +147,16 @@ TEST(CleanSystem, AProcessFoundOnlyByItsSignsIsEndedOnlyAfterTheUserSaysYes) {
     }
 }
 
-TEST(CleanSystem, AFileThatStaysBringsBackTheInfectedVerdict) {
-    CleanRig rig;
-    rig.state().soundEnabled = true;
-    // Created again by the worm the moment it is deleted: the rescan finds it.
-    rig.files.FailRemove(System32("msblast.exe"), {});
-    rig.w().cmdCleanSystem.UserClick();
-    EXPECT_TRUE(rig.w().cmdCleanSystem.Enabled());
-    EXPECT_EQ(rig.CleanLog().back(), "System was scanned, and W32.Blaster.Worm found!");
-    EXPECT_EQ(rig.Played(), (std::vector<std::string>{"Disinfected.wav", "Infected.wav"}));
-}
-
 // Each failure ends the clean with its one box: nothing after it is logged, shown or played.
 TEST(CleanSystem, EachFailureShowsItsBoxAndNothingAfterIt) {
     const std::tuple<FileError, std::string, std::string> cases[] = {
         {FileError::NotFound, "Error deleting the MSBLAST.EXE file. It doesn't appear to exist!",
          ""},
-        {FileError::AccessDenied, kAccessBox, ""},
+        {FileError::AccessDenied,
+         "I was unable to delete the MSBLAST.EXE file. Please make sure that you have \r\n"
+         "terminated the MSBLAST.EXE process as outlined in the given instructions \r\n"
+         "before clicking on the Clean System button.",
+         ""},
         {FileError::Other, "Error cleaning system: The disk is full", "CleanSystem()"},
     };
     for (const auto& [error, prompt, title] : cases) {

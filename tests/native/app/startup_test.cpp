@@ -57,9 +57,7 @@ TEST(Startup, CheckBoxesShowTheirDefaultsOrTheirStoredNumbersRounded) {
 TEST(Startup, TheLogSaysWhatStartedInTheListsOwnColour) {
     for (const char* on : {"1", "0"}) {
         Rig rig;
-        rig.Store("Task Scanner", on);
-        rig.Store("Scan At Startup", on);
-        rig.w().Form_Load();
+        rig.Start({{"Task Scanner", on}, {"Scan At Startup", on}});
         std::vector<std::string> expected{"Sentrel v1.20 build#0125 loaded and waiting.",
                                           "Background msblast worm scanner is disabled.",
                                           "System scan disabled."};
@@ -120,8 +118,7 @@ TEST(SettingsHandlers, AStoreThatRefusesWritesIsSaidOnceInRed) {
 
 TEST(Immunise, HoldsTheWormsMutexWhileOnFromStartUpAndSaysWhenItCannot) {
     Rig rig;
-    rig.Store("Immunise", "1");
-    rig.w().Form_Load();
+    rig.Start({{"Immunise", "1"}});
     EXPECT_TRUE(rig.wormMutex.held);
     rig.wormMutex.holdable = false;
     rig.w().chkImmunise.UserClick();

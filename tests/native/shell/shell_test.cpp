@@ -115,14 +115,12 @@ TEST(WindowBehaviour, RightClickShowsTheBoxThenRestores) {
 
 TEST(WindowBehaviour, AlwaysOnTopAtStartBeforeShowingAndAtEveryClick) {
     Rig rig;
-    rig.Store("Startup Notice", "1");
-    rig.Store("Always On Top", "1");
     bool topmostBeforeShown = false;
     rig.w().wMain.SetObserver([&] {
         topmostBeforeShown =
             topmostBeforeShown || (rig.w().wMain.Topmost() && !rig.w().wMain.Visible());
     });
-    rig.w().Form_Load();
+    rig.Start({{"Always On Top", "1"}});
     EXPECT_TRUE(rig.w().wMain.Topmost());
     EXPECT_FALSE(topmostBeforeShown);
     rig.w().chkAlwaysOnTop.UserClick();
@@ -165,9 +163,7 @@ TEST(WaveLength, IsTheDataChunkOverTheByteRatePastOtherChunks) {
 TEST(SoundSwitch, IsLatchedAtStartFromPlaySfx) {
     for (const auto& [stored, expected] : {std::pair{"1", true}, std::pair{"0", false}}) {
         Rig rig;
-        rig.Store("Startup Notice", "1");
-        rig.Store("Play SFX", stored);
-        rig.w().Form_Load();
+        rig.Start({{"Play SFX", stored}});
         rig.w().chkPlaySFX.UserClick();
         EXPECT_EQ(rig.w().state.soundEnabled, expected);
         rig.socket.Connect("10.0.0.5");

@@ -174,11 +174,8 @@ TEST(PreventShutdown, StartsTheAbortHiddenAndSaysSoUnlessItCouldNotStart) {
 
 TEST(WormStartup, WithScannerAndScanOffTheImmediateCheckStillRuns) {
     WormRig rig;
-    rig.Store("Task Scanner", "0");
-    rig.Store("Scan At Startup", "0");
-    rig.Store("Startup Notice", "1");
     rig.processes.processes = {{9, "msblast.exe"}};
-    rig.w().Form_Load();
+    rig.Start({{"Task Scanner", "0"}, {"Scan At Startup", "0"}});
     EXPECT_EQ(rig.LogTexts().at(3), kLine1);
     EXPECT_EQ(rig.dialogs.messages.at(0).title, "MSBLAST WARNING!");
     EXPECT_EQ(rig.processes.snapshots, 1);

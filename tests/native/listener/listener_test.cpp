@@ -69,6 +69,7 @@ TEST(Probe, IsCountedLoggedListedAnsweredAndKeepsTheListener) {
     StartedRig rig;
     const int closes = rig.socket.closes;
     const int listens = rig.socket.listens;
+    rig.w().chkPlaySFX.UserClick();  // the sound switch takes effect at the next start
     rig.socket.Connect("10.0.0.5");
     EXPECT_EQ(rig.Counter(), "1 probes");
     ASSERT_EQ(rig.LogTexts().back(), "Probed by 10.0.0.5; replying with message.");

@@ -17,35 +17,6 @@ struct Started : StartedRig {
     TrayMessage Last() const { return tray.calls.back().first; }
 };
 
-TEST(TrayRecord, AddFillsTheRecordModifyChangesOnlyWhatIsGivenRemoveNeedsTheMark) {
-    FakeTrayIcon tray;
-    TrayIconData record;
-    Image picture{"imgSystray"};
-    picture.SetPicture("SYSTRAY");
-    RemoveTrayIcon(tray, record, picture);
-    EXPECT_TRUE(tray.calls.empty());
-    AddTrayIcon(tray, record, picture, "one");
-    const TrayIconData& sent = tray.calls.at(0).second;
-    EXPECT_EQ(tray.calls[0].first, TrayMessage::Add);
-    EXPECT_EQ(sent.hIcon, 0x5678U);
-    EXPECT_EQ(sent.uCallbackMessage, 0x8001U);  // WM_APP + 1, never WM_MOUSEMOVE
-    EXPECT_EQ(tray.iconsAsked, std::vector<std::string>{"SYSTRAY"});
-    EXPECT_EQ(picture.Tag(), "SYSTRAYICON");
-
-    tray.icon = 0x9999;
-    ModifyTrayIcon(tray, record, nullptr, "two");
-    ModifyTrayIcon(tray, record, &picture, "");
-    EXPECT_EQ(tray.calls[1].first, TrayMessage::Modify);
-    EXPECT_EQ(tray.calls[1].second.hIcon, 0x5678U);
-    EXPECT_EQ(tray.calls[2].second.hIcon, 0x9999U);
-    EXPECT_EQ(TipText(tray.calls[2].second), u"two");
-
-    tray.succeed = false;  // a refusal changes nothing
-    RemoveTrayIcon(tray, record, picture);
-    EXPECT_EQ(tray.calls[3].first, TrayMessage::Delete);
-    EXPECT_EQ(picture.Tag(), "");
-}
-
 TEST(TrayRecord, TipIsNulTerminatedBlankFilledAndCutInsideTheRecordOnACharacterBoundary) {
     const auto tip = MakeTrayTip("ab");
     EXPECT_EQ(std::u16string(tip.begin() + 2, tip.end()),
@@ -67,15 +38,18 @@ TEST(WindowBehaviour, MinimisingGoesToTheTrayOnlyWithTheOptionAndTheIconBringsIt
     EXPECT_TRUE(without.w().wMain.Visible());
 
     Started rig;
-    rig.w().wMain.TaskbarCreated();  // a restarted shell gets the icon only while in the tray
+    // Restored or a restarted shell while not in the tray: no icon to remove or to add again.
+    rig.w().wMain.WindowStateChangedByUser(WindowState::Normal);
+    rig.w().wMain.TaskbarCreated();
     rig.socket.Connect("10.0.0.5");
     rig.Minimise();
     EXPECT_FALSE(rig.w().wMain.Visible());
     rig.w().wMain.TaskbarCreated();
     ASSERT_EQ(rig.tray.calls.size(), 2U);
     for (const auto& [message, record] : rig.tray.calls) {
-        EXPECT_EQ(message, TrayMessage::Add);
-        EXPECT_EQ(TipText(record), u"Sentrel v1.20 - [1 probes]");
+        // The icon calls back with WM_APP + 1, never with a message of its own, WM_MOUSEMOVE.
+        EXPECT_EQ(std::tuple(message, TipText(record), record.hIcon, record.uCallbackMessage),
+                  std::tuple(TrayMessage::Add, u"Sentrel v1.20 - [1 probes]", 0x5678U, 0x8001U));
     }
     rig.socket.Connect("10.0.0.5");  // the tip follows the count
     EXPECT_EQ(rig.Last(), TrayMessage::Modify);
@@ -158,17 +132,6 @@ TEST(WaveLength, IsTheDataChunkOverTheByteRatePastOtherChunks) {
     EXPECT_EQ(WaveLengthMs(riff + Chunk("data", 44100) + format), std::nullopt);
     EXPECT_EQ(WaveLengthMs("RIFX" + riff.substr(4) + format + Chunk("data", 1)), std::nullopt);
     EXPECT_EQ(WaveLengthMs((riff + format).substr(0, 30)), std::nullopt);
-}
-
-TEST(SoundSwitch, IsLatchedAtStartFromPlaySfx) {
-    for (const auto& [stored, expected] : {std::pair{"1", true}, std::pair{"0", false}}) {
-        Rig rig;
-        rig.Start({{"Play SFX", stored}});
-        rig.w().chkPlaySFX.UserClick();
-        EXPECT_EQ(rig.w().state.soundEnabled, expected);
-        rig.socket.Connect("10.0.0.5");
-        EXPECT_EQ(rig.sound.played.size(), expected ? 1U : 0U) << stored;
-    }
 }
 
 TEST(ShellExe, PicturesAndLinksOpenTheirPagesAndAFailureShowsOneBox) {

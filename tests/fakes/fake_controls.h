@@ -23,6 +23,8 @@
 
 namespace sentrel::test {
 
+using Texts = std::vector<std::string>;
+
 class FakePointer : public PointerSource {
 public:
     Point CursorPos() override { return cursor; }
@@ -55,7 +57,7 @@ public:
 };
 
 // Writes every event a button or a check box raises into one journal.
-inline void Journal(ButtonEvents& control, std::vector<std::string>& events) {
+inline void Journal(ButtonEvents& control, Texts& events) {
     control.Click = [&events] { events.push_back("Click"); };
     control.MouseOut = [&events] { events.push_back("MouseOut"); };
     control.KeyPress = [&events](int& key) { events.push_back("KeyPress " + std::to_string(key)); };
@@ -153,8 +155,8 @@ struct FakeHosts {
         }
     }
     // The controls whose host shows something other than the control holds.
-    std::vector<std::string> Stale() const {
-        std::vector<std::string> out;
+    Texts Stale() const {
+        Texts out;
         for (const Control* c : controls) {
             if (shown.at(c) != Describe(*c)) {
                 out.push_back(Describe(*c));

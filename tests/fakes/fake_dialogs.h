@@ -20,6 +20,8 @@ struct ShownMessage {
     }
 };
 
+using Messages = std::vector<ShownMessage>;
+
 class FakeDialogs : public Dialogs {
 public:
     void ShowMessage(const std::string& prompt, int style, const std::string& title) override {
@@ -46,8 +48,8 @@ public:
         return menuChoice;
     }
 
-    std::vector<ShownMessage> messages;
-    std::vector<ShownMessage> questions;
+    Messages messages;
+    Messages questions;
     std::function<void()> whileOpen;
     bool answerYes = true;
     std::vector<FileDialogRequest> fileRequests;

@@ -15,6 +15,8 @@
 
 namespace sentrel::test {
 
+using Texts = std::vector<std::string>;
+
 // The constructor and destructor are compiled once, in rig.cpp: a suite's files only call them.
 struct Rig {
     Rig();
@@ -61,8 +63,8 @@ struct Rig {
         window->Form_Load();
     }
     // Texts of the log's event column, in order.
-    std::vector<std::string> LogTexts() const {
-        std::vector<std::string> out;
+    Texts LogTexts() const {
+        Texts out;
         for (std::size_t i = 0; i < window->lvwLog.Count(); ++i) {
             out.push_back(window->lvwLog.Item(i).subItems.at(0).text);
         }

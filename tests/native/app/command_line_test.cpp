@@ -7,7 +7,7 @@ namespace sentrel::test {
 namespace {
 
 TEST(ParseCommandLine, ReadsTheRunItsLogAndQuietOrSaysWhatIsWrong) {
-    using Args = std::vector<std::string>;
+    using Args = Texts;
     const std::string once = "Give /log once, with a file name.";
     // {arguments, mode, log file, quiet, error}
     const std::tuple<Args, RunMode, std::string, bool, std::string> cases[] = {

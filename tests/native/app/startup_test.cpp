@@ -10,7 +10,7 @@ namespace {
 // The Settings page's check boxes and the keys they are stored under.
 const char* const kBoxKeys[] = {"Minimise To Tray", "Always On Top",   "Play SFX",
                                 "Task Scanner",     "Scan At Startup", "Immunise"};
-std::vector<QelCheckBoxXP*> Boxes(WMain& w) {
+std::vector<QelCheckBoxXP*> CheckBoxes(WMain& w) {
     return {&w.chkMinimiseToTray, &w.chkAlwaysOnTop,   &w.chkPlaySFX,
             &w.chkTaskScanner,    &w.chkScanAtStartup, &w.chkImmunise};
 }
@@ -23,9 +23,8 @@ TEST(Startup, FirstRunStoresOnlyPortAndNoticeAndShowsTheHintOnce) {
     EXPECT_EQ(rig.Stored(), (std::map<std::string, std::string>{{"Socket Port", "10000"},
                                                                 {"Startup Notice", "1"}}));
     EXPECT_EQ(rig.dialogs.messages,
-              (std::vector<ShownMessage>{
-                  {"Right-click on the log list with your mouse for a context menu.",
-                   kMsgInformation, "Once only message.."}}));
+              (Messages{{"Right-click on the log list with your mouse for a context menu.",
+                         kMsgInformation, "Once only message.."}}));
     EXPECT_TRUE(storedBeforeBox && rig.w().wMain.Visible());
 
     Rig second;
@@ -47,7 +46,7 @@ TEST(Startup, CheckBoxesShowTheirDefaultsOrTheirStoredNumbersRounded) {
         }
         rig.w().Form_Load();
         std::vector<int> shown;
-        std::ranges::transform(Boxes(rig.w()), std::back_inserter(shown),
+        std::ranges::transform(CheckBoxes(rig.w()), std::back_inserter(shown),
                                [](const QelCheckBoxXP* box) { return box->Value(); });
         EXPECT_EQ(shown, values) << (stored != nullptr ? stored : "none");
         EXPECT_EQ(rig.w().wMain.Topmost(), values[1] == 1);
@@ -58,9 +57,8 @@ TEST(Startup, TheLogSaysWhatStartedInTheListsOwnColour) {
     for (const char* on : {"1", "0"}) {
         Rig rig;
         rig.Start({{"Task Scanner", on}, {"Scan At Startup", on}});
-        std::vector<std::string> expected{"Sentrel v1.20 build#0125 loaded and waiting.",
-                                          "Background msblast worm scanner is disabled.",
-                                          "System scan disabled."};
+        Texts expected{"Sentrel v1.20 build#0125 loaded and waiting.",
+                       "Background msblast worm scanner is disabled.", "System scan disabled."};
         if (*on == '1') {
             expected = {expected[0], "Background msblast worm scanner running.",
                         "System was scanned, and no worm was found.", "System scan performed."};
@@ -95,7 +93,7 @@ TEST(SettingsHandlers, EveryKeystrokeAndEveryCheckBoxClickIsStoredUnderItsKey) {
     rig.settings.writes.clear();
     w.txtSocketPort.UserChangedText("");
     w.txtReturnMessage.UserChangedText("8");
-    for (QelCheckBoxXP* box : Boxes(w)) {
+    for (QelCheckBoxXP* box : CheckBoxes(w)) {
         box->UserClick();
     }
     const std::vector<std::pair<std::string, std::string>> expected{
@@ -110,7 +108,7 @@ TEST(SettingsHandlers, AStoreThatRefusesWritesIsSaidOnceInRed) {
     rig.settings.refusal = "Access is denied";
     rig.w().Form_Load();  // the port box's fill is the first write
     rig.w().chkPlaySFX.UserClick();
-    const std::vector<std::string> texts = rig.LogTexts();
+    const Texts texts = rig.LogTexts();
     EXPECT_EQ(texts.front(), "Settings could not be saved: Access is denied.");
     EXPECT_EQ(std::count(texts.begin(), texts.end(), texts.front()), 1);
     EXPECT_EQ(rig.w().lvwLog.Item(0).cell.foreColour, Rgb(255, 0, 0));

@@ -94,7 +94,7 @@ TEST(Window, EveryChangeOfAControlReachesItsHost) {
     };
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         steps[i]();
-        EXPECT_EQ(hosts.Stale(), std::vector<std::string>{}) << "step " << i;
+        EXPECT_EQ(hosts.Stale(), Texts{}) << "step " << i;
     }
 }
 
@@ -126,9 +126,8 @@ TEST(StatusBar, StatusTextGoesToTheGeneralPanelAndAClickShowsAPanelsText) {
     rig.w().SetStatusText("Listening");
     rig.w().stbStatus.RaisePanelClick(1);
     rig.w().stbStatus.RaisePanelClick(2);
-    EXPECT_EQ(rig.dialogs.messages,
-              (std::vector<ShownMessage>{{"Listening", kMsgInformation, "Sentrel"},
-                                         {"0 probes", kMsgInformation, "Sentrel"}}));
+    EXPECT_EQ(rig.dialogs.messages, (Messages{{"Listening", kMsgInformation, "Sentrel"},
+                                              {"0 probes", kMsgInformation, "Sentrel"}}));
     EXPECT_EQ(rig.w().stbStatus.Panel("_general").toolTip, "Listening");
 }
 

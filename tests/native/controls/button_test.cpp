@@ -15,7 +15,7 @@ namespace {
 struct Button {
     xpcmdbutton button{"cmdTest"};
     FakePointer pointer;
-    std::vector<std::string> events;
+    Texts events;
 
     Button() {
         button.SetPointerSource(&pointer);
@@ -37,7 +37,7 @@ TEST(Button, HoverShowsTheHoverFaceUntilTheTimerFindsTheMouseGone) {
     b.button.Timer1.RaiseTick();
     EXPECT_EQ(b.button.Face(), kFaceNormal);
     EXPECT_FALSE(b.button.Timer1.Enabled());
-    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseMove 0", "MouseOut"}));
+    EXPECT_EQ(b.events, (Texts{"MouseMove 0", "MouseOut"}));
 }
 
 TEST(Button, StateChoosesTheIdleFaceAndADisabledButtonIsGrey) {
@@ -57,11 +57,10 @@ TEST(Button, StateChoosesTheIdleFaceAndADisabledButtonIsGrey) {
 
 TEST(Button, OnlyALeftReleaseOnTheButtonEdgesIncludedClicks) {
     // {button, release x, release y, the release's events}
-    const std::tuple<int, int, int, std::vector<std::string>> cases[] = {
-        {1, 64, 22, {"MouseUp 1", "Click"}},
-        {1, 65, 12, {"MouseUp 1"}},
-        {1, 10, -1, {"MouseUp 1"}},
-        {2, 10, 10, {"MouseUp 2"}}};
+    const std::tuple<int, int, int, Texts> cases[] = {{1, 64, 22, {"MouseUp 1", "Click"}},
+                                                      {1, 65, 12, {"MouseUp 1"}},
+                                                      {1, 10, -1, {"MouseUp 1"}},
+                                                      {2, 10, 10, {"MouseUp 2"}}};
     for (const auto& [button, x, y, events] : cases) {
         Button b;
         b.button.HandleMouseDown(button, 0, 10, 10);
@@ -91,8 +90,8 @@ TEST(Button, OnlyAPressBegunOnItClicksAndSoDoSpaceAndEnter) {
     b.button.HandleKeyDown(13, 0);
     b.button.HandleKeyDown(13, 0, true);
     b.button.HandleKeyDown(13, 0);
-    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseUp 1", "MouseDown 1", "MouseUp 1", "Click",
-                                                  "Click", "Click"}));
+    EXPECT_EQ(b.events,
+              (Texts{"MouseUp 1", "MouseDown 1", "MouseUp 1", "Click", "Click", "Click"}));
 }
 
 TEST(Button, TheAccessKeyFollowsASingleAmpersandAndClicksOnlyWhileEnabled) {
@@ -101,7 +100,7 @@ TEST(Button, TheAccessKeyFollowsASingleAmpersandAndClicksOnlyWhileEnabled) {
     b.button.SetEnabled(false);
     b.button.HandleAccessKey();
     b.button.UserClick();
-    EXPECT_EQ(b.events, (std::vector<std::string>{"Click"}));
+    EXPECT_EQ(b.events, (Texts{"Click"}));
     for (const auto& [caption, key] :
          {std::pair{"&Rescan", 'R'}, std::pair{"Fish && &Chips", 'C'}, std::pair{"Test&", '\0'}}) {
         b.button.SetCaption(caption);

@@ -14,7 +14,7 @@ namespace {
 struct Box {
     QelCheckBoxXP box{"chkTest"};
     FakePointer pointer;
-    std::vector<std::string> events;
+    Texts events;
 
     Box() {
         box.SetPointerSource(&pointer);
@@ -38,8 +38,7 @@ TEST(CheckBox, ALeftPressShowsThePressedPictureTheRightButtonNothingAndSpaceTogg
     b.box.HandleMouseDown(1, 0, 5, 5);
     b.Move(6, 6, 1);
     EXPECT_EQ(std::pair(b.box.Picture(), b.box.Value()), std::pair(int{kPicUncheckedPressed}, 0));
-    EXPECT_EQ(b.events,
-              (std::vector<std::string>{"MouseUp 2", "Click", "MouseDown 1", "MouseMove 1"}));
+    EXPECT_EQ(b.events, (Texts{"MouseUp 2", "Click", "MouseDown 1", "MouseMove 1"}));
 }
 
 TEST(CheckBox, HoverShowsTheFrameUntilTheTimerFindsTheMouseGoneAndEdgesAreOutside) {
@@ -59,8 +58,7 @@ TEST(CheckBox, HoverShowsTheFrameUntilTheTimerFindsTheMouseGoneAndEdgesAreOutsid
     b.Move(5, 5);
     b.box.UserClick();  // the normal picture until the next move
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
-    EXPECT_EQ(b.events,
-              (std::vector<std::string>{"MouseMove 0", "MouseOut", "MouseMove 0", "Click"}));
+    EXPECT_EQ(b.events, (Texts{"MouseMove 0", "MouseOut", "MouseMove 0", "Click"}));
 }
 
 TEST(CheckBox, ADisabledBoxShowsItsValueGreyTakesNoPressOrHoverAndKeepsItsCaptionColour) {
@@ -78,7 +76,7 @@ TEST(CheckBox, ADisabledBoxShowsItsValueGreyTakesNoPressOrHoverAndKeepsItsCaptio
               std::pair(int{kPicUncheckedDisabled}, Rgb(255, 0, 0)));
     b.box.SetEnabled(true);
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);
-    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseDown 1", "MouseMove 0"}));
+    EXPECT_EQ(b.events, (Texts{"MouseDown 1", "MouseMove 0"}));
 }
 
 // Under high contrast the four controls take the user's colours, a disabled caption grey and

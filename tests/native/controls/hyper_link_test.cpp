@@ -22,15 +22,14 @@ TEST(HyperLinkClick, OpensTheAddressWithTheProgramsFolderForAppAndKeepsTheSubsti
     l.link.HandleClick();
     l.site.appPath = "D:\\";
     l.link.HandleClick();
-    EXPECT_EQ(l.site.calls, (std::vector<std::string>{"open C:\\Tools\\Readme.txt",
-                                                      "open C:\\Tools\\Readme.txt"}));
+    EXPECT_EQ(l.site.calls, (Texts{"open C:\\Tools\\Readme.txt", "open C:\\Tools\\Readme.txt"}));
     EXPECT_EQ(l.site.lastOpen, std::make_tuple("", 0U, 1, ""));
     EXPECT_EQ(SubstituteAppFolder("{app}\\Data", l.site.appPath), "D:\\Data");
 }
 
 TEST(HyperLinkClick, MinimisesBeforeOpeningAndClosesAfter) {
     // {minimise on click, close on click, parent has a minimise button, calls}
-    const std::tuple<bool, bool, bool, std::vector<std::string>> cases[] = {
+    const std::tuple<bool, bool, bool, Texts> cases[] = {
         {true, false, true, {"minimise", "open x"}},
         {true, false, false, {"open x"}},
         {false, false, true, {"open x"}},

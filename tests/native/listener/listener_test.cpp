@@ -49,11 +49,10 @@ TEST(StartListening, FailurePathReportsTheTypedText) {
         rig.socket.portsInUse.insert(inUse);
         rig.Start({{"Socket Port", port}, {"Scan At Startup", "0"}});
         EXPECT_EQ(rig.dialogs.messages,
-                  (std::vector<ShownMessage>{
-                      {"Port " + port +
-                           " is already being used by another program, quite \r\npossibly "
-                           "another instance of Sentrel.",
-                       kMsgCritical, ""}}));
+                  (Messages{{"Port " + port +
+                                 " is already being used by another program, quite \r\npossibly "
+                                 "another instance of Sentrel.",
+                             kMsgCritical, ""}}));
         const auto log = rig.LogTexts();
         EXPECT_EQ(std::count(log.begin(), log.end(),
                              "Couldn't start listening on port " + port + ". Listening aborted."),
@@ -76,18 +75,18 @@ TEST(Probe, IsCountedLoggedListedAnsweredAndKeepsTheListener) {
     const ListItem& entry = rig.w().lvwLog.Item(rig.w().lvwLog.Count() - 1);
     EXPECT_EQ(entry.subItems.at(1).text, "1");
     EXPECT_EQ(entry.subItems.at(0).foreColour, kLogProbeColour);
-    EXPECT_EQ(rig.launcher.programs, std::vector<std::string>{"net.exe"});
+    EXPECT_EQ(rig.launcher.programs, Texts{"net.exe"});
     EXPECT_EQ(rig.launcher.commandLines,
-              std::vector<std::string>{"NET SEND 10.0.0.5 " + rig.w().state.composedReturnMessage});
+              Texts{"NET SEND 10.0.0.5 " + rig.w().state.composedReturnMessage});
     EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.0.5; return message sent.");
-    EXPECT_EQ(rig.sound.played, std::vector<std::string>{"C:\\Tools\\Data\\Probe.wav"});
+    EXPECT_EQ(rig.sound.played, Texts{"C:\\Tools\\Data\\Probe.wav"});
     // Repeats raise the hit count; the list keeps first-seen order without empty addresses.
     for (const char* ip : {"", "10.0.0.50", "10.0.0.5"}) {
         rig.socket.Connect(ip);
     }
     EXPECT_EQ(rig.Counter(), "4 probes");
     EXPECT_EQ(entry.subItems.at(1).text, "2");
-    EXPECT_EQ(rig.w().state.ipList, (std::vector<std::string>{"10.0.0.5", "10.0.0.50"}));
+    EXPECT_EQ(rig.w().state.ipList, (Texts{"10.0.0.5", "10.0.0.50"}));
     EXPECT_EQ(rig.launcher.commandLines.size(), 4U);
     // Closing and re-listening would drop the attempts waiting in the backlog.
     EXPECT_EQ(rig.socket.closes, closes);
@@ -115,7 +114,7 @@ TEST(TestButton, SendsTheTextWithoutFooterToThisMachine) {
     StartedRig rig;
     rig.w().txtReturnMessage.UserChangedText("a|b");
     rig.w().cmdTestMsg.UserClick();
-    EXPECT_EQ(rig.launcher.commandLines, std::vector<std::string>{"NET SEND 127.0.0.1 a\r\nb"});
+    EXPECT_EQ(rig.launcher.commandLines, Texts{"NET SEND 127.0.0.1 a\r\nb"});
     EXPECT_EQ(rig.Status(), "Test message has been sent to your own machine.");
     EXPECT_EQ(rig.Counter(), "0 probes");
 }

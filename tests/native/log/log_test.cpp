@@ -77,14 +77,14 @@ TEST(EventLog, OnlyTheRightButtonOpensTheMenuAndADoubleClickShowsTheSelectedEntr
     Rig rig;
     rig.w().lvwLog.RaiseMouseUp(MouseButton::Left, 0, 1, 1);
     rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 1, 1);
-    EXPECT_EQ(rig.dialogs.menusShown, std::vector<std::string>{"mContext"});
+    EXPECT_EQ(rig.dialogs.menusShown, Texts{"mContext"});
     rig.w().lvwLog.RaiseDblClick();
     EXPECT_TRUE(rig.dialogs.messages.empty());
     rig.w().AddLogEntry("First.", false, 0);
     rig.w().lvwLog.SetSelectedIndex(0);
     rig.w().lvwLog.RaiseDblClick();
     EXPECT_EQ(rig.dialogs.messages,
-              (std::vector<ShownMessage>{{"14:03:27 - First.", kMsgInformation, "Sentrel.."}}));
+              (Messages{{"14:03:27 - First.", kMsgInformation, "Sentrel.."}}));
 }
 
 TEST(TxtRule, AppendsTxtUnlessTheLastFourCharactersAreTxtInAnyCase) {
@@ -130,7 +130,11 @@ TEST_F(Export, TheLogIsTimeDashEventPerEntryWithCrLfUnderTheTxtName) {
     EXPECT_TRUE(rig.dialogs.messages.empty());
 }
 
-TEST_F(Export, TheIpListHasHeaderRuleEmptyLineAndTheAddresses) {
+TEST_F(Export, TheIpListHasHeaderRuleEmptyLineAndTheAddressesAndAnEmptyOneNoDialog) {
+    rig.w().mIPs_Click();
+    EXPECT_EQ(rig.Status(), "No IPs have yet attempted a connection.");
+    EXPECT_TRUE(rig.dialogs.fileRequests.empty());
+    rig.w().SetStatusText("Listening.");
     rig.w().labTitle.SetCaption("Sentrel v1.21");
     rig.w().state.ipList = {"10.0.0.5", "10.0.0.7"};
     rig.dialogs.filePaths = {"C:\\out\\iplist"};
@@ -141,16 +145,6 @@ TEST_F(Export, TheIpListHasHeaderRuleEmptyLineAndTheAddresses) {
               std::string("IP list created with Sentrel v1.21 by ") + kHomePageUrl + "\r\n" +
                   std::string(74, '-') + "\r\n\r\n10.0.0.5\r\n10.0.0.7\r\n");
     EXPECT_EQ(rig.Status(), "Listening.");
-}
-
-TEST_F(Export, AnEmptyIpListSaysSoWithoutADialogAndAnEmptyLogGivesAnEmptyFile) {
-    rig.w().mIPs_Click();
-    EXPECT_EQ(rig.Status(), "No IPs have yet attempted a connection.");
-    EXPECT_TRUE(rig.dialogs.fileRequests.empty());
-    rig.dialogs.filePaths = {"C:\\out\\empty.txt"};
-    rig.dialogs.menuChoice = "mLOG";
-    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 10, 10);
-    EXPECT_EQ(rig.textFiles.files.at("C:\\out\\empty.txt"), "");
 }
 
 TEST_F(Export, CancelOrDecliningToReplaceAFileThatOnlyTheTxtRuleNamedSaysNotSaved) {
@@ -164,10 +158,9 @@ TEST_F(Export, CancelOrDecliningToReplaceAFileThatOnlyTheTxtRuleNamedSaysNotSave
     rig.w().mLOG_Click();  // the dialog itself asked about the name typed with .txt
     rig.w().mLOG_Click();
     EXPECT_EQ(rig.dialogs.questions,
-              (std::vector<ShownMessage>{
-                  {"C:\\out\\log.txt already exists.\r\nDo you want to replace it?", kMsgQuestion,
-                   "Enter filename for log.."}}));
-    EXPECT_EQ(rig.textFiles.attempts, std::vector<std::string>{"C:\\out\\log.txt"});
+              (Messages{{"C:\\out\\log.txt already exists.\r\nDo you want to replace it?",
+                         kMsgQuestion, "Enter filename for log.."}}));
+    EXPECT_EQ(rig.textFiles.attempts, Texts{"C:\\out\\log.txt"});
     EXPECT_EQ(rig.Status(), "Logging has not been saved.");
 }
 
@@ -178,12 +171,11 @@ TEST_F(Export, AFailedWriteShowsItsOwnBoxAndKeepsWhatWasExported) {
     rig.textFiles.failure = "Access denied";
     rig.w().mLOG_Click();
     rig.w().mIPs_Click();
-    EXPECT_EQ(
-        rig.dialogs.messages,
-        (std::vector<ShownMessage>{
-            {"There was an error while saving the logfile: Access denied", kMsgExclamation, ""},
-            {"There was an error while saving the IP logfile: Access denied", kMsgExclamation,
-             ""}}));
+    EXPECT_EQ(rig.dialogs.messages,
+              (Messages{{"There was an error while saving the logfile: Access denied",
+                         kMsgExclamation, ""},
+                        {"There was an error while saving the IP logfile: Access denied",
+                         kMsgExclamation, ""}}));
     EXPECT_EQ(rig.Status(), "Listening.");
 }
 

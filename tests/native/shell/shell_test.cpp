@@ -78,10 +78,9 @@ TEST(WindowBehaviour, RightClickShowsTheBoxThenRestores) {
     bool hiddenWhileOpen = false;
     rig.dialogs.whileOpen = [&] { hiddenWhileOpen = !rig.w().wMain.Visible(); };
     rig.w().wMain.TrayCallback(0x205);
-    EXPECT_EQ(
-        rig.dialogs.messages,
-        (std::vector<ShownMessage>{{"Context menu? Here? At this time of the day? Well I never..!",
-                                    kMsgExclamation, "Sentrel, Baby!"}}));
+    EXPECT_EQ(rig.dialogs.messages,
+              (Messages{{"Context menu? Here? At this time of the day? Well I never..!",
+                         kMsgExclamation, "Sentrel, Baby!"}}));
     EXPECT_TRUE(hiddenWhileOpen);
     EXPECT_TRUE(rig.w().wMain.Visible());
     EXPECT_EQ(rig.Last(), TrayMessage::Delete);
@@ -148,10 +147,9 @@ TEST(ShellExe, PicturesAndLinksOpenTheirPagesAndAFailureShowsOneBox) {
     rig.shell.succeed = false;
     rig.w().lnkQel.UserClick();
     EXPECT_EQ(rig.shell.opened.back().file, kAuthorUrl);
-    EXPECT_EQ(
-        rig.dialogs.messages,
-        (std::vector<ShownMessage>{{"An unexpected error occured:\r\n    Maybe file doesn't exist?",
-                                    kMsgCritical, "ShellExe()"}}));
+    EXPECT_EQ(rig.dialogs.messages,
+              (Messages{{"An unexpected error occured:\r\n    Maybe file doesn't exist?",
+                         kMsgCritical, "ShellExe()"}}));
 }
 
 }  // namespace

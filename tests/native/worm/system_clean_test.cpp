@@ -10,15 +10,15 @@ namespace {
 
 // The main window after a scan that found the given files, ready to clean.
 struct CleanRig : WormRig {
-    explicit CleanRig(std::vector<std::string> infected = {"msblast.exe"}) {
+    explicit CleanRig(Texts infected = {"msblast.exe"}) {
         for (const std::string& name : infected) {
             Infect(name);
         }
         w().cmdScan.UserClick();
         lvwStart = w().lvwLog.Count();
     }
-    std::vector<std::string> CleanLog() const {
-        std::vector<std::string> all = LogTexts();
+    Texts CleanLog() const {
+        Texts all = LogTexts();
         return {all.begin() + static_cast<std::ptrdiff_t>(lvwStart), all.end()};
     }
     std::size_t lvwStart = 0;
@@ -34,7 +34,7 @@ TEST(CleanSystem, LogsEveryStepInBlueThenRescansAndConfirms) {
                                {14, "msblast.exe"}};
     rig.processes.unkillable = {14};  // skipped without a word
     rig.w().cmdCleanSystem.UserClick();
-    const std::vector<std::string> expected{
+    const Texts expected{
         "Cleaning system...",
         "     deleting registry key..",
         "     removing Read Only flag on file(s)..",
@@ -52,13 +52,13 @@ TEST(CleanSystem, LogsEveryStepInBlueThenRescansAndConfirms) {
     EXPECT_EQ(rig.processes.terminated, (std::vector<std::uint32_t>{10, 12, 13}));
     EXPECT_EQ(rig.processes.exitCodes, std::set<std::uint32_t>{0});
     EXPECT_TRUE(rig.files.files.empty());
-    EXPECT_EQ(rig.dialogs.messages,
-              (std::vector<ShownMessage>{
-                  {"Your system was cleaned successfully.", kMsgInformation, "Cleanse Result.."}}));
+    EXPECT_EQ(
+        rig.dialogs.messages,
+        (Messages{{"Your system was cleaned successfully.", kMsgInformation, "Cleanse Result.."}}));
     // The rescan's status replaces the clean's own.
     EXPECT_EQ(rig.Status(), "System scanned at 14:03:27; no worm found.");
     EXPECT_FALSE(rig.w().cmdCleanSystem.Enabled());
-    EXPECT_EQ(rig.Played(), std::vector<std::string>{"Disinfected.wav"});
+    EXPECT_EQ(rig.Played(), Texts{"Disinfected.wav"});
     const std::string key = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
     const std::vector<DeletedValue> deleted{{RegistryView::Bits64, key, "windows auto update"},
                                             {RegistryView::Bits32, key, "windows auto update"}};
@@ -78,7 +78,7 @@ TEST(CleanSystem, RemovesLaterVariantsInBothFoldersAndEveryRunValueStartingAWorm
                                                     {"windows auto update", "msblast.exe"},
                                                     {"Tool", "C:\\Program Files\\Tool\\tool.exe"}};
     rig.w().cmdCleanSystem.UserClick();
-    const std::vector<std::string> log = rig.CleanLog();
+    const Texts log = rig.CleanLog();
     EXPECT_EQ(log.at(3), "     deleting msblast.exe.. found.");
     EXPECT_EQ(log.at(6), "     deleting mslaugh.exe.. found.");
     EXPECT_EQ(log.size(), 10U);
@@ -131,16 +131,16 @@ TEST(CleanSystem, AProcessFoundOnlyByItsSignsIsEndedOnlyAfterTheUserSaysYes) {
         EXPECT_EQ(
             rig.dialogs.questions,
             endable
-                ? (std::vector<ShownMessage>{
+                ? (Messages{
                       {"tftpd.exe (process 1234) listens on TCP port 4444, as the MSBlast worm "
                        "does.\r\ntftpd.exe (process 1234) uses UDP port 69, as the MSBlast worm "
                        "does.\r\n\r\nIt was found only by what it does, and a legitimate server "
                        "may do the same.\r\n\r\nEnd tftpd.exe (process 1234)?",
                        kMsgQuestion, "Clean System!"}})
-                : std::vector<ShownMessage>{});
+                : Messages{});
         EXPECT_EQ(rig.processes.terminated.size(), yes && endable && !endsMeanwhile ? 1U : 0U);
         EXPECT_EQ(rig.processes.exitCodes.count(1), 0U);
-        const std::vector<std::string> log = rig.CleanLog();
+        const Texts log = rig.CleanLog();
         EXPECT_EQ(log.at(7), line);
         EXPECT_EQ(log.at(8),
                   "     cannot end the program behind UDP port 69: its process is not known.");
@@ -167,7 +167,7 @@ TEST(CleanSystem, EachFailureShowsItsBoxAndNothingAfterIt) {
         rig.files.FailRemove(System32("penis32.exe"), {error, "The disk is full"});
         rig.w().cmdCleanSystem.UserClick();
 
-        EXPECT_EQ(rig.dialogs.messages, (std::vector<ShownMessage>{{prompt, kMsgCritical, title}}));
+        EXPECT_EQ(rig.dialogs.messages, (Messages{{prompt, kMsgCritical, title}}));
         EXPECT_EQ(rig.CleanLog().back(), "     deleting penis32.exe.. found.");
         EXPECT_TRUE(rig.files.HasFile(System32("teekids.exe")));
         EXPECT_TRUE(rig.processes.terminated.empty());

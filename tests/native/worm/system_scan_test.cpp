@@ -9,7 +9,7 @@ namespace {
 constexpr const char* kFirstThree = "msblast.exe / penis32.exe / teekids.exe";
 
 struct ScanRow {
-    std::vector<std::string> present;
+    Texts present;
     const char* names;
     std::string processes = kFirstThree;  // named in the explanation
 };
@@ -48,7 +48,7 @@ TEST(ScanSystem, EachSignOfARunningWormIsARedLineAndAnEntryOfTheList) {
     rig.sockets.tcp = {{135, 4}, {4444, 1234}, {4444, 1234}};
     rig.sockets.udp = {{69, 0}, {137, 4}};
     rig.w().ScanSystem(true);
-    const std::vector<std::string> expected{
+    const Texts expected{
         "A running program holds the mutex BILLY, as the MSBlast worm does.",
         "svchost.exe (process 1234) listens on TCP port 4444, as the MSBlast worm does.",
         "A program uses UDP port 69, as the MSBlast worm does; its process is not known.",
@@ -75,8 +75,7 @@ TEST(ScanSystem, TheVerdictFillsTheDetectPageAndOnlyAnInfectedOneBringsItToTheFr
               "are not present. Everything is okay.");
     EXPECT_FALSE(w.cmdCleanSystem.Enabled());
     EXPECT_EQ(w.fraContainer.FrontIndex(), frontBefore);
-    EXPECT_EQ(rig.LogTexts(),
-              std::vector<std::string>{"System was scanned, and no worm was found."});
+    EXPECT_EQ(rig.LogTexts(), Texts{"System was scanned, and no worm was found."});
     EXPECT_FALSE(rig.LogColour(0).has_value());
     EXPECT_EQ(rig.Status(), "System scanned at 09:05:03; no worm found.");
 
@@ -109,11 +108,10 @@ TEST(ScanSystem, OnlyNormalFilesCountInAnyCaseAndSysWow64WhereItExists) {
 
 TEST(ScanSystem, SoundsInfectedWhateverTheArgumentAllClearOnlyWhenAskedNoneWhenOff) {
     // {sounds on, infected, all-clear argument, sounds played}
-    const std::tuple<bool, bool, bool, std::vector<std::string>> cases[] = {
-        {true, true, false, {"Infected.wav"}},
-        {true, false, true, {"NotInfected.wav"}},
-        {true, false, false, {}},
-        {false, true, true, {}}};
+    const std::tuple<bool, bool, bool, Texts> cases[] = {{true, true, false, {"Infected.wav"}},
+                                                         {true, false, true, {"NotInfected.wav"}},
+                                                         {true, false, false, {}},
+                                                         {false, true, true, {}}};
     for (const auto& [on, infected, allClear, played] : cases) {
         WormRig rig;
         rig.state().soundEnabled = on;
@@ -127,7 +125,7 @@ TEST(ScanSystem, SoundsInfectedWhateverTheArgumentAllClearOnlyWhenAskedNoneWhenO
     WormRig rig;
     rig.state().soundEnabled = true;
     rig.w().cmdScan.UserClick();
-    EXPECT_EQ(rig.Played(), std::vector<std::string>{"NotInfected.wav"});
+    EXPECT_EQ(rig.Played(), Texts{"NotInfected.wav"});
 }
 
 TEST(DecideExposure, EachSystemsFixVersionOrServicePackAndThenTheDcomSwitchDecide) {
@@ -179,8 +177,7 @@ TEST(ScanSystem, AnExposedPcIsARedLineAndDcomOffADefaultOneOncePerRunAndResult) 
     const std::string until = " Until then, Immunise keeps a new copy of the worm from starting.";
     const std::string off =
         "DCOM is turned off, which keeps the worm out until Microsoft's fix is installed.";
-    EXPECT_EQ(rig.LogTexts(),
-              (std::vector<std::string>{s, kExposedText + until, s, s, off, s, kExposedText, s}));
+    EXPECT_EQ(rig.LogTexts(), (Texts{s, kExposedText + until, s, s, off, s, kExposedText, s}));
     EXPECT_EQ(std::tuple(rig.LogColour(1), rig.LogColour(4)),
               std::tuple(Rgb(255, 0, 0), std::nullopt));
 }

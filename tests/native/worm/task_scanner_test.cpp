@@ -65,20 +65,18 @@ TEST(TaskScannerTick, AnEpisodeScansAndWarnsOnceSetsTheStatusEveryTickAndANewOne
     TickRig rig;
     rig.state().soundEnabled = true;
     rig.WormRuns(true);
-    std::vector<std::string> playedWhileOpen;
+    Texts playedWhileOpen;
     rig.dialogs.whileOpen = [&] { playedWhileOpen = rig.Played(); };
     rig.Tick();
     EXPECT_TRUE(rig.w().labWormRunning.Visible());
     // A worm without files gets the clean verdict, and still the box and its sound.
-    const std::vector<std::string> log{kLine1, kLine2,
-                                       "System was scanned, and no worm was found."};
+    const Texts log{kLine1, kLine2, "System was scanned, and no worm was found."};
     EXPECT_EQ(rig.LogTexts(), log);
     EXPECT_EQ(rig.LogColour(1), Rgb(255, 0, 0));
-    EXPECT_EQ(rig.dialogs.messages,
-              (std::vector<ShownMessage>{{kWarning, kMsgCritical, "MSBLAST WARNING!"}}));
+    EXPECT_EQ(rig.dialogs.messages, (Messages{{kWarning, kMsgCritical, "MSBLAST WARNING!"}}));
     // The scan's own sound while the box is open, the warning's sound after it is closed.
-    EXPECT_EQ(playedWhileOpen, std::vector<std::string>{"NotInfected.wav"});
-    EXPECT_EQ(rig.Played(), (std::vector<std::string>{"NotInfected.wav", "Infected.wav"}));
+    EXPECT_EQ(playedWhileOpen, Texts{"NotInfected.wav"});
+    EXPECT_EQ(rig.Played(), (Texts{"NotInfected.wav", "Infected.wav"}));
     // The scan's status is overwritten by nothing after it within this tick.
     EXPECT_EQ(rig.Status(), "System scanned at 14:03:27; no worm found.");
     for (int i = 0; i < 2; ++i) {
@@ -142,8 +140,8 @@ TEST(TaskScannerSwitch, OnStoresStartsTheTimerAndInformsBeforeLoggingOffStopsQui
                             "MSBLAST running.",
                             kMsgInformation, ""}));
     EXPECT_EQ(rig.dialogs.messages.at(1).title, "MSBLAST WARNING!");
-    const std::vector<std::string> log{kLine1, kLine2, "System was scanned, and no worm was found.",
-                                       "Background task scanner running."};
+    const Texts log{kLine1, kLine2, "System was scanned, and no worm was found.",
+                    "Background task scanner running."};
     EXPECT_EQ(rig.LogTexts(), log);
     EXPECT_EQ(rig.Status(), "Background task scanner running.");
 
@@ -159,8 +157,8 @@ TEST(TaskScannerSwitch, OnStoresStartsTheTimerAndInformsBeforeLoggingOffStopsQui
 TEST(PreventShutdown, StartsTheAbortHiddenAndSaysSoUnlessItCouldNotStart) {
     TickRig rig;
     rig.w().cmdPreventShutdown.UserClick();
-    EXPECT_EQ(rig.launcher.programs, std::vector<std::string>{"shutdown.exe"});
-    EXPECT_EQ(rig.launcher.commandLines, std::vector<std::string>{"shutdown /a"});
+    EXPECT_EQ(rig.launcher.programs, Texts{"shutdown.exe"});
+    EXPECT_EQ(rig.launcher.commandLines, Texts{"shutdown /a"});
     // With no shutdown pending the abort fails, and that is not looked at.
     rig.launcher.EndOldest({true, {}, 1116});
     EXPECT_EQ(rig.Status(), "The emergency shutdown should now be prevented.");

@@ -27,7 +27,7 @@ struct WormRig : Rig {
     void Infect(const std::string& name, FakeFile file = {}) {
         files.AddFile(System32(name), file);
     }
-    std::vector<std::string> Played() const { return sound.played; }
+    Texts Played() const { return sound.played; }
     std::optional<Colour> LogColour(std::size_t i) const {
         return window->lvwLog.Item(i).subItems.at(0).foreColour;
     }

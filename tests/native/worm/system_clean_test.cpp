@@ -34,18 +34,13 @@ TEST(CleanSystem, LogsEveryStepInBlueThenRescansAndConfirms) {
                                {14, "msblast.exe"}};
     rig.processes.unkillable = {14};  // skipped without a word
     rig.w().cmdCleanSystem.UserClick();
-    const Texts expected{
-        "Cleaning system...",
-        "     deleting registry key..",
-        "     removing Read Only flag on file(s)..",
-        "     deleting msblast.exe.. found.",
-        "     deleting penis32.exe.. not found.",
-        "     deleting teekids.exe.. found.",
-        "     attempting to kill msblast.exe (or variant) process..",
-        "System was cleaned successfully.",
-        "System was scanned, and no worm was found.",
-    };
-    EXPECT_EQ(rig.CleanLog(), expected);
+    EXPECT_EQ(
+        rig.CleanLog(),
+        (Texts{"Cleaning system...", "     deleting registry key..",
+               "     removing Read Only flag on file(s)..", "     deleting msblast.exe.. found.",
+               "     deleting penis32.exe.. not found.", "     deleting teekids.exe.. found.",
+               "     attempting to kill msblast.exe (or variant) process..",
+               "System was cleaned successfully.", "System was scanned, and no worm was found."}));
     for (std::size_t i = rig.lvwStart; i + 1 < rig.w().lvwLog.Count(); ++i) {
         EXPECT_EQ(rig.LogColour(i), Rgb(0, 0, 255)) << i;
     }
@@ -60,9 +55,9 @@ TEST(CleanSystem, LogsEveryStepInBlueThenRescansAndConfirms) {
     EXPECT_FALSE(rig.w().cmdCleanSystem.Enabled());
     EXPECT_EQ(rig.Played(), Texts{"Disinfected.wav"});
     const std::string key = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
-    const std::vector<DeletedValue> deleted{{RegistryView::Bits64, key, "windows auto update"},
-                                            {RegistryView::Bits32, key, "windows auto update"}};
-    EXPECT_EQ(rig.registry.deleted, deleted);
+    EXPECT_EQ(rig.registry.deleted,
+              (std::vector<DeletedValue>{{RegistryView::Bits64, key, "windows auto update"},
+                                         {RegistryView::Bits32, key, "windows auto update"}}));
 }
 
 TEST(CleanSystem, RemovesLaterVariantsInBothFoldersAndEveryRunValueStartingAWormFile) {
@@ -79,9 +74,9 @@ TEST(CleanSystem, RemovesLaterVariantsInBothFoldersAndEveryRunValueStartingAWorm
                                                     {"Tool", "C:\\Program Files\\Tool\\tool.exe"}};
     rig.w().cmdCleanSystem.UserClick();
     const Texts log = rig.CleanLog();
-    EXPECT_EQ(log.at(3), "     deleting msblast.exe.. found.");
-    EXPECT_EQ(log.at(6), "     deleting mslaugh.exe.. found.");
-    EXPECT_EQ(log.size(), 10U);
+    EXPECT_EQ(std::tuple(log.at(3), log.at(6), log.size()),
+              std::tuple("     deleting msblast.exe.. found.", "     deleting mslaugh.exe.. found.",
+                         10U));
     EXPECT_TRUE(rig.files.files.empty());
     EXPECT_EQ(rig.processes.terminated, (std::vector<std::uint32_t>{20, 21}));
     using Values = std::map<std::string, std::string>;

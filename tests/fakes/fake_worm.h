@@ -73,27 +73,18 @@ private:
     };
 };
 
-struct FakeFile {
-    bool readOnly = false;
-    bool hidden = false;
-    bool system = false;
-};
-
 // A file system of full paths that compare without case, as Windows compares them.
 class FakeFileSystem : public FileSystem {
 public:
     std::string WindowsFolder() override { return "C:\\WINDOWS"; }
-    bool NormalFileExists(const std::string& path) override {
-        auto it = files.find(Key(path));
-        return it != files.end() && !it->second.hidden && !it->second.system;
-    }
+    bool NormalFileExists(const std::string& path) override { return HasFile(path); }
     bool FolderExists(const std::string& path) override { return folders.count(Key(path)) != 0; }
     FileResult SetNormalAttributes(const std::string& path) override {
         auto it = files.find(Key(path));
         if (it == files.end()) {
             return {FileError::NotFound, "File not found"};
         }
-        it->second = FakeFile{};
+        it->second = false;
         return {};
     }
     FileResult RemoveFile(const std::string& path) override {
@@ -105,22 +96,22 @@ public:
             return {FileError::NotFound, "File not found"};
         }
         // As on Windows, a read-only file cannot be deleted.
-        if (it->second.readOnly) {
+        if (it->second) {
             return {FileError::AccessDenied, "Access is denied"};
         }
         files.erase(it);
         return {};
     }
 
-    void AddFile(const std::string& path, FakeFile file = {}) { files[Key(path)] = file; }
+    void AddFile(const std::string& path, bool readOnly = false) { files[Key(path)] = readOnly; }
     bool HasFile(const std::string& path) const { return files.count(Key(path)) != 0; }
     void AddFolder(const std::string& path) { folders.insert(Key(path)); }
     void FailRemove(const std::string& path, FileResult result) {
         removeFailures[Key(path)] = std::move(result);
     }
 
-    std::map<std::string, FakeFile> files;  // by lower-cased path
-    std::set<std::string> folders;          // lower-cased
+    std::map<std::string, bool> files;  // read-only or not, by lower-cased path
+    std::set<std::string> folders;      // lower-cased
     std::map<std::string, FileResult> removeFailures;
 
 private:

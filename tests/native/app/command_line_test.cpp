@@ -67,7 +67,7 @@ TEST(RunUnattended, TheExitCodeSaysWhetherAnythingWasFoundAndWhetherItIsGone) {
 
 TEST(RunUnattended, TheCleanEndsTheWormBeforeDeletingItsFileAndReportsInJsonAndASummary) {
     UnattendedRig rig;
-    rig.files.AddFile("C:\\WINDOWS\\System32\\mspatch.exe", {true, false, false});
+    rig.files.AddFile("C:\\WINDOWS\\System32\\mspatch.exe", true);  // read-only
     rig.processes.processes = {{20, "mspatch.exe"}, {1234, "tftpd.exe"}};
     rig.registry.runValues[RegistryView::Bits32] = {{"Nonton Antivirus", "mspatch.exe"}};
     rig.sockets.udp = {{69, 1234}};

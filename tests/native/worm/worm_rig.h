@@ -6,9 +6,7 @@
 
 namespace sentrel::test {
 
-inline constexpr FakeFile kReadOnly{true, false, false};
-inline constexpr FakeFile kHidden{false, true, false};
-inline constexpr FakeFile kSystem{false, false, true};
+inline constexpr bool kReadOnly = true;
 
 inline std::string System32(const std::string& name) {
     return "C:\\WINDOWS\\System32\\" + name;
@@ -24,9 +22,7 @@ struct WormRig : Rig {
         state().sounds.disinfected = "Disinfected.wav";
     }
     AppState& state() { return w().state; }
-    void Infect(const std::string& name, FakeFile file = {}) {
-        files.AddFile(System32(name), file);
-    }
+    void Infect(const std::string& name) { files.AddFile(System32(name)); }
     Texts Played() const { return sound.played; }
     std::optional<Colour> LogColour(std::size_t i) const {
         return window->lvwLog.Item(i).subItems.at(0).foreColour;

@@ -19,16 +19,14 @@ const std::string kWarning =
 
 struct TickRig : WormRig {
     void WormRuns(bool runs) {
-        processes.processes.clear();
-        processes.processes.push_back({1, "explorer.exe"});
+        processes.processes = {{1, "explorer.exe"}};
         if (runs) {
             processes.processes.push_back({66, "C:\\WINDOWS\\system32\\PENIS32.EXE"});
         }
     }
     void Tick() { w().tmrMSBlastScan.RaiseTick(); }
     int Count(const std::string& line) const {
-        const auto texts = LogTexts();
-        return static_cast<int>(std::count(texts.begin(), texts.end(), line));
+        return static_cast<int>(std::ranges::count(LogTexts(), line));
     }
 };
 
@@ -157,8 +155,8 @@ TEST(TaskScannerSwitch, OnStoresStartsTheTimerAndInformsBeforeLoggingOffStopsQui
 TEST(PreventShutdown, StartsTheAbortHiddenAndSaysSoUnlessItCouldNotStart) {
     TickRig rig;
     rig.w().cmdPreventShutdown.UserClick();
-    EXPECT_EQ(rig.launcher.programs, Texts{"shutdown.exe"});
-    EXPECT_EQ(rig.launcher.commandLines, Texts{"shutdown /a"});
+    EXPECT_EQ(std::tie(rig.launcher.programs, rig.launcher.commandLines),
+              std::tuple(Texts{"shutdown.exe"}, Texts{"shutdown /a"}));
     // With no shutdown pending the abort fails, and that is not looked at.
     rig.launcher.EndOldest({true, {}, 1116});
     EXPECT_EQ(rig.Status(), "The emergency shutdown should now be prevented.");

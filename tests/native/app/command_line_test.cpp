@@ -23,8 +23,7 @@ TEST(ParseCommandLine, ReadsTheRunItsLogAndQuietOrSaysWhatIsWrong) {
         {{"/scan", "/log"}, RunMode::Scan, "", false, once},
         {{"/scan", "/log", "/quiet"}, RunMode::Scan, "", true, once},
         {{"/scan", "/log", "a", "/log", "b", "c"}, RunMode::Scan, "a", false, once},
-        {{"scan"}, RunMode::Window, "", false, "Unknown argument: scan"},
-    };
+        {{"scan"}, RunMode::Window, "", false, "Unknown argument: scan"}};
     for (const auto& [args, mode, logFile, quiet, error] : cases) {
         const CommandLine line = ParseCommandLine(args);
         EXPECT_EQ(std::tie(line.mode, line.logFile, line.quiet, line.error),

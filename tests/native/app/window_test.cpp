@@ -90,8 +90,7 @@ TEST(Window, EveryChangeOfAControlReachesItsHost) {
         [&] { w.txtSocketPort.SetHighlightOnFocus(true), w.txtSocketPort.HandleGotFocus(); },
         [&] {
             w.txtSocketPort.SetBounds({0, 0, 1605, 315}), w.txtSocketPort.ApplyLayout();
-        },
-    };
+        }};
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         steps[i]();
         EXPECT_EQ(hosts.Stale(), Texts{}) << "step " << i;

@@ -187,8 +187,7 @@ TEST(ReplaceOrOverwrite, ARefusedReplaceMovesOrKeepsTheTemporaryOrWritesInPlace)
         {kUnableToMoveReplacement, 0, 0, "", {{log, "new"}}},
         {kUnableToMoveReplacement, 5, 0, kept, {{FakeFileOperations::kTemporary, "new"}}},
         {32, 0, 0, "", {{log, "new"}}},
-        {32, 0, 5, "Error 5.", {{log, "old"}}},
-    };
+        {32, 0, 5, "Error 5.", {{log, "old"}}}};
     for (const auto& [replaceError, moveError, inPlaceError, error, left] : cases) {
         FakeFileOperations files;
         files.files[log] = "old";

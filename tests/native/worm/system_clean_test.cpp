@@ -93,8 +93,7 @@ TEST(StartsWormFile, TheProgramOfTheCommandIsAWormFileInAnyCaseWithOrWithoutPath
         {"notmsblast.exe", false},
         {R"(C:\tools\scan.exe C:\WINDOWS\msblast.exe)", false},
         {R"("C:\tools\scan.exe" msblast.exe)", false},
-        {"", false},
-    };
+        {"", false}};
     for (const auto& [command, starts] : cases) {
         EXPECT_EQ(StartsWormFile(command), starts) << command;
     }
@@ -109,6 +108,13 @@ TEST(CleanSystem, AProcessFoundOnlyByItsSignsIsEndedOnlyAfterTheUserSaysYes) {
         {true, false, false, "     could not end tftpd.exe (process 1234)."},
         {true, true, true,
          "     tftpd.exe (process 1234) had ended by itself; nothing was ended."}};
+    const Messages asked{
+        {"tftpd.exe (process 1234) listens on TCP port 4444, as the MSBlast worm "
+         "does.\r\ntftpd.exe "
+         "(process 1234) uses UDP port 69, as the MSBlast worm does.\r\n\r\nIt was found only by "
+         "what it does, and a legitimate server may do the same.\r\n\r\nEnd tftpd.exe (process "
+         "1234)?",
+         kMsgQuestion, "Clean System!"}};
     for (const auto& [yes, endable, endsMeanwhile, line] : cases) {
         CleanRig rig;
         rig.dialogs.answerYes = yes;
@@ -123,22 +129,14 @@ TEST(CleanSystem, AProcessFoundOnlyByItsSignsIsEndedOnlyAfterTheUserSaysYes) {
         rig.sockets.tcp = {{4444, 1234}};
         rig.sockets.udp = {{69, 1234}, {69, 0}};
         rig.w().cmdCleanSystem.UserClick();
-        EXPECT_EQ(
-            rig.dialogs.questions,
-            endable
-                ? (Messages{
-                      {"tftpd.exe (process 1234) listens on TCP port 4444, as the MSBlast worm "
-                       "does.\r\ntftpd.exe (process 1234) uses UDP port 69, as the MSBlast worm "
-                       "does.\r\n\r\nIt was found only by what it does, and a legitimate server "
-                       "may do the same.\r\n\r\nEnd tftpd.exe (process 1234)?",
-                       kMsgQuestion, "Clean System!"}})
-                : Messages{});
+        EXPECT_EQ(rig.dialogs.questions, endable ? asked : Messages{});
         EXPECT_EQ(rig.processes.terminated.size(), yes && endable && !endsMeanwhile ? 1U : 0U);
         EXPECT_EQ(rig.processes.exitCodes.count(1), 0U);
         const Texts log = rig.CleanLog();
-        EXPECT_EQ(log.at(7), line);
-        EXPECT_EQ(log.at(8),
-                  "     cannot end the program behind UDP port 69: its process is not known.");
+        EXPECT_EQ(Texts(log.begin() + 7, log.begin() + 9),
+                  (Texts{line,
+                         "     cannot end the program behind UDP port 69: its process is "
+                         "not known."}));
     }
 }
 
@@ -152,8 +150,7 @@ TEST(CleanSystem, EachFailureShowsItsBoxAndNothingAfterIt) {
          "terminated the MSBLAST.EXE process as outlined in the given instructions \r\n"
          "before clicking on the Clean System button.",
          ""},
-        {FileError::Other, "Error cleaning system: The disk is full", "CleanSystem()"},
-    };
+        {FileError::Other, "Error cleaning system: The disk is full", "CleanSystem()"}};
     for (const auto& [error, prompt, title] : cases) {
         CleanRig rig({"msblast.exe", "penis32.exe", "teekids.exe"});
         rig.state().soundEnabled = true;
@@ -165,8 +162,7 @@ TEST(CleanSystem, EachFailureShowsItsBoxAndNothingAfterIt) {
         EXPECT_EQ(rig.dialogs.messages, (Messages{{prompt, kMsgCritical, title}}));
         EXPECT_EQ(rig.CleanLog().back(), "     deleting penis32.exe.. found.");
         EXPECT_TRUE(rig.files.HasFile(System32("teekids.exe")));
-        EXPECT_TRUE(rig.processes.terminated.empty());
-        EXPECT_TRUE(rig.Played().empty());
+        EXPECT_TRUE(rig.processes.terminated.empty() && rig.Played().empty());
         EXPECT_EQ(rig.Status(), statusBefore);
     }
 }
@@ -178,8 +174,7 @@ TEST(ProcessNameMatches, TheNameCutAtItsFirstNulEndsWithTheWholeTargetWithoutReg
         {std::string("msblast.exe\0junk", 16), "msblast.exe", true},
         {"msblast.exe.bak", "msblast.exe", false},
         {"sblast.exe", "msblast.exe", false},
-        {std::string("msbl\0ast.exe", 12), "msblast.exe", false},
-    };
+        {std::string("msbl\0ast.exe", 12), "msblast.exe", false}};
     for (const auto& [name, target, matches] : cases) {
         EXPECT_EQ(ProcessNameMatches(name, target), matches) << name << " / " << target;
     }

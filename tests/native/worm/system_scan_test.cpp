@@ -21,8 +21,7 @@ const ScanRow kInfectedRows[] = {
     {{"mslaugh.exe"}, " + W32.Blaster.Worm.E", std::string(kFirstThree) + " / mslaugh.exe"},
     {{"enbiei.exe", "msblast.exe", "mspatch.exe"},
      "W32.Blaster.Worm + W32.Blaster.Worm.D + W32.Blaster.Worm.F",
-     std::string(kFirstThree) + " / mspatch.exe / enbiei.exe"},
-};
+     std::string(kFirstThree) + " / mspatch.exe / enbiei.exe"}};
 
 TEST(ScanSystem, EveryInfectedRowPutsItsNameListIntoTheThreeTexts) {
     for (const ScanRow& row : kInfectedRows) {
@@ -142,8 +141,7 @@ TEST(DecideExposure, EachSystemsFixVersionOrServicePackAndThenTheDcomSwitchDecid
         {{5, 2, 1}, none, "", Exposure::Fixed},
         {{6, 0, 0}, none, "", Exposure::Fixed},
         {{5, 1, 1}, none, "N", Exposure::Unknown},
-        {{4, 0, 6}, V{4, 0, 1381, 7219}, "", Exposure::Unknown},
-    };
+        {{4, 0, 6}, V{4, 0, 1381, 7219}, "", Exposure::Unknown}};
     for (const auto& [system, rpcrt4, dcom, expected] : rows) {
         EXPECT_EQ(ExposureName(DecideExposure(system, rpcrt4, dcom).exposure),
                   std::string(ExposureName(expected)))

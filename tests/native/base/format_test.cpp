@@ -9,14 +9,10 @@ namespace sentrel {
 namespace {
 
 TEST(Format, GroupsThousandsAndPadsTimes) {
-    EXPECT_EQ(FormatGrouped(std::numeric_limits<std::int64_t>::min(), "\xC2\xA0"),
-              "-9\xC2\xA0"
-              "223\xC2\xA0"
-              "372\xC2\xA0"
-              "036\xC2\xA0"
-              "854\xC2\xA0"
-              "775\xC2\xA0"
-              "808");
+    const std::string nbsp = "\xC2\xA0";  // a separator of two bytes
+    EXPECT_EQ(FormatGrouped(std::numeric_limits<std::int64_t>::min(), nbsp),
+              "-9" + nbsp + "223" + nbsp + "372" + nbsp + "036" + nbsp + "854" + nbsp + "775" +
+                  nbsp + "808");
     EXPECT_EQ(FormatGrouped(999, ",") + FormatGrouped(0, ",") + FormatGroupedNoZero(0, ","),
               "9990");
     EXPECT_EQ(FormatTime({9, 5, 3}, "."), "09.05.03");

@@ -50,18 +50,13 @@ TEST(TextBoxKeys, NoDigitGoesBeforeAMinusSignAndTheFocusMovesBeforeKeyPress) {
 
 TEST(TextBoxText, ChangeIsRaisedForANewTextAndSelectionsCountCharacters) {
     Box b;
-    b.box.SetText(
-        "a\xc3\xa9\xf0\x9f\x98\x80"
-        "def");
-    b.box.SetText(
-        "a\xc3\xa9\xf0\x9f\x98\x80"
-        "def");
+    const std::string text = "a\xc3\xa9\xf0\x9f\x98\x80xyz";  // the smiley is two UTF-16 units
+    b.box.SetText(text);
+    b.box.SetText(text);
     b.box.SetSelStart(1);
     b.box.SetSelLength(3);
     b.box.SetSelText("XY");
-    EXPECT_EQ(b.events, (Texts{"Change a\xc3\xa9\xf0\x9f\x98\x80"
-                               "def",
-                               "Change aXYdef"}));
+    EXPECT_EQ(b.events, (Texts{"Change " + text, "Change aXYxyz"}));
     b.box.HandleGotFocus();
     EXPECT_EQ(b.box.SelStart(), 1);
     b.box.SetHighlightOnFocus(true);

@@ -138,9 +138,9 @@ TEST(ShellExe, PicturesAndLinksOpenTheirPagesAndAFailureShowsOneBox) {
     rig.w().imgDonate.RaiseClick();
     ASSERT_EQ(rig.shell.opened.size(), 1U);
     const ShellOpenRequest& donate = rig.shell.opened[0];
-    EXPECT_EQ(std::tie(donate.file, donate.parameters, donate.directory),
-              std::tuple(kDonationUrl, "", ""));
-    EXPECT_EQ(std::tuple(donate.ownerWindow, donate.showCommand), std::tuple(0U, 1));
+    EXPECT_EQ(std::tie(donate.file, donate.parameters, donate.directory, donate.ownerWindow,
+                       donate.showCommand),
+              std::tuple(kDonationUrl, "", "", 0U, 1));
     rig.w().lnkBlog.UserClick();
     EXPECT_EQ(rig.shell.opened.back().file, kHomePageUrl);
     EXPECT_TRUE(rig.dialogs.messages.empty());

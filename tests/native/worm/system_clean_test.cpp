@@ -16,6 +16,7 @@ struct CleanRig : WormRig {
         }
         w().cmdScan.UserClick();
         lvwStart = w().lvwLog.Count();
+        sound.played.clear();
     }
     Texts CleanLog() const {
         Texts all = LogTexts();
@@ -26,7 +27,6 @@ struct CleanRig : WormRig {
 
 TEST(CleanSystem, LogsEveryStepInBlueThenRescansAndConfirms) {
     CleanRig rig({"msblast.exe", "teekids.exe"});
-    rig.state().soundEnabled = true;
     rig.processes.processes = {{10, "msblast.exe"},
                                {11, "explorer.exe"},
                                {12, "penis32.exe"},
@@ -153,7 +153,6 @@ TEST(CleanSystem, EachFailureShowsItsBoxAndNothingAfterIt) {
         {FileError::Other, "Error cleaning system: The disk is full", "CleanSystem()"}};
     for (const auto& [error, prompt, title] : cases) {
         CleanRig rig({"msblast.exe", "penis32.exe", "teekids.exe"});
-        rig.state().soundEnabled = true;
         rig.processes.processes = {{5, "msblast.exe"}};
         const std::string statusBefore = rig.Status();
         rig.files.FailRemove(System32("penis32.exe"), {error, "The disk is full"});

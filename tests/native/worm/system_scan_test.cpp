@@ -118,7 +118,6 @@ TEST(ScanSystem, SoundsInfectedWhateverTheArgumentAllClearOnlyWhenAskedNoneWhenO
     }
     // The rescan button asks for the all-clear sound.
     WormRig rig;
-    rig.state().soundEnabled = true;
     rig.w().cmdScan.UserClick();
     EXPECT_EQ(rig.Played(), Texts{"NotInfected.wav"});
 }

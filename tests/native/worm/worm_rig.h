@@ -15,8 +15,10 @@ inline std::string SysWow64(const std::string& name) {
     return "C:\\WINDOWS\\SysWOW64\\" + name;
 }
 
+// With the sounds on, under their bare names.
 struct WormRig : Rig {
     WormRig() {
+        state().soundEnabled = true;
         state().sounds.infected = "Infected.wav";
         state().sounds.notInfected = "NotInfected.wav";
         state().sounds.disinfected = "Disinfected.wav";

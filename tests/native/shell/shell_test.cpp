@@ -34,8 +34,7 @@ TEST(WindowBehaviour, MinimisingGoesToTheTrayOnlyWithTheOptionAndTheIconBringsIt
     Started without;
     without.w().chkMinimiseToTray.UserClick();
     without.Minimise();
-    EXPECT_TRUE(without.tray.calls.empty());
-    EXPECT_TRUE(without.w().wMain.Visible());
+    EXPECT_TRUE(without.tray.calls.empty() && without.w().wMain.Visible());
 
     Started rig;
     // Restored or a restarted shell while not in the tray: no icon to remove or to add again.
@@ -52,8 +51,8 @@ TEST(WindowBehaviour, MinimisingGoesToTheTrayOnlyWithTheOptionAndTheIconBringsIt
                   std::tuple(TrayMessage::Add, u"Sentrel v1.20 - [1 probes]", 0x5678U, 0x8001U));
     }
     rig.socket.Connect("10.0.0.5");  // the tip follows the count
-    EXPECT_EQ(rig.Last(), TrayMessage::Modify);
-    EXPECT_EQ(TipText(rig.tray.calls.back().second), u"Sentrel v1.20 - [2 probes]");
+    EXPECT_EQ(std::pair(rig.Last(), TipText(rig.tray.calls.back().second)),
+              std::pair(TrayMessage::Modify, std::u16string(u"Sentrel v1.20 - [2 probes]")));
     // Other mouse messages are ignored; a left click restores in front.
     for (int message : {0x200, 0x201, 0x203, 0x204, 0x206, 514 * 15}) {
         rig.w().wMain.TrayCallback(message);
@@ -61,15 +60,14 @@ TEST(WindowBehaviour, MinimisingGoesToTheTrayOnlyWithTheOptionAndTheIconBringsIt
     EXPECT_EQ(rig.tray.calls.size(), 3U);
     const unsigned raised = rig.w().wMain.ZOrderRequests();
     rig.w().wMain.TrayCallback(0x202);
-    EXPECT_EQ(rig.w().wMain.GetWindowState(), WindowState::Normal);
-    EXPECT_TRUE(rig.w().wMain.Visible());
     EXPECT_GT(rig.w().wMain.ZOrderRequests(), raised);
-    EXPECT_EQ(rig.Last(), TrayMessage::Delete);
-    EXPECT_EQ(rig.w().imgSystray.Tag(), "");
+    EXPECT_EQ(std::tuple(rig.w().wMain.GetWindowState(), rig.w().wMain.Visible(), rig.Last(),
+                         rig.w().imgSystray.Tag()),
+              std::tuple(WindowState::Normal, true, TrayMessage::Delete, ""));
     // A left click on the normal window sends it to the tray.
     rig.w().wMain.TrayCallback(0x202);
-    EXPECT_EQ(rig.w().wMain.GetWindowState(), WindowState::Minimised);
-    EXPECT_EQ(rig.Last(), TrayMessage::Add);
+    EXPECT_EQ(std::pair(rig.w().wMain.GetWindowState(), rig.Last()),
+              std::pair(WindowState::Minimised, TrayMessage::Add));
 }
 
 TEST(WindowBehaviour, RightClickShowsTheBoxThenRestores) {
@@ -81,8 +79,7 @@ TEST(WindowBehaviour, RightClickShowsTheBoxThenRestores) {
     EXPECT_EQ(rig.dialogs.messages,
               (Messages{{"Context menu? Here? At this time of the day? Well I never..!",
                          kMsgExclamation, "Sentrel, Baby!"}}));
-    EXPECT_TRUE(hiddenWhileOpen);
-    EXPECT_TRUE(rig.w().wMain.Visible());
+    EXPECT_TRUE(hiddenWhileOpen && rig.w().wMain.Visible());
     EXPECT_EQ(rig.Last(), TrayMessage::Delete);
 }
 
@@ -94,8 +91,7 @@ TEST(WindowBehaviour, AlwaysOnTopAtStartBeforeShowingAndAtEveryClick) {
             topmostBeforeShown || (rig.w().wMain.Topmost() && !rig.w().wMain.Visible());
     });
     rig.Start({{"Always On Top", "1"}});
-    EXPECT_TRUE(rig.w().wMain.Topmost());
-    EXPECT_FALSE(topmostBeforeShown);
+    EXPECT_TRUE(rig.w().wMain.Topmost() && !topmostBeforeShown);
     rig.w().chkAlwaysOnTop.UserClick();
     EXPECT_FALSE(rig.w().wMain.Topmost());
 }

@@ -61,8 +61,8 @@ TEST(Window, EveryChangeOfAControlReachesItsHost) {
     w.cmdScan.SetPointerSource(&pointer);
     w.chkPlaySFX.SetPointerSource(&pointer);
     w.lnkBlog.SetPointerSource(&pointer);
-    // What the program changes while it runs; the layout only ever sets the rest before the
-    // hosts are made.
+    // What the program changes while it runs, and last a layout that changes every saved
+    // property.
     const std::function<void()> steps[] = {
         [&] { w.Form_Load(); },
         [&] { w.tbrMain.RaiseButtonClick(2); },
@@ -90,7 +90,8 @@ TEST(Window, EveryChangeOfAControlReachesItsHost) {
         [&] { w.txtSocketPort.SetHighlightOnFocus(true), w.txtSocketPort.HandleGotFocus(); },
         [&] {
             w.txtSocketPort.SetBounds({0, 0, 1605, 315}), w.txtSocketPort.ApplyLayout();
-        }};
+        },
+        [&] { ApplyMainLayout(w, SourceFile("tests/native/app/every_property.layout")); }};
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         steps[i]();
         EXPECT_EQ(hosts.Stale(), Texts{}) << "step " << i;

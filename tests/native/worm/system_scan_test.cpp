@@ -126,8 +126,7 @@ TEST(DecideExposure, EachSystemsFixVersionOrServicePackAndThenTheDcomSwitchDecid
     using V = FileVersion;
     const std::optional<FileVersion> none;
     const std::tuple<SystemVersion, std::optional<FileVersion>, std::string, Exposure> rows[] = {
-        {{5, 0, 0}, V{5, 0, 2195, 6752}, "N", Exposure::Exposed},  // DCOM off counts from SP3
-        {{5, 0, 2}, V{5, 0, 2195, 6752}, "N", Exposure::Exposed},
+        {{5, 0, 2}, V{5, 0, 2195, 6752}, "N", Exposure::Exposed},  // DCOM off counts from SP3
         {{5, 0, 3}, V{5, 0, 2195, 6752}, "n", Exposure::Workaround},
         {{5, 0, 4}, V{5, 0, 2195, 6753}, "Y", Exposure::Fixed},
         {{5, 1, 0}, V{5, 1, 2600, 108}, "No", Exposure::Exposed},

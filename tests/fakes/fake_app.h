@@ -17,11 +17,8 @@ class FakeSettingsStore : public SettingsStore {
 public:
     std::optional<std::string> Read(const std::string& app, const std::string& section,
                                     const std::string& key) override {
-        auto it = values.find({app, section, key});
-        if (it == values.end()) {
-            return std::nullopt;
-        }
-        return it->second;
+        const auto it = values.find({app, section, key});
+        return it == values.end() ? std::nullopt : std::optional(it->second);
     }
     SettingWriteResult Write(const std::string& app, const std::string& section,
                              const std::string& key, const std::string& value) override {

@@ -50,26 +50,20 @@ public:
 private:
     // A held process is the one that was opened: an entry that took its identifier later is
     // another process.
-    class Held : public HeldProcess {
-    public:
-        Held(FakeProcessTable& table, ProcessEntry entry)
-            : table_(table), entry_(std::move(entry)) {}
-        bool Running() override {
-            return std::ranges::any_of(table_.processes, SameProcess(entry_));
-        }
+    struct Held : HeldProcess {
+        Held(FakeProcessTable& t, ProcessEntry e) : table(t), entry(std::move(e)) {}
+        bool Running() override { return std::ranges::any_of(table.processes, SameProcess(entry)); }
         bool End(std::uint32_t exitCode) override {
-            table_.exitCodes.insert(exitCode);
+            table.exitCodes.insert(exitCode);
             if (!Running()) {
                 return false;
             }
-            std::erase_if(table_.processes, SameProcess(entry_));
-            table_.terminated.push_back(entry_.id);
+            std::erase_if(table.processes, SameProcess(entry));
+            table.terminated.push_back(entry.id);
             return true;
         }
-
-    private:
-        FakeProcessTable& table_;
-        ProcessEntry entry_;
+        FakeProcessTable& table;
+        ProcessEntry entry;
     };
 };
 

@@ -75,11 +75,9 @@ TEST(HyperLinkProperties, ALoadedLinkWithoutCaptionShowsItsNameInTheLoadedLook) 
     bag.Put("Underlined", "True");
     HyperLink link("lnk");
     link.ReadProperties(bag, {"lnk", Font{}, {}});
-    EXPECT_EQ(link.LabelCaption(), "Qel HyperLink");
-    EXPECT_EQ(link.LabelColour(), Rgb(0, 128, 0));
-    EXPECT_EQ(link.HilightColour(), Rgb(255, 255, 255));
-    EXPECT_EQ(link.tmrMouseOut.Interval(), 20);
-    EXPECT_TRUE(link.LabelFont().underline);
+    EXPECT_EQ(std::tuple(link.LabelCaption(), link.LabelColour(), link.HilightColour(),
+                         link.tmrMouseOut.Interval(), link.LabelFont().underline),
+              std::tuple("Qel HyperLink", Rgb(0, 128, 0), Rgb(255, 255, 255), 20, true));
 }
 
 }  // namespace

@@ -73,10 +73,9 @@ TEST(TextBoxProperties, ALoadedBoxIsBlackOnWhiteWithTheThemesOutline) {
     bag.Put("borderwidth", "0");
     QelTextBoxXP box("txt");
     box.ReadProperties(bag, {"txt", Font{}, {}});
-    EXPECT_EQ(std::pair(box.InnerBackColor(), box.InnerForeColor()), std::pair(0xFFFFFFU, 0U));
-    EXPECT_EQ(box.BorderColor(), Rgb(255, 0, 0));
-    EXPECT_EQ(box.OutlineColour(), kTextBoxBorderColour);
-    EXPECT_EQ(box.BorderWidth(), 1);
+    EXPECT_EQ(std::tuple(box.InnerBackColor(), box.InnerForeColor(), box.BorderColor(),
+                         box.OutlineColour(), box.BorderWidth()),
+              std::tuple(0xFFFFFFU, 0U, Rgb(255, 0, 0), kTextBoxBorderColour, 1));
 }
 
 }  // namespace

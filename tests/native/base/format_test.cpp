@@ -29,10 +29,10 @@ TEST(Format, ReadsTheLeadingNumberAndRoundsHalvesToEven) {
     for (const auto& [text, value] : numbers) {
         EXPECT_DOUBLE_EQ(LeadingNumber(text), value) << text;
     }
-    EXPECT_EQ(RoundToInt(2.5), 2);
-    EXPECT_EQ(RoundToInt(1e300), std::numeric_limits<int>::max());
-    EXPECT_EQ(RoundToInt(-1e300), std::numeric_limits<int>::min());
-    EXPECT_EQ(RoundToInt(std::numeric_limits<double>::quiet_NaN()), 0);
+    using Int = std::numeric_limits<int>;
+    EXPECT_EQ(std::tuple(RoundToInt(2.5), RoundToInt(1e300), RoundToInt(-1e300),
+                         RoundToInt(std::numeric_limits<double>::quiet_NaN())),
+              std::tuple(2, Int::max(), Int::min(), 0));
 }
 
 }  // namespace

@@ -35,8 +35,8 @@ TEST(Button, HoverShowsTheHoverFaceUntilTheTimerFindsTheMouseGone) {
     b.Move(70, 10);
     EXPECT_EQ(b.button.Face(), kFaceHover);
     b.button.Timer1.RaiseTick();
-    EXPECT_EQ(b.button.Face(), kFaceNormal);
-    EXPECT_FALSE(b.button.Timer1.Enabled());
+    EXPECT_EQ(std::tuple(b.button.Face(), b.button.Timer1.Enabled()),
+              std::tuple(kFaceNormal, false));
     EXPECT_EQ(b.events, (Texts{"MouseMove 0", "MouseOut"}));
 }
 

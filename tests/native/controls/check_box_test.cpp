@@ -53,8 +53,8 @@ TEST(CheckBox, HoverShowsTheFrameUntilTheTimerFindsTheMouseGoneAndEdgesAreOutsid
     b.pointer.MoveTo(64, 5);
     EXPECT_TRUE(b.box.tmrHover.Enabled());
     b.box.tmrHover.RaiseTick();
-    EXPECT_EQ(b.box.Picture(), kPicChecked);
-    EXPECT_FALSE(b.box.tmrHover.Enabled());
+    EXPECT_EQ(std::tuple(b.box.Picture(), b.box.tmrHover.Enabled()),
+              std::tuple(kPicChecked, false));
     b.Move(5, 5);
     b.box.UserClick();  // the normal picture until the next move
     EXPECT_EQ(b.box.Picture(), kPicUnchecked);

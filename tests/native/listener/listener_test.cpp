@@ -79,8 +79,7 @@ TEST(Probe, IsCountedLoggedListedAnsweredAndKeepsTheListener) {
     for (const char* ip : {"", "10.0.0.50", "10.0.0.5"}) {
         rig.socket.Connect(ip);
     }
-    EXPECT_EQ(rig.Counter(), "4 probes");
-    EXPECT_EQ(entry.subItems.at(1).text, "2");
+    EXPECT_EQ(std::tuple(rig.Counter(), entry.subItems.at(1).text), std::tuple("4 probes", "2"));
     EXPECT_EQ(rig.w().state.ipList, (Texts{"10.0.0.5", "10.0.0.50"}));
     EXPECT_EQ(rig.launcher.commandLines.size(), 4U);
     // Closing and re-listening would drop the attempts waiting in the backlog: the one close and
@@ -120,8 +119,8 @@ TEST(ReturnMessage, IsComposedAtEveryChangeTestedWithoutFooterAndResetToTheDefau
     EXPECT_EQ(rig.w().state.composedReturnMessage,
               ComposeReturnMessage(DefaultReturnMessage(), "Sentrel v1.20"));
     EXPECT_EQ(rig.Stored()["Return Message"], DefaultReturnMessage());
-    EXPECT_EQ(rig.w().txtSocketPort.Text(), "10000");
-    EXPECT_EQ(rig.Stored()["Socket Port"], "10000");
+    EXPECT_EQ(std::tuple(rig.w().txtSocketPort.Text(), rig.Stored()["Socket Port"]),
+              std::tuple("10000", "10000"));
 }
 
 TEST(ReplyCap, SixteenRepliesQueuedOrRunningSkipTheNextButNotTheProbe) {

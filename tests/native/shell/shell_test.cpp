@@ -138,8 +138,7 @@ TEST(ShellExe, PicturesAndLinksOpenTheirPagesAndAFailureShowsOneBox) {
                        donate.showCommand),
               std::tuple(kDonationUrl, "", "", 0U, 1));
     rig.w().lnkBlog.UserClick();
-    EXPECT_EQ(rig.shell.opened.back().file, kHomePageUrl);
-    EXPECT_TRUE(rig.dialogs.messages.empty());
+    EXPECT_TRUE(rig.shell.opened.back().file == kHomePageUrl && rig.dialogs.messages.empty());
     rig.shell.succeed = false;
     rig.w().lnkQel.UserClick();
     EXPECT_EQ(rig.shell.opened.back().file, kAuthorUrl);

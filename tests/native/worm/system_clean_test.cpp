@@ -52,8 +52,8 @@ TEST(CleanSystem, LogsEveryStepInBlueThenRescansAndConfirms) {
         (Messages{{"Your system was cleaned successfully.", kMsgInformation, "Cleanse Result.."}}));
     // The rescan's status replaces the clean's own.
     EXPECT_EQ(rig.Status(), "System scanned at 14:03:27; no worm found.");
-    EXPECT_FALSE(rig.w().cmdCleanSystem.Enabled());
-    EXPECT_EQ(rig.Played(), Texts{"Disinfected.wav"});
+    EXPECT_EQ(std::tuple(rig.w().cmdCleanSystem.Enabled(), rig.Played()),
+              std::tuple(false, Texts{"Disinfected.wav"}));
     const std::string key = "SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\Run";
     EXPECT_EQ(rig.registry.deleted,
               (std::vector<DeletedValue>{{RegistryView::Bits64, key, "windows auto update"},
@@ -161,8 +161,8 @@ TEST(CleanSystem, EachFailureShowsItsBoxAndNothingAfterIt) {
         EXPECT_EQ(rig.dialogs.messages, (Messages{{prompt, kMsgCritical, title}}));
         EXPECT_EQ(rig.CleanLog().back(), "     deleting penis32.exe.. found.");
         EXPECT_TRUE(rig.files.HasFile(System32("teekids.exe")));
-        EXPECT_TRUE(rig.processes.terminated.empty() && rig.Played().empty());
-        EXPECT_EQ(rig.Status(), statusBefore);
+        EXPECT_TRUE(rig.processes.terminated.empty() && rig.Played().empty() &&
+                    rig.Status() == statusBefore);
     }
 }
 

@@ -41,9 +41,8 @@ TEST(TaskScannerTick, ASignAloneStartsAnEpisodeAndLaterEpisodesLogItThemselves) 
     }
     const std::string sign =
         "svc.exe (process 1234) listens on TCP port 4444, as the MSBlast worm does.";
-    EXPECT_EQ(rig.LogTexts().back(), sign);
-    EXPECT_EQ(rig.Count(sign), 2);
-    EXPECT_EQ(rig.dialogs.messages.size(), 1U);
+    EXPECT_EQ(std::tuple(rig.LogTexts().back(), rig.Count(sign), rig.dialogs.messages.size()),
+              std::tuple(sign, 2, 1U));
 }
 
 TEST(TaskScannerTick, AnEpisodeScansAndWarnsOnceSetsTheStatusEveryTickAndANewOneLogsAgain) {
@@ -67,14 +66,13 @@ TEST(TaskScannerTick, AnEpisodeScansAndWarnsOnceSetsTheStatusEveryTickAndANewOne
         rig.w().SetStatusText("something else");
         rig.Tick();
     }
-    EXPECT_EQ(rig.Status(), kRunningStatus);
-    EXPECT_EQ(rig.LogTexts(), log);
+    EXPECT_EQ(std::tuple(rig.Status(), rig.LogTexts()), std::tuple(kRunningStatus, log));
 
     rig.WormRuns(false);
     rig.w().SetStatusText("quiet");
     rig.Tick();
-    EXPECT_FALSE(rig.w().labWormRunning.Visible());
-    EXPECT_EQ(rig.Status(), "quiet");
+    EXPECT_EQ(std::tuple(rig.w().labWormRunning.Visible(), rig.Status()),
+              std::tuple(false, "quiet"));
     rig.Tick();
     EXPECT_EQ(rig.LogTexts(), log);
 
@@ -100,9 +98,9 @@ TEST(TaskScannerTick, TicksWhileTheWarningIsOpenShowNoSecondBoxAndNoSecondScan) 
     };
     rig.Tick();
     EXPECT_EQ(shown, (std::vector<bool>{true, false, false}));
-    EXPECT_EQ(rig.dialogs.messages.size(), 1U);
-    EXPECT_EQ(rig.Count("System was scanned, and no worm was found."), 1);
-    EXPECT_EQ(rig.Count(kLine1), 1);
+    EXPECT_EQ(std::tuple(rig.dialogs.messages.size(), rig.Count(kLine1),
+                         rig.Count("System was scanned, and no worm was found.")),
+              std::tuple(1U, 1, 1));
 }
 
 TEST(TaskScannerSwitch, OnStoresStartsTheTimerAndInformsBeforeLoggingOffStopsQuietly) {
@@ -158,9 +156,9 @@ TEST(WormStartup, WithScannerAndScanOffTheImmediateCheckStillRuns) {
     WormRig rig;
     rig.processes.processes = {{9, "msblast.exe"}};
     rig.Start({{"Task Scanner", "0"}, {"Scan At Startup", "0"}});
-    EXPECT_EQ(rig.LogTexts().at(3), kLine1);
-    EXPECT_EQ(rig.dialogs.messages.at(0).title, "MSBLAST WARNING!");
-    EXPECT_EQ(rig.processes.snapshots, 1);
+    EXPECT_EQ(
+        std::tuple(rig.LogTexts().at(3), rig.dialogs.messages.at(0).title, rig.processes.snapshots),
+        std::tuple(kLine1, "MSBLAST WARNING!", 1));
 }
 
 }  // namespace

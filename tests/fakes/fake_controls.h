@@ -56,20 +56,37 @@ public:
     std::tuple<std::string, std::uintptr_t, int, std::string> lastOpen{"unset", 99, -1, "unset"};
 };
 
-// Writes every event a button or a check box raises into one journal.
-inline void Journal(ButtonEvents& control, Texts& events) {
-    control.Click = [&events] { events.push_back("Click"); };
-    control.MouseOut = [&events] { events.push_back("MouseOut"); };
-    control.KeyPress = [&events](int& key) { events.push_back("KeyPress " + std::to_string(key)); };
-    const auto mouse = [&events](const std::string& what) {
-        return [&events, what](int& button, int&, float&, float&) {
-            events.push_back(what + " " + std::to_string(button));
+// A button or a check box under a fake pointer, whose events are written into one journal.
+template <class C>
+struct Journaled {
+    Journaled() {
+        control.SetPointerSource(&pointer);
+        control.Click = [this] { events.push_back("Click"); };
+        control.MouseOut = [this] { events.push_back("MouseOut"); };
+        control.KeyPress = [this](int& key) {
+            events.push_back("KeyPress " + std::to_string(key));
         };
-    };
-    control.MouseDown = mouse("MouseDown");
-    control.MouseMove = mouse("MouseMove");
-    control.MouseUp = mouse("MouseUp");
-}
+        const auto mouse = [this](const std::string& what) {
+            return [this, what](int& button, int&, float&, float&) {
+                events.push_back(what + " " + std::to_string(button));
+            };
+        };
+        control.MouseDown = mouse("MouseDown");
+        control.MouseMove = mouse("MouseMove");
+        control.MouseUp = mouse("MouseUp");
+    }
+    Journaled(const Journaled&) = delete;
+    Journaled& operator=(const Journaled&) = delete;
+    // The mouse moves to a point of the control's client area.
+    void Move(int x, int y, int button = 0) {
+        pointer.MoveTo(x, y);
+        control.HandleMouseMove(button, 0, static_cast<float>(x), static_cast<float>(y));
+    }
+
+    C control{"ctlTest"};
+    FakePointer pointer;
+    Texts events;
+};
 
 // A file of the source tree, by its path from the top.
 inline std::string SourceFile(const std::string& path) {

@@ -143,7 +143,7 @@ TEST_F(Export, TheIpListHasHeaderRuleEmptyLineAndTheAddressesAndAnEmptyOneNoDial
     EXPECT_EQ(rig.Status(), "Listening.");
 }
 
-TEST_F(Export, CancelOrDecliningToReplaceAFileThatOnlyTheTxtRuleNamedSaysNotSaved) {
+TEST_F(Export, CancelDecliningToReplaceAFileOnlyTheTxtRuleNamedOrAFailedWriteSaveNothing) {
     rig.w().state.ipList = {"10.0.0.5"};
     rig.w().mIPs_Click();
     EXPECT_EQ(rig.Status(), "Logging has not been saved.");
@@ -158,12 +158,8 @@ TEST_F(Export, CancelOrDecliningToReplaceAFileThatOnlyTheTxtRuleNamedSaysNotSave
                          kMsgQuestion, "Enter filename for log.."}}));
     EXPECT_EQ(rig.textFiles.attempts, Texts{"C:\\out\\log.txt"});
     EXPECT_EQ(rig.Status(), "Logging has not been saved.");
-}
-
-TEST_F(Export, AFailedWriteShowsItsOwnBoxAndKeepsWhatWasExported) {
-    Log({14, 3, 27}, "one");
-    rig.w().state.ipList = {"10.0.0.5"};
-    rig.dialogs.filePaths = {"C:\\out\\log.txt", "C:\\out\\ips.txt"};
+    // A failed write shows its own box, and the status stays.
+    rig.dialogs.filePaths = {"C:\\out\\new.txt", "C:\\out\\ips.txt"};
     rig.textFiles.failure = "Access denied";
     rig.w().mLOG_Click();
     rig.w().mIPs_Click();
@@ -172,7 +168,7 @@ TEST_F(Export, AFailedWriteShowsItsOwnBoxAndKeepsWhatWasExported) {
                          kMsgExclamation, ""},
                         {"There was an error while saving the IP logfile: Access denied",
                          kMsgExclamation, ""}}));
-    EXPECT_EQ(rig.Status(), "Listening.");
+    EXPECT_EQ(rig.Status(), "Logging has not been saved.");
 }
 
 // Whatever the system refuses, the old text or the new one is left, and the error says where.

@@ -63,7 +63,7 @@ TEST(CleanSystem, LogsEveryStepInBlueThenRescansAndConfirms) {
 TEST(CleanSystem, RemovesLaterVariantsInBothFoldersAndEveryRunValueStartingAWormFile) {
     CleanRig rig({"mslaugh.exe"});
     rig.files.AddFolder("C:\\WINDOWS\\SysWOW64");
-    rig.files.AddFile(SysWow64("msblast.exe"), kReadOnly);
+    rig.files.AddFile(kSysWow64 + "msblast.exe", kReadOnly);
     rig.processes.processes = {{20, "mslaugh.exe"}, {21, "enbiei.exe"}, {22, "winlogon.exe"}};
     rig.registry.runValues[RegistryView::Bits64] = {
         {"windows automation", "mslaugh.exe"},
@@ -155,12 +155,12 @@ TEST(CleanSystem, EachFailureShowsItsBoxAndNothingAfterIt) {
         CleanRig rig({"msblast.exe", "penis32.exe", "teekids.exe"});
         rig.processes.processes = {{5, "msblast.exe"}};
         const std::string statusBefore = rig.Status();
-        rig.files.FailRemove(System32("penis32.exe"), {error, "The disk is full"});
+        rig.files.FailRemove(kSystem32 + "penis32.exe", {error, "The disk is full"});
         rig.w().cmdCleanSystem.UserClick();
 
         EXPECT_EQ(rig.dialogs.messages, (Messages{{prompt, kMsgCritical, title}}));
         EXPECT_EQ(rig.CleanLog().back(), "     deleting penis32.exe.. found.");
-        EXPECT_TRUE(rig.files.HasFile(System32("teekids.exe")));
+        EXPECT_TRUE(rig.files.HasFile(kSystem32 + "teekids.exe"));
         EXPECT_TRUE(rig.processes.terminated.empty() && rig.Played().empty() &&
                     rig.Status() == statusBefore);
     }

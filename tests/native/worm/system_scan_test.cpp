@@ -91,7 +91,7 @@ TEST(ScanSystem, TheVerdictFillsTheDetectPageAndOnlyAnInfectedOneBringsItToTheFr
 
 TEST(ScanSystem, LooksInSysWow64OnlyWhereItExists) {
     WormRig rig;
-    rig.files.AddFile(SysWow64("mspatch.exe"));
+    rig.files.AddFile(kSysWow64 + "mspatch.exe");
     rig.w().ScanSystem(true);
     EXPECT_EQ(rig.w().labScanTitle.Caption(), "Your system appears to be clean!");
     rig.files.AddFolder("C:\\WINDOWS\\SysWOW64");

@@ -8,12 +8,8 @@ namespace sentrel::test {
 
 inline constexpr bool kReadOnly = true;
 
-inline std::string System32(const std::string& name) {
-    return "C:\\WINDOWS\\System32\\" + name;
-}
-inline std::string SysWow64(const std::string& name) {
-    return "C:\\WINDOWS\\SysWOW64\\" + name;
-}
+inline const std::string kSystem32 = "C:\\WINDOWS\\System32\\";
+inline const std::string kSysWow64 = "C:\\WINDOWS\\SysWOW64\\";
 
 // With the sounds on, under their bare names.
 struct WormRig : Rig {
@@ -24,7 +20,7 @@ struct WormRig : Rig {
         state().sounds.disinfected = "Disinfected.wav";
     }
     AppState& state() { return w().state; }
-    void Infect(const std::string& name) { files.AddFile(System32(name)); }
+    void Infect(const std::string& name) { files.AddFile(kSystem32 + name); }
     Texts Played() const { return sound.played; }
     std::optional<Colour> LogColour(std::size_t i) const {
         return window->lvwLog.Item(i).subItems.at(0).foreColour;

@@ -30,7 +30,7 @@ TEST(TrayRecord, TipIsNulTerminatedBlankFilledAndCutInsideTheRecordOnACharacterB
     }
 }
 
-TEST(WindowBehaviour, MinimisingGoesToTheTrayOnlyWithTheOptionAndTheIconBringsItBack) {
+TEST(WindowBehaviour, MinimisingGoesToTheTrayOnlyWithTheOptionAndAClickOnTheIconBringsItBack) {
     Started without;
     without.w().chkMinimiseToTray.UserClick();
     without.Minimise();
@@ -68,11 +68,7 @@ TEST(WindowBehaviour, MinimisingGoesToTheTrayOnlyWithTheOptionAndTheIconBringsIt
     rig.w().wMain.TrayCallback(0x202);
     EXPECT_EQ(std::pair(rig.w().wMain.GetWindowState(), rig.Last()),
               std::pair(WindowState::Minimised, TrayMessage::Add));
-}
-
-TEST(WindowBehaviour, RightClickShowsTheBoxThenRestores) {
-    Started rig;
-    rig.Minimise();
+    // A right click shows a box, the window still hidden, then restores.
     bool hiddenWhileOpen = false;
     rig.dialogs.whileOpen = [&] { hiddenWhileOpen = !rig.w().wMain.Visible(); };
     rig.w().wMain.TrayCallback(0x205);

@@ -58,23 +58,22 @@ TEST(EventLog, MergingKeepsTimeAndPlaceAndCountsHitsAndOnlyNewEntriesAreScrolled
     EXPECT_EQ(HitCount(rig, 0).text, "2.000");
 }
 
-TEST(EventLog, ClearLogLeavesTheBannerAndForgetsMerges) {
-    Rig rig;
-    rig.w().Form_Load();
+TEST(EventLog, OnlyTheRightButtonOpensTheMenuWhoseClearLeavesTheBannerAndForgetsMerges) {
+    StartedRig rig;
     rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, kLogProbeColour);
     rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, kLogProbeColour);
     rig.dialogs.menuChoice = "mCLEARLOG";
-    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 10, 10);
+    rig.w().lvwLog.RaiseMouseUp(MouseButton::Left, 0, 1, 1);
+    EXPECT_TRUE(rig.dialogs.menusShown.empty());
+    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 1, 1);
+    EXPECT_EQ(rig.dialogs.menusShown, Texts{"mContext"});
     EXPECT_EQ(rig.LogTexts(), Texts{"Sentrel v1.20 build#0125 loaded and waiting."});
     rig.w().AddLogEntry("Probed by 1.2.3.4; replying with message.", true, kLogProbeColour);
     EXPECT_EQ(HitCount(rig, 1).text, "1");
 }
 
-TEST(EventLog, OnlyTheRightButtonOpensTheMenuAndADoubleClickShowsTheSelectedEntry) {
+TEST(EventLog, ADoubleClickShowsTheSelectedEntry) {
     Rig rig;
-    rig.w().lvwLog.RaiseMouseUp(MouseButton::Left, 0, 1, 1);
-    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 1, 1);
-    EXPECT_EQ(rig.dialogs.menusShown, Texts{"mContext"});
     rig.w().lvwLog.RaiseDblClick();
     EXPECT_TRUE(rig.dialogs.messages.empty());
     rig.w().AddLogEntry("First.", false, 0);

@@ -10,7 +10,7 @@ constexpr const char* kFirstThree = "msblast.exe / penis32.exe / teekids.exe";
 
 struct ScanRow {
     Texts present;
-    const char* names;
+    std::string names;
     std::string processes = kFirstThree;  // named in the explanation
 };
 
@@ -30,13 +30,12 @@ TEST(ScanSystem, EveryInfectedRowPutsItsNameListIntoTheThreeTexts) {
             rig.Infect(file);
         }
         rig.w().ScanSystem(true);
-        const std::string names = row.names;
         const std::string info = rig.w().labScanInfo.Caption();
-        EXPECT_TRUE(info.starts_with("Your system seems to have the " + names + " worm(s) ") &&
+        EXPECT_TRUE(info.starts_with("Your system seems to have the " + row.names + " worm(s) ") &&
                     info.find("find the " + row.processes + " process(es)") != std::string::npos)
             << info;
-        EXPECT_EQ(rig.LogTexts().back(), "System was scanned, and " + names + " found!");
-        EXPECT_EQ(rig.Status(), "System scanned; " + names + " WAS FOUND ON YOUR PC!");
+        EXPECT_EQ(rig.LogTexts().back(), "System was scanned, and " + row.names + " found!");
+        EXPECT_EQ(rig.Status(), "System scanned; " + row.names + " WAS FOUND ON YOUR PC!");
     }
 }
 

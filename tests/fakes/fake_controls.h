@@ -63,9 +63,7 @@ struct Journaled {
         control.SetPointerSource(&pointer);
         control.Click = [this] { events.push_back("Click"); };
         control.MouseOut = [this] { events.push_back("MouseOut"); };
-        control.KeyPress = [this](int& key) {
-            events.push_back("KeyPress " + std::to_string(key));
-        };
+        control.KeyPress = [this](int& k) { events.push_back("KeyPress " + std::to_string(k)); };
         const auto mouse = [this](const std::string& what) {
             return [this, what](int& button, int&, float&, float&) {
                 events.push_back(what + " " + std::to_string(button));
@@ -75,8 +73,6 @@ struct Journaled {
         control.MouseMove = mouse("MouseMove");
         control.MouseUp = mouse("MouseUp");
     }
-    Journaled(const Journaled&) = delete;
-    Journaled& operator=(const Journaled&) = delete;
     // The mouse moves to a point of the control's client area.
     void Move(int x, int y, int button = 0) {
         pointer.MoveTo(x, y);

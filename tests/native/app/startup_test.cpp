@@ -104,9 +104,9 @@ TEST(SettingsHandlers, AStoreThatRefusesWritesIsSaidOnceInRed) {
     rig.settings.refusal = "Access is denied";
     rig.w().Form_Load();  // the port box's fill is the first write
     rig.w().chkPlaySFX.UserClick();
-    const Texts texts = rig.LogTexts();
-    EXPECT_EQ(texts.front(), "Settings could not be saved: Access is denied.");
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), texts.front()), 1);
+    const std::string said = "Settings could not be saved: Access is denied.";
+    EXPECT_EQ(std::pair(rig.LogTexts().front(), std::ranges::count(rig.LogTexts(), said)),
+              std::pair(said, std::ptrdiff_t{1}));
     EXPECT_EQ(rig.w().lvwLog.Item(0).cell.foreColour, Rgb(255, 0, 0));
 }
 

@@ -50,9 +50,8 @@ TEST(StartListening, FailurePathReportsTheTypedText) {
                                  " is already being used by another program, quite \r\npossibly "
                                  "another instance of Sentrel.",
                              kMsgCritical, ""}}));
-        const auto log = rig.LogTexts();
-        EXPECT_EQ(std::count(log.begin(), log.end(),
-                             "Couldn't start listening on port " + port + ". Listening aborted."),
+        EXPECT_EQ(std::ranges::count(rig.LogTexts(), "Couldn't start listening on port " + port +
+                                                         ". Listening aborted."),
                   1);
         EXPECT_EQ(rig.Status(),
                   "Port " + port + " is currently in-use by another application. Not listening.");
@@ -111,10 +110,10 @@ TEST(ReturnMessage, IsComposedAtEveryChangeTestedWithoutFooterAndResetToTheDefau
     rig.w().txtSocketPort.UserChangedText("2000");
     rig.w().cmdResetToDefaultMsg.UserClick();
     rig.w().cmdResetToDefaultPort.UserClick();
-    EXPECT_EQ(rig.w().txtReturnMessage.Text(), DefaultReturnMessage());
+    EXPECT_EQ(std::tuple(rig.w().txtReturnMessage.Text(), rig.Stored()["Return Message"]),
+              std::tuple(DefaultReturnMessage(), DefaultReturnMessage()));
     EXPECT_EQ(rig.w().state.composedReturnMessage,
               ComposeReturnMessage(DefaultReturnMessage(), "Sentrel v1.20"));
-    EXPECT_EQ(rig.Stored()["Return Message"], DefaultReturnMessage());
     EXPECT_EQ(std::tuple(rig.w().txtSocketPort.Text(), rig.Stored()["Socket Port"]),
               std::tuple("10000", "10000"));
 }

@@ -133,8 +133,7 @@ TEST_F(Export, TheIpListHasHeaderRuleEmptyLineAndTheAddressesAndAnEmptyOneNoDial
     rig.w().labTitle.SetCaption("Sentrel v1.21");
     rig.w().state.ipList = {"10.0.0.5", "10.0.0.7"};
     rig.dialogs.filePaths = {"C:\\out\\iplist"};
-    rig.dialogs.menuChoice = "mIPs";
-    rig.w().lvwLog.RaiseMouseUp(MouseButton::Right, 0, 10, 10);
+    rig.w().mIPs_Click();
     EXPECT_EQ(rig.dialogs.fileRequests.at(0).title, "Enter filename for IP log..");
     EXPECT_EQ(rig.textFiles.files.at("C:\\out\\iplist.txt"),
               std::string("IP list created with Sentrel v1.21 by ") + kHomePageUrl + "\r\n" +

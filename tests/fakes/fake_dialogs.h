@@ -36,11 +36,10 @@ public:
     std::string ShowFileDialog(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
         WhileOpen();
-        if (filePaths.empty()) {
-            return {};
+        const std::string path = filePaths.empty() ? "" : filePaths.front();
+        if (!filePaths.empty()) {
+            filePaths.pop_front();
         }
-        std::string path = filePaths.front();
-        filePaths.pop_front();
         return path;
     }
     std::string PopupMenu(const MenuItem& menu, std::optional<Point> /*at*/) override {

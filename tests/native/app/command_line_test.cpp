@@ -7,10 +7,9 @@ namespace sentrel::test {
 namespace {
 
 TEST(ParseCommandLine, ReadsTheRunItsLogAndQuietOrSaysWhatIsWrong) {
-    using Args = Texts;
     const std::string once = "Give /log once, with a file name.";
     // {arguments, mode, log file, quiet, error}
-    const std::tuple<Args, RunMode, std::string, bool, std::string> cases[] = {
+    const std::tuple<Texts, RunMode, std::string, bool, std::string> cases[] = {
         {{}, RunMode::Window, "", false, ""},
         {{"-CLEAN", "/log", R"(\\srv\l.log)", "/Quiet"},
          RunMode::Clean,

@@ -105,8 +105,8 @@ TEST(SettingsHandlers, AStoreThatRefusesWritesIsSaidOnceInRed) {
     rig.w().Form_Load();  // the port box's fill is the first write
     rig.w().chkPlaySFX.UserClick();
     const std::string said = "Settings could not be saved: Access is denied.";
-    EXPECT_EQ(std::pair(rig.LogTexts().front(), std::ranges::count(rig.LogTexts(), said)),
-              std::pair(said, std::ptrdiff_t{1}));
+    EXPECT_EQ(rig.LogTexts().front(), said);
+    EXPECT_EQ(std::ranges::count(rig.LogTexts(), said), 1);
     EXPECT_EQ(rig.w().lvwLog.Item(0).cell.foreColour, Rgb(255, 0, 0));
 }
 

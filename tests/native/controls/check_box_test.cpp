@@ -78,12 +78,11 @@ TEST(HighContrast, TheControlsPaintInTheUsersColoursOnlyWhileItIsOn) {
     QelTextBoxXP text{"txtTest"};
     HyperLink link{"lnkTest"};
     const auto sys = [](SystemColourIndex i) { return SystemColour(i); };
-    const XpColours face{sys(kSysButtonText), sys(kSysButtonFace), sys(kSysHighlight),
-                         sys(kSysHighlight)};
     const std::pair<XpColours, XpColours> cases[] = {
         {CheckBoxColours(b.control, false),
          {Rgb(0, 0, 1), kSystemButtonFace, Rgb(0, 0, 1), Rgb(0, 0, 1)}},
-        {CheckBoxColours(b.control, true), face},
+        {CheckBoxColours(b.control, true),
+         {sys(kSysButtonText), sys(kSysButtonFace), sys(kSysHighlight), sys(kSysHighlight)}},
         {ButtonColours(button, true),
          {sys(kSysGrayText), sys(kSysButtonFace), sys(kSysGrayText), sys(kSysHighlight)}},
         {TextBoxColours(text, true),

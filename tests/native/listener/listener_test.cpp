@@ -124,12 +124,10 @@ TEST(ReplyCap, SixteenRepliesQueuedOrRunningSkipTheNextButNotTheProbe) {
         rig.socket.Connect("10.0.0." + std::to_string(i));
     }
     rig.socket.Connect("10.0.1.1");
-    EXPECT_EQ(rig.launcher.commandLines.size(), 16U);
-    EXPECT_EQ(
-        std::tuple(rig.Counter(), rig.LogTexts().back(), rig.w().state.ipList.back(),
-                   rig.socket.listening),
-        std::tuple("17 probes", "Probed by 10.0.1.1; replying with message.", "10.0.1.1", true));
-    EXPECT_EQ(rig.Status(), "Connection attempted by 10.0.1.1; reply skipped.");
+    EXPECT_EQ(std::tuple(rig.launcher.commandLines.size(), rig.Status(), rig.Counter(),
+                         rig.LogTexts().back(), rig.w().state.ipList.back(), rig.socket.listening),
+              std::tuple(16U, "Connection attempted by 10.0.1.1; reply skipped.", "17 probes",
+                         "Probed by 10.0.1.1; replying with message.", "10.0.1.1", true));
     rig.w().cmdTestMsg.UserClick();
     EXPECT_EQ(rig.Status(), "Reply to 127.0.0.1 skipped: too many replies still running.");
     // A reply that ends, however it ended, makes room for the next.

@@ -25,10 +25,9 @@ TEST(EventLog, AnEntryHasTimeTextHitCountTipsIconTagAndItsColourInEveryCellFromO
               std::tuple("-", "[this column does not apply to this event]"));
     EXPECT_FALSE(item.cell.foreColour.has_value());
     const ListItem& red = rig.w().lvwLog.Item(1);
-    for (const std::optional<Colour>& colour :
-         {red.cell.foreColour, red.subItems.at(0).foreColour, red.subItems.at(1).foreColour}) {
-        EXPECT_EQ(colour, Rgb(255, 0, 0));
-    }
+    EXPECT_EQ((std::vector{red.cell.foreColour, red.subItems.at(0).foreColour,
+                           red.subItems.at(1).foreColour}),
+              std::vector<std::optional<Colour>>(3, Rgb(255, 0, 0)));
 }
 
 TEST(EventLog, MergingKeepsTimeAndPlaceAndCountsHitsAndOnlyNewEntriesAreScrolledIntoView) {
@@ -42,9 +41,8 @@ TEST(EventLog, MergingKeepsTimeAndPlaceAndCountsHitsAndOnlyNewEntriesAreScrolled
     rig.w().AddLogEntry("Probed by 10.0.0.5; replying with message.", true, kLogProbeColour);
     ASSERT_EQ(rig.w().lvwLog.Count(), 2U);
     EXPECT_EQ(std::tie(rig.w().lvwLog.Item(0).cell.text, HitCount(rig, 0).text,
-                       HitCount(rig, 0).toolTip, HitCount(rig, 1).text),
-              std::tuple("14:03:27", "2", "Total connection attempts from this IP..", "-"));
-    EXPECT_EQ(scrolled, 2);
+                       HitCount(rig, 0).toolTip, HitCount(rig, 1).text, scrolled),
+              std::tuple("14:03:27", "2", "Total connection attempts from this IP..", "-", 2));
     // A merge recolours the entry it found.
     rig.w().AddLogEntry("Probed by 10.0.0.5; replying with message.", true, 255);
     EXPECT_EQ(rig.w().lvwLog.Item(0).cell.foreColour, Rgb(255, 0, 0));

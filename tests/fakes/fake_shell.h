@@ -33,10 +33,9 @@ public:
     std::uintptr_t IconHandle(const std::string& /*picture*/) override { return 0x5678; }
     bool Notify(TrayMessage message, const TrayIconData& data) override {
         calls.emplace_back(message, data);
-        return succeed;
+        return true;
     }
     std::vector<std::pair<TrayMessage, TrayIconData>> calls;
-    bool succeed = true;
 };
 
 }  // namespace sentrel::test

@@ -15,15 +15,10 @@ namespace sentrel::test {
 
 class FakeSettingsStore : public SettingsStore {
 public:
-    using Key = std::tuple<std::string, std::string, std::string>;
-
     std::optional<std::string> Read(const std::string& app, const std::string& section,
                                     const std::string& key) override {
-        auto it = values.find({app, section, key});
-        if (it == values.end()) {
-            return std::nullopt;
-        }
-        return it->second;
+        const auto it = values.find({app, section, key});
+        return it == values.end() ? std::nullopt : std::optional(it->second);
     }
     SettingWriteResult Write(const std::string& app, const std::string& section,
                              const std::string& key, const std::string& value) override {
@@ -46,7 +41,7 @@ public:
         return out;
     }
 
-    std::map<Key, std::string> values;
+    std::map<std::tuple<std::string, std::string, std::string>, std::string> values;
     std::vector<std::pair<std::string, std::string>> writes;  // key, value in order
     std::string refusal;  // when set, every write is refused with this description
 };
@@ -54,11 +49,10 @@ public:
 class FakeEnvironment : public AppEnvironment {
 public:
     std::string ExeName() override { return exeName; }
-    std::string Path() override { return path; }
+    std::string Path() override { return "C:\\Tools"; }
     VersionRecord Version() override { return version; }
 
     std::string exeName = "sentrel";
-    std::string path = "C:\\Tools";
     VersionRecord version{1, 20, 125};
 };
 
@@ -71,9 +65,8 @@ public:
 class FakeLocale : public Locale {
 public:
     std::string ThousandsSeparator() override { return thousands; }
-    std::string TimeSeparator() override { return time; }
+    std::string TimeSeparator() override { return ":"; }
     std::string thousands = ",";
-    std::string time = ":";
 };
 
 }  // namespace sentrel::test

@@ -6,6 +6,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "controls/hyper_link.h"
@@ -21,6 +22,8 @@
 #include "ui/widgets.h"
 
 namespace sentrel::test {
+
+using Texts = std::vector<std::string>;
 
 class FakePointer : public PointerSource {
 public:
@@ -43,35 +46,43 @@ public:
     void ShellExe(const std::string& file, const std::string& parameters, std::uintptr_t owner,
                   int showCommand, const std::string& directory) override {
         calls.push_back("open " + file);
-        lastParameters = parameters;
-        lastOwner = owner;
-        lastShowCommand = showCommand;
-        lastDirectory = directory;
+        lastOpen = {parameters, owner, showCommand, directory};
     }
 
     std::string appPath = "C:\\Tools";
     bool hasMinimiseButton = true;
     std::vector<std::string> calls;
-    std::string lastParameters = "unset";
-    std::uintptr_t lastOwner = 99;
-    int lastShowCommand = -1;
-    std::string lastDirectory = "unset";
+    // The last open's parameters, owner window, show command and folder.
+    std::tuple<std::string, std::uintptr_t, int, std::string> lastOpen{"unset", 99, -1, "unset"};
 };
 
-// Writes every event a button or a check box raises into one journal.
-inline void Journal(ButtonEvents& control, std::vector<std::string>& events) {
-    control.Click = [&events] { events.push_back("Click"); };
-    control.MouseOut = [&events] { events.push_back("MouseOut"); };
-    control.KeyPress = [&events](int& key) { events.push_back("KeyPress " + std::to_string(key)); };
-    const auto mouse = [&events](const std::string& what) {
-        return [&events, what](int& button, int&, float&, float&) {
-            events.push_back(what + " " + std::to_string(button));
+// A button or a check box under a fake pointer, whose events are written into one journal.
+template <class C>
+struct Journaled {
+    Journaled() {
+        control.SetPointerSource(&pointer);
+        control.Click = [this] { events.push_back("Click"); };
+        control.MouseOut = [this] { events.push_back("MouseOut"); };
+        control.KeyPress = [this](int& k) { events.push_back("KeyPress " + std::to_string(k)); };
+        const auto mouse = [this](const std::string& what) {
+            return [this, what](int& button, int&, float&, float&) {
+                events.push_back(what + " " + std::to_string(button));
+            };
         };
-    };
-    control.MouseDown = mouse("MouseDown");
-    control.MouseMove = mouse("MouseMove");
-    control.MouseUp = mouse("MouseUp");
-}
+        control.MouseDown = mouse("MouseDown");
+        control.MouseMove = mouse("MouseMove");
+        control.MouseUp = mouse("MouseUp");
+    }
+    // The mouse moves to a point of the control's client area.
+    void Move(int x, int y, int button = 0) {
+        pointer.MoveTo(x, y);
+        control.HandleMouseMove(button, 0, static_cast<float>(x), static_cast<float>(y));
+    }
+
+    C control{"ctlTest"};
+    FakePointer pointer;
+    Texts events;
+};
 
 // A file of the source tree, by its path from the top.
 inline std::string SourceFile(const std::string& path) {
@@ -157,8 +168,8 @@ struct FakeHosts {
         }
     }
     // The controls whose host shows something other than the control holds.
-    std::vector<std::string> Stale() const {
-        std::vector<std::string> out;
+    Texts Stale() const {
+        Texts out;
         for (const Control* c : controls) {
             if (shown.at(c) != Describe(*c)) {
                 out.push_back(Describe(*c));

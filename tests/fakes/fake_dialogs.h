@@ -20,37 +20,26 @@ struct ShownMessage {
     }
 };
 
+using Messages = std::vector<ShownMessage>;
+
 class FakeDialogs : public Dialogs {
 public:
     void ShowMessage(const std::string& prompt, int style, const std::string& title) override {
         messages.push_back({prompt, style, title});
-        // What happens while the box is open: a real box runs a message loop, so timer ticks
-        // and other events can run inside it.
-        if (whileOpen) {
-            auto action = whileOpen;
-            action();
-        }
+        WhileOpen();
     }
     bool AskYesNo(const std::string& prompt, const std::string& title) override {
         questions.push_back({prompt, kMsgQuestion, title});
-        if (whileOpen) {
-            auto action = whileOpen;
-            action();
-        }
+        WhileOpen();
         return answerYes;
     }
     std::string ShowFileDialog(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
-        // The dialog runs a message loop too, so events can come while the user picks a name.
-        if (whileOpen) {
-            auto action = whileOpen;
-            action();
+        WhileOpen();
+        const std::string path = filePaths.empty() ? "" : filePaths.front();
+        if (!filePaths.empty()) {
+            filePaths.pop_front();
         }
-        if (filePaths.empty()) {
-            return {};
-        }
-        std::string path = filePaths.front();
-        filePaths.pop_front();
         return path;
     }
     std::string PopupMenu(const MenuItem& menu, std::optional<Point> /*at*/) override {
@@ -58,14 +47,24 @@ public:
         return menuChoice;
     }
 
-    std::vector<ShownMessage> messages;
-    std::vector<ShownMessage> questions;
+    Messages messages;
+    Messages questions;
     std::function<void()> whileOpen;
     bool answerYes = true;
     std::vector<FileDialogRequest> fileRequests;
     std::deque<std::string> filePaths;  // answers of the file dialog, "" = cancel
     std::vector<std::string> menusShown;
     std::string menuChoice;
+
+private:
+    // What happens while a box or a dialog is open: each runs a message loop, so timer ticks
+    // and other events can run inside it. A copy runs, as the action may replace itself.
+    void WhileOpen() {
+        if (whileOpen) {
+            auto action = whileOpen;
+            action();
+        }
+    }
 };
 
 }  // namespace sentrel::test

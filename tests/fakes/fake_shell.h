@@ -29,20 +29,13 @@ public:
 
 class FakeTrayIcon : public TrayIcon {
 public:
-    std::uintptr_t WindowHandle() override { return window; }
-    std::uintptr_t IconHandle(const std::string& picture) override {
-        iconsAsked.push_back(picture);
-        return icon;
-    }
+    std::uintptr_t WindowHandle() override { return 0x1234; }
+    std::uintptr_t IconHandle(const std::string& /*picture*/) override { return 0x5678; }
     bool Notify(TrayMessage message, const TrayIconData& data) override {
         calls.emplace_back(message, data);
-        return succeed;
+        return true;
     }
     std::vector<std::pair<TrayMessage, TrayIconData>> calls;
-    bool succeed = true;
-    std::uintptr_t window = 0x1234;
-    std::uintptr_t icon = 0x5678;
-    std::vector<std::string> iconsAsked;
 };
 
 }  // namespace sentrel::test

@@ -50,50 +50,35 @@ public:
 private:
     // A held process is the one that was opened: an entry that took its identifier later is
     // another process.
-    class Held : public HeldProcess {
-    public:
-        Held(FakeProcessTable& table, ProcessEntry entry)
-            : table_(table), entry_(std::move(entry)) {}
-        bool Running() override {
-            return std::ranges::any_of(table_.processes, SameProcess(entry_));
-        }
+    struct Held : HeldProcess {
+        Held(FakeProcessTable& t, ProcessEntry e) : table(t), entry(std::move(e)) {}
+        bool Running() override { return std::ranges::any_of(table.processes, SameProcess(entry)); }
         bool End(std::uint32_t exitCode) override {
-            table_.exitCodes.insert(exitCode);
+            table.exitCodes.insert(exitCode);
             if (!Running()) {
                 return false;
             }
-            std::erase_if(table_.processes, SameProcess(entry_));
-            table_.terminated.push_back(entry_.id);
+            std::erase_if(table.processes, SameProcess(entry));
+            table.terminated.push_back(entry.id);
             return true;
         }
-
-    private:
-        FakeProcessTable& table_;
-        ProcessEntry entry_;
+        FakeProcessTable& table;
+        ProcessEntry entry;
     };
-};
-
-struct FakeFile {
-    bool readOnly = false;
-    bool hidden = false;
-    bool system = false;
 };
 
 // A file system of full paths that compare without case, as Windows compares them.
 class FakeFileSystem : public FileSystem {
 public:
-    std::string WindowsFolder() override { return windowsFolder; }
-    bool NormalFileExists(const std::string& path) override {
-        auto it = files.find(Key(path));
-        return it != files.end() && !it->second.hidden && !it->second.system;
-    }
+    std::string WindowsFolder() override { return "C:\\WINDOWS"; }
+    bool NormalFileExists(const std::string& path) override { return HasFile(path); }
     bool FolderExists(const std::string& path) override { return folders.count(Key(path)) != 0; }
     FileResult SetNormalAttributes(const std::string& path) override {
         auto it = files.find(Key(path));
         if (it == files.end()) {
             return {FileError::NotFound, "File not found"};
         }
-        it->second = FakeFile{};
+        it->second = false;
         return {};
     }
     FileResult RemoveFile(const std::string& path) override {
@@ -105,23 +90,22 @@ public:
             return {FileError::NotFound, "File not found"};
         }
         // As on Windows, a read-only file cannot be deleted.
-        if (it->second.readOnly) {
+        if (it->second) {
             return {FileError::AccessDenied, "Access is denied"};
         }
         files.erase(it);
         return {};
     }
 
-    void AddFile(const std::string& path, FakeFile file = {}) { files[Key(path)] = file; }
+    void AddFile(const std::string& path, bool readOnly = false) { files[Key(path)] = readOnly; }
     bool HasFile(const std::string& path) const { return files.count(Key(path)) != 0; }
     void AddFolder(const std::string& path) { folders.insert(Key(path)); }
     void FailRemove(const std::string& path, FileResult result) {
         removeFailures[Key(path)] = std::move(result);
     }
 
-    std::string windowsFolder = "C:\\WINDOWS";
-    std::map<std::string, FakeFile> files;  // by lower-cased path
-    std::set<std::string> folders;          // lower-cased
+    std::map<std::string, bool> files;  // read-only or not, by lower-cased path
+    std::set<std::string> folders;      // lower-cased
     std::map<std::string, FileResult> removeFailures;
 
 private:
@@ -138,7 +122,7 @@ struct DeletedValue {
 // The Run key's string values in each view; every delete call is recorded.
 class FakeRegistry : public Registry {
 public:
-    bool HasTwoViews() override { return twoViews; }
+    bool HasTwoViews() override { return true; }
     bool DeleteMachineValue(RegistryView view, const std::string& subKey,
                             const std::string& valueName) override {
         deleted.push_back({view, subKey, valueName});
@@ -154,7 +138,6 @@ public:
     }
     std::vector<DeletedValue> deleted;
     std::map<RegistryView, std::map<std::string, std::string>> runValues;
-    bool twoViews = true;
 };
 
 class FakeSocketTable : public SocketTable {

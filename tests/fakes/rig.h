@@ -1,6 +1,8 @@
 #pragma once
 // The main window on fakes: every service a fake that a test can script and read.
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 #include "shell/settings.h"
 #include "window/wmain.h"
@@ -12,6 +14,8 @@
 #include "fakes/fake_worm.h"
 
 namespace sentrel::test {
+
+using Texts = std::vector<std::string>;
 
 // The constructor and destructor are compiled once, in rig.cpp: a suite's files only call them.
 struct Rig {
@@ -50,9 +54,17 @@ struct Rig {
     void Store(const std::string& key, const std::string& value) {
         settings.values[{environment.exeName, "Settings", key}] = value;
     }
+    // Starts the window with these settings stored and the once-only hint already seen.
+    void Start(std::initializer_list<std::pair<std::string, std::string>> stored = {}) {
+        Store("Startup Notice", "1");
+        for (const auto& [key, value] : stored) {
+            Store(key, value);
+        }
+        window->Form_Load();
+    }
     // Texts of the log's event column, in order.
-    std::vector<std::string> LogTexts() const {
-        std::vector<std::string> out;
+    Texts LogTexts() const {
+        Texts out;
         for (std::size_t i = 0; i < window->lvwLog.Count(); ++i) {
             out.push_back(window->lvwLog.Item(i).subItems.at(0).text);
         }
@@ -64,10 +76,7 @@ struct Rig {
 
 // The window after start-up, with the once-only hint already seen.
 struct StartedRig : Rig {
-    StartedRig() {
-        Store("Startup Notice", "1");
-        w().Form_Load();
-    }
+    StartedRig() { Start(); }
 };
 
 }  // namespace sentrel::test

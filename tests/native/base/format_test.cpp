@@ -9,14 +9,10 @@ namespace sentrel {
 namespace {
 
 TEST(Format, GroupsThousandsAndPadsTimes) {
-    EXPECT_EQ(FormatGrouped(std::numeric_limits<std::int64_t>::min(), "\xC2\xA0"),
-              "-9\xC2\xA0"
-              "223\xC2\xA0"
-              "372\xC2\xA0"
-              "036\xC2\xA0"
-              "854\xC2\xA0"
-              "775\xC2\xA0"
-              "808");
+    const std::string nbsp = "\xC2\xA0";  // a separator of two bytes
+    EXPECT_EQ(FormatGrouped(std::numeric_limits<std::int64_t>::min(), nbsp),
+              "-9" + nbsp + "223" + nbsp + "372" + nbsp + "036" + nbsp + "854" + nbsp + "775" +
+                  nbsp + "808");
     EXPECT_EQ(FormatGrouped(999, ",") + FormatGrouped(0, ",") + FormatGroupedNoZero(0, ","),
               "9990");
     EXPECT_EQ(FormatTime({9, 5, 3}, "."), "09.05.03");
@@ -33,10 +29,10 @@ TEST(Format, ReadsTheLeadingNumberAndRoundsHalvesToEven) {
     for (const auto& [text, value] : numbers) {
         EXPECT_DOUBLE_EQ(LeadingNumber(text), value) << text;
     }
-    EXPECT_EQ(RoundToInt(2.5), 2);
-    EXPECT_EQ(RoundToInt(1e300), std::numeric_limits<int>::max());
-    EXPECT_EQ(RoundToInt(-1e300), std::numeric_limits<int>::min());
-    EXPECT_EQ(RoundToInt(std::numeric_limits<double>::quiet_NaN()), 0);
+    using Int = std::numeric_limits<int>;
+    EXPECT_EQ(std::tuple(RoundToInt(2.5), RoundToInt(1e300), RoundToInt(-1e300),
+                         RoundToInt(std::numeric_limits<double>::quiet_NaN())),
+              std::tuple(2, Int::max(), Int::min(), 0));
 }
 
 }  // namespace

@@ -11,64 +11,51 @@
 namespace sentrel::test {
 namespace {
 
-// A 64 x 22 button whose events are written into one journal.
-struct Button {
-    xpcmdbutton button{"cmdTest"};
-    FakePointer pointer;
-    std::vector<std::string> events;
-
-    Button() {
-        button.SetPointerSource(&pointer);
-        Journal(button, events);
-    }
-    void Move(int x, int y, int b = 0) {
-        pointer.MoveTo(x, y);
-        button.HandleMouseMove(b, 0, static_cast<float>(x), static_cast<float>(y));
-    }
-};
+using Button = Journaled<xpcmdbutton>;  // 64 x 22
 
 TEST(Button, HoverShowsTheHoverFaceUntilTheTimerFindsTheMouseGone) {
     Button b;
-    b.Move(10, 10);
-    EXPECT_EQ(b.button.Face(), kFaceHover);
-    b.button.Timer1.RaiseTick();
+    b.Move(64, 22);  // the edges are on the button
+    EXPECT_EQ(b.control.Face(), kFaceHover);
+    b.control.Timer1.RaiseTick();
     b.Move(70, 10);
-    EXPECT_EQ(b.button.Face(), kFaceHover);
-    b.button.Timer1.RaiseTick();
-    EXPECT_EQ(b.button.Face(), kFaceNormal);
-    EXPECT_FALSE(b.button.Timer1.Enabled());
-    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseMove 0", "MouseOut"}));
+    EXPECT_EQ(b.control.Face(), kFaceHover);
+    b.control.Timer1.RaiseTick();
+    EXPECT_EQ(std::tuple(b.control.Face(), b.control.Timer1.Enabled()),
+              std::tuple(kFaceNormal, false));
+    EXPECT_EQ(b.events, (Texts{"MouseMove 0", "MouseOut"}));
 }
 
 TEST(Button, StateChoosesTheIdleFaceAndADisabledButtonIsGrey) {
     Button b;
-    b.button.SetState(1);
-    b.button.SetState(7);  // any other State keeps the idle face
-    EXPECT_EQ(b.button.Face(), kFaceHighlighted);
-    b.button.SetEnabled(false);
-    EXPECT_EQ(std::pair(b.button.Face(), b.button.CaptionColour()),
+    b.control.SetState(1);
+    b.control.SetState(7);  // any other State keeps the idle face
+    b.Move(5, 5);
+    b.control.SetFont(Font{});  // a new font shows the idle face again
+    EXPECT_EQ(b.control.Face(), kFaceHighlighted);
+    b.control.SetEnabled(false);
+    EXPECT_EQ(std::pair(b.control.Face(), b.control.CaptionColour()),
               std::pair(int{kFaceDisabled}, kButtonDisabledCaptionColour));
-    b.button.SetState(0);
-    b.button.SetEnabled(true);
-    EXPECT_EQ(b.button.Face(), kFaceNormal);
+    b.control.SetState(0);
+    b.control.SetEnabled(true);
+    EXPECT_EQ(b.control.Face(), kFaceNormal);
 }
 
 TEST(Button, OnlyALeftReleaseOnTheButtonEdgesIncludedClicks) {
     // {button, release x, release y, the release's events}
-    const std::tuple<int, int, int, std::vector<std::string>> cases[] = {
-        {1, 64, 22, {"MouseUp 1", "Click"}},
-        {1, 65, 12, {"MouseUp 1"}},
-        {1, 10, -1, {"MouseUp 1"}},
-        {2, 10, 10, {"MouseUp 2"}}};
+    const std::tuple<int, int, int, Texts> cases[] = {{1, 64, 22, {"MouseUp 1", "Click"}},
+                                                      {1, 65, 12, {"MouseUp 1"}},
+                                                      {1, 10, -1, {"MouseUp 1"}},
+                                                      {2, 10, 10, {"MouseUp 2"}}};
     for (const auto& [button, x, y, events] : cases) {
         Button b;
-        b.button.HandleMouseDown(button, 0, 10, 10);
+        b.control.HandleMouseDown(button, 0, 10, 10);
         b.Move(12, 12, button);
-        EXPECT_EQ(b.button.Face(), button == 1 ? kFacePressed : kFaceHover);
+        EXPECT_EQ(b.control.Face(), button == 1 ? kFacePressed : kFaceHover);
         b.events.clear();
         b.pointer.MoveTo(x, y);
-        b.button.HandleMouseUp(button, 0, 0, 0);
-        EXPECT_EQ(b.button.Face(), kFaceNormal);
+        b.control.HandleMouseUp(button, 0, 0, 0);
+        EXPECT_EQ(b.control.Face(), kFaceNormal);
         EXPECT_EQ(b.events, events) << button << " " << x;
     }
 }
@@ -79,30 +66,31 @@ TEST(Button, OnlyALeftReleaseOnTheButtonEdgesIncludedClicks) {
 TEST(Button, OnlyAPressBegunOnItClicksAndSoDoSpaceAndEnter) {
     Button b;
     b.pointer.MoveTo(10, 10);
-    b.button.HandleMouseUp(1, 0, 10, 10);
-    b.button.HandleMouseDown(1, 0, 10, 10);
-    b.button.HandleCaptureLost();
-    b.button.HandleMouseUp(1, 0, 10, 10);
-    b.button.HandleKeyDown(32, 0);
-    EXPECT_EQ(b.button.Face(), kFacePressed);
-    b.button.HandleKeyUp(32, 0);
-    b.button.HandleKeyDown(13, 0);
-    b.button.HandleKeyDown(13, 0, true);
-    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseUp 1", "MouseDown 1", "MouseUp 1", "Click",
-                                                  "Click"}));
+    b.control.HandleMouseUp(1, 0, 10, 10);
+    b.control.HandleMouseDown(1, 0, 10, 10);
+    b.control.HandleCaptureLost();
+    b.control.HandleMouseUp(1, 0, 10, 10);
+    b.control.HandleKeyDown(32, 0);
+    EXPECT_EQ(b.control.Face(), kFacePressed);
+    b.control.HandleKeyUp(32, 0);
+    b.control.HandleKeyDown(13, 0);
+    b.control.HandleKeyDown(13, 0, true);
+    b.control.HandleKeyDown(13, 0);
+    EXPECT_EQ(b.events,
+              (Texts{"MouseUp 1", "MouseDown 1", "MouseUp 1", "Click", "Click", "Click"}));
 }
 
 TEST(Button, TheAccessKeyFollowsASingleAmpersandAndClicksOnlyWhileEnabled) {
     Button b;
-    b.button.HandleAccessKey();
-    b.button.SetEnabled(false);
-    b.button.HandleAccessKey();
-    b.button.UserClick();
-    EXPECT_EQ(b.events, (std::vector<std::string>{"Click"}));
+    b.control.HandleAccessKey();
+    b.control.SetEnabled(false);
+    b.control.HandleAccessKey();
+    b.control.UserClick();
+    EXPECT_EQ(b.events, (Texts{"Click"}));
     for (const auto& [caption, key] :
          {std::pair{"&Rescan", 'R'}, std::pair{"Fish && &Chips", 'C'}, std::pair{"Test&", '\0'}}) {
-        b.button.SetCaption(caption);
-        EXPECT_EQ(b.button.AccessKey(), key) << caption;
+        b.control.SetCaption(caption);
+        EXPECT_EQ(b.control.AccessKey(), key) << caption;
     }
 }
 

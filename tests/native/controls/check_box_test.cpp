@@ -10,94 +10,79 @@
 namespace sentrel::test {
 namespace {
 
-// A check box whose events are written into one journal.
-struct Box {
-    QelCheckBoxXP box{"chkTest"};
-    FakePointer pointer;
-    std::vector<std::string> events;
-
-    Box() {
-        box.SetPointerSource(&pointer);
-        Journal(box, events);
-    }
-    void Move(int x, int y, int button = 0) {
-        pointer.MoveTo(x, y);
-        box.HandleMouseMove(button, 0, 5, 5);
-    }
-};
+using Box = Journaled<QelCheckBoxXP>;
 
 TEST(CheckBox, ALeftPressShowsThePressedPictureTheRightButtonNothingAndSpaceTogglesOnRelease) {
     Box b;
-    b.box.SetValue(1);
-    b.box.HandleMouseDown(2, 0, 5, 5);
-    b.box.HandleMouseUp(2, 0, 5, 5);
-    b.box.HandleKeyDown(32, 0);
-    EXPECT_EQ(std::pair(b.box.Picture(), b.box.Value()), std::pair(int{kPicCheckedPressed}, 1));
-    b.box.HandleKeyUp(32, 0);
-    b.box.HandleKeyUp(32, 0);  // a release whose press the box never saw
-    b.box.HandleMouseDown(1, 0, 5, 5);
+    b.control.SetValue(1);
+    b.control.HandleMouseDown(2, 0, 5, 5);
+    b.control.HandleMouseUp(2, 0, 5, 5);
+    b.control.HandleKeyDown(32, 0);
+    EXPECT_EQ(std::pair(b.control.Picture(), b.control.Value()),
+              std::pair(int{kPicCheckedPressed}, 1));
+    b.control.HandleKeyUp(32, 0);
+    b.control.HandleKeyUp(32, 0);  // a release whose press the box never saw
+    b.control.HandleMouseDown(1, 0, 5, 5);
     b.Move(6, 6, 1);
-    EXPECT_EQ(std::pair(b.box.Picture(), b.box.Value()), std::pair(int{kPicUncheckedPressed}, 0));
-    EXPECT_EQ(b.events,
-              (std::vector<std::string>{"MouseUp 2", "Click", "MouseDown 1", "MouseMove 1"}));
+    EXPECT_EQ(std::pair(b.control.Picture(), b.control.Value()),
+              std::pair(int{kPicUncheckedPressed}, 0));
+    EXPECT_EQ(b.events, (Texts{"MouseUp 2", "Click", "MouseDown 1", "MouseMove 1"}));
 }
 
 TEST(CheckBox, HoverShowsTheFrameUntilTheTimerFindsTheMouseGoneAndEdgesAreOutside) {
     Box b;
     b.Move(0, 5);
     b.Move(5, 0);
-    EXPECT_FALSE(b.box.tmrHover.Enabled());
-    b.box.SetValue(1);
+    EXPECT_FALSE(b.control.tmrHover.Enabled());
+    b.control.SetValue(1);
     b.Move(5, 5);
-    EXPECT_EQ(b.box.Picture(), kPicCheckedHover);
-    b.box.tmrHover.RaiseTick();
+    EXPECT_EQ(b.control.Picture(), kPicCheckedHover);
+    b.control.tmrHover.RaiseTick();
     b.pointer.MoveTo(64, 5);
-    EXPECT_TRUE(b.box.tmrHover.Enabled());
-    b.box.tmrHover.RaiseTick();
-    EXPECT_EQ(b.box.Picture(), kPicChecked);
-    EXPECT_FALSE(b.box.tmrHover.Enabled());
+    EXPECT_TRUE(b.control.tmrHover.Enabled());
+    b.control.tmrHover.RaiseTick();
+    EXPECT_EQ(std::tuple(b.control.Picture(), b.control.tmrHover.Enabled()),
+              std::tuple(kPicChecked, false));
     b.Move(5, 5);
-    b.box.UserClick();  // the normal picture until the next move
-    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
-    EXPECT_EQ(b.events,
-              (std::vector<std::string>{"MouseMove 0", "MouseOut", "MouseMove 0", "Click"}));
+    b.control.UserClick();  // the normal picture until the next move
+    EXPECT_EQ(b.control.Picture(), kPicUnchecked);
+    EXPECT_EQ(b.events, (Texts{"MouseMove 0", "MouseOut", "MouseMove 0", "Click"}));
 }
 
 TEST(CheckBox, ADisabledBoxShowsItsValueGreyTakesNoPressOrHoverAndKeepsItsCaptionColour) {
     Box b;
-    b.box.SetForeColor(Rgb(255, 0, 0));
-    b.box.SetValue(1);
-    b.box.SetEnabled(false);
-    EXPECT_EQ(b.box.Picture(), kPicCheckedDisabled);
-    b.box.SetValue(0);
-    b.box.HandleMouseDown(1, 0, 5, 5);
+    b.control.SetForeColor(Rgb(255, 0, 0));
+    b.control.SetValue(1);
+    b.control.SetEnabled(false);
+    EXPECT_EQ(b.control.Picture(), kPicCheckedDisabled);
+    b.control.SetValue(0);
+    b.control.HandleMouseDown(1, 0, 5, 5);
     b.Move(5, 5);
-    b.box.UserClick();
-    b.box.SetForeColor(Rgb(0, 255, 0));
-    EXPECT_EQ(std::pair(b.box.Picture(), b.box.CaptionColour()),
+    b.control.UserClick();
+    b.control.SetForeColor(Rgb(0, 255, 0));
+    EXPECT_EQ(std::pair(b.control.Picture(), b.control.CaptionColour()),
               std::pair(int{kPicUncheckedDisabled}, Rgb(255, 0, 0)));
-    b.box.SetEnabled(true);
-    EXPECT_EQ(b.box.Picture(), kPicUnchecked);
-    EXPECT_EQ(b.events, (std::vector<std::string>{"MouseDown 1", "MouseMove 0"}));
+    b.control.SetEnabled(true);
+    EXPECT_EQ(b.control.Picture(), kPicUnchecked);
+    EXPECT_EQ(b.events, (Texts{"MouseDown 1", "MouseMove 0"}));
 }
 
 // Under high contrast the four controls take the user's colours, a disabled caption grey and
 // a hovered box or button the highlight; with it off each keeps its own colours.
 TEST(HighContrast, TheControlsPaintInTheUsersColoursOnlyWhileItIsOn) {
     Box b;
-    b.box.SetForeColor(Rgb(0, 0, 1));
+    b.control.SetForeColor(Rgb(0, 0, 1));
     b.Move(5, 5);
     xpcmdbutton button{"cmdTest"};
     button.SetEnabled(false);
     QelTextBoxXP text{"txtTest"};
     HyperLink link{"lnkTest"};
     const auto sys = [](SystemColourIndex i) { return SystemColour(i); };
-    const XpColours face{sys(kSysButtonText), sys(kSysButtonFace), sys(kSysHighlight),
-                         sys(kSysHighlight)};
     const std::pair<XpColours, XpColours> cases[] = {
-        {CheckBoxColours(b.box, false),
+        {CheckBoxColours(b.control, false),
          {Rgb(0, 0, 1), kSystemButtonFace, Rgb(0, 0, 1), Rgb(0, 0, 1)}},
-        {CheckBoxColours(b.box, true), face},
+        {CheckBoxColours(b.control, true),
+         {sys(kSysButtonText), sys(kSysButtonFace), sys(kSysHighlight), sys(kSysHighlight)}},
         {ButtonColours(button, true),
          {sys(kSysGrayText), sys(kSysButtonFace), sys(kSysGrayText), sys(kSysHighlight)}},
         {TextBoxColours(text, true),
@@ -143,7 +128,10 @@ TEST(CheckBoxPictures, TicksBordersAndGradientsFollowTheLooks) {
                                      std::not_equal_to<>()),
                   21)
             << withTick;
-        EXPECT_EQ(CheckBoxPixel(a, 12, 12), withTick == 5 ? Rgb(202, 200, 187) : Rgb(28, 81, 128));
+        const Colour border = withTick == 5 ? Rgb(202, 200, 187) : Rgb(28, 81, 128);
+        for (const auto& [x, y] : {std::pair{6, 0}, {0, 6}, {6, 12}, {12, 6}}) {
+            EXPECT_EQ(CheckBoxPixel(a, x, y), border) << withTick;
+        }
     }
 }
 

@@ -22,17 +22,14 @@ TEST(HyperLinkClick, OpensTheAddressWithTheProgramsFolderForAppAndKeepsTheSubsti
     l.link.HandleClick();
     l.site.appPath = "D:\\";
     l.link.HandleClick();
-    EXPECT_EQ(l.site.calls, (std::vector<std::string>{"open C:\\Tools\\Readme.txt",
-                                                      "open C:\\Tools\\Readme.txt"}));
-    EXPECT_EQ(std::tie(l.site.lastParameters, l.site.lastOwner, l.site.lastShowCommand,
-                       l.site.lastDirectory),
-              std::make_tuple("", 0U, 1, ""));
+    EXPECT_EQ(l.site.calls, (Texts{"open C:\\Tools\\Readme.txt", "open C:\\Tools\\Readme.txt"}));
+    EXPECT_EQ(l.site.lastOpen, std::make_tuple("", 0U, 1, ""));
     EXPECT_EQ(SubstituteAppFolder("{app}\\Data", l.site.appPath), "D:\\Data");
 }
 
 TEST(HyperLinkClick, MinimisesBeforeOpeningAndClosesAfter) {
     // {minimise on click, close on click, parent has a minimise button, calls}
-    const std::tuple<bool, bool, bool, std::vector<std::string>> cases[] = {
+    const std::tuple<bool, bool, bool, Texts> cases[] = {
         {true, false, true, {"minimise", "open x"}},
         {true, false, false, {"open x"}},
         {false, false, true, {"open x"}},
@@ -78,11 +75,9 @@ TEST(HyperLinkProperties, ALoadedLinkWithoutCaptionShowsItsNameInTheLoadedLook) 
     bag.Put("Underlined", "True");
     HyperLink link("lnk");
     link.ReadProperties(bag, {"lnk", Font{}, {}});
-    EXPECT_EQ(link.LabelCaption(), "Qel HyperLink");
-    EXPECT_EQ(link.LabelColour(), Rgb(0, 128, 0));
-    EXPECT_EQ(link.HilightColour(), Rgb(255, 255, 255));
-    EXPECT_EQ(link.tmrMouseOut.Interval(), 20);
-    EXPECT_TRUE(link.LabelFont().underline);
+    EXPECT_EQ(std::tuple(link.LabelCaption(), link.LabelColour(), link.HilightColour(),
+                         link.tmrMouseOut.Interval(), link.LabelFont().underline),
+              std::tuple("Qel HyperLink", Rgb(0, 128, 0), Rgb(255, 255, 255), 20, true));
 }
 
 }  // namespace

@@ -8,7 +8,7 @@ namespace {
 // A digits-only box whose events are written into one journal.
 struct Box {
     QelTextBoxXP box{"txtSocketPort"};
-    std::vector<std::string> events;
+    Texts events;
 
     Box() {
         box.SetInputType(1);
@@ -26,10 +26,9 @@ TEST(TextBoxKeys, DigitsOnlyRefusesOtherCharactersAndAHandlerCannotLetOneThrough
     for (int key : {int{'0'}, int{'9'}, 8, int{'/'}, int{':'}, 3, 22, 2}) {
         b.box.HandleKeyPress(key);
     }
-    EXPECT_EQ(b.events,
-              (std::vector<std::string>{"KeyPress 48", "KeyPress 57", "KeyPress 8", "Invalid 1 47",
-                                        "KeyPress 0", "Invalid 1 58", "KeyPress 0", "KeyPress 3",
-                                        "KeyPress 22", "Invalid 1 2", "KeyPress 0"}));
+    EXPECT_EQ(b.events, (Texts{"KeyPress 48", "KeyPress 57", "KeyPress 8", "Invalid 1 47",
+                               "KeyPress 0", "Invalid 1 58", "KeyPress 0", "KeyPress 3",
+                               "KeyPress 22", "Invalid 1 2", "KeyPress 0"}));
     EXPECT_EQ(b.box.PastedText("-1 2a3\r\n"), "123");  // Ctrl+V keeps the box all digits
     b.box.InvalidKeyPressed = [](long& type, int& key) { key = '7', type = 0; };
     EXPECT_EQ(b.box.HandleKeyPress('x'), 0);
@@ -46,24 +45,18 @@ TEST(TextBoxKeys, NoDigitGoesBeforeAMinusSignAndTheFocusMovesBeforeKeyPress) {
     EXPECT_EQ(b.box.HandleKeyPress('7'), 0);
     b.box.SetSelLength(1);
     EXPECT_EQ(b.box.HandleKeyPress('7'), '7');
-    EXPECT_EQ(b.events, (std::vector<std::string>{"Focus txtNext", "KeyPress 0", "Focus txtNext",
-                                                  "KeyPress 55"}));
+    EXPECT_EQ(b.events, (Texts{"Focus txtNext", "KeyPress 0", "Focus txtNext", "KeyPress 55"}));
 }
 
 TEST(TextBoxText, ChangeIsRaisedForANewTextAndSelectionsCountCharacters) {
     Box b;
-    b.box.SetText(
-        "a\xc3\xa9\xf0\x9f\x98\x80"
-        "def");
-    b.box.SetText(
-        "a\xc3\xa9\xf0\x9f\x98\x80"
-        "def");
+    const std::string text = "a\xc3\xa9\xf0\x9f\x98\x80xyz";  // the smiley is two UTF-16 units
+    b.box.SetText(text);
+    b.box.SetText(text);
     b.box.SetSelStart(1);
     b.box.SetSelLength(3);
     b.box.SetSelText("XY");
-    EXPECT_EQ(b.events, (std::vector<std::string>{"Change a\xc3\xa9\xf0\x9f\x98\x80"
-                                                  "def",
-                                                  "Change aXYdef"}));
+    EXPECT_EQ(b.events, (Texts{"Change " + text, "Change aXYxyz"}));
     b.box.HandleGotFocus();
     EXPECT_EQ(b.box.SelStart(), 1);
     b.box.SetHighlightOnFocus(true);
@@ -80,10 +73,9 @@ TEST(TextBoxProperties, ALoadedBoxIsBlackOnWhiteWithTheThemesOutline) {
     bag.Put("borderwidth", "0");
     QelTextBoxXP box("txt");
     box.ReadProperties(bag, {"txt", Font{}, {}});
-    EXPECT_EQ(std::pair(box.InnerBackColor(), box.InnerForeColor()), std::pair(0xFFFFFFU, 0U));
-    EXPECT_EQ(box.BorderColor(), Rgb(255, 0, 0));
-    EXPECT_EQ(box.OutlineColour(), kTextBoxBorderColour);
-    EXPECT_EQ(box.BorderWidth(), 1);
+    EXPECT_EQ(std::tuple(box.InnerBackColor(), box.InnerForeColor(), box.BorderColor(),
+                         box.OutlineColour(), box.BorderWidth()),
+              std::tuple(0xFFFFFFU, 0U, Rgb(255, 0, 0), kTextBoxBorderColour, 1));
 }
 
 }  // namespace

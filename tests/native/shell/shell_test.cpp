@@ -17,35 +17,6 @@ struct Started : StartedRig {
     TrayMessage Last() const { return tray.calls.back().first; }
 };
 
-TEST(TrayRecord, AddFillsTheRecordModifyChangesOnlyWhatIsGivenRemoveNeedsTheMark) {
-    FakeTrayIcon tray;
-    TrayIconData record;
-    Image picture{"imgSystray"};
-    picture.SetPicture("SYSTRAY");
-    RemoveTrayIcon(tray, record, picture);
-    EXPECT_TRUE(tray.calls.empty());
-    AddTrayIcon(tray, record, picture, "one");
-    const TrayIconData& sent = tray.calls.at(0).second;
-    EXPECT_EQ(tray.calls[0].first, TrayMessage::Add);
-    EXPECT_EQ(sent.hIcon, 0x5678U);
-    EXPECT_EQ(sent.uCallbackMessage, 0x8001U);  // WM_APP + 1, never WM_MOUSEMOVE
-    EXPECT_EQ(tray.iconsAsked, std::vector<std::string>{"SYSTRAY"});
-    EXPECT_EQ(picture.Tag(), "SYSTRAYICON");
-
-    tray.icon = 0x9999;
-    ModifyTrayIcon(tray, record, nullptr, "two");
-    ModifyTrayIcon(tray, record, &picture, "");
-    EXPECT_EQ(tray.calls[1].first, TrayMessage::Modify);
-    EXPECT_EQ(tray.calls[1].second.hIcon, 0x5678U);
-    EXPECT_EQ(tray.calls[2].second.hIcon, 0x9999U);
-    EXPECT_EQ(TipText(tray.calls[2].second), u"two");
-
-    tray.succeed = false;  // a refusal changes nothing
-    RemoveTrayIcon(tray, record, picture);
-    EXPECT_EQ(tray.calls[3].first, TrayMessage::Delete);
-    EXPECT_EQ(picture.Tag(), "");
-}
-
 TEST(TrayRecord, TipIsNulTerminatedBlankFilledAndCutInsideTheRecordOnACharacterBoundary) {
     const auto tip = MakeTrayTip("ab");
     EXPECT_EQ(std::u16string(tip.begin() + 2, tip.end()),
@@ -53,33 +24,35 @@ TEST(TrayRecord, TipIsNulTerminatedBlankFilledAndCutInsideTheRecordOnACharacterB
     const std::pair<std::string, std::u16string> cases[] = {
         // 62 letters, then a character outside the basic plane (two UTF-16 units).
         {std::string(62, 'x') + "\xF0\x9F\x98\x80" + "yy", std::u16string(62, u'x')},
-        {"\xC3\xA9t\xC3\xA9 a\xFF", u"\u00E9t\u00E9 a\uFFFD"}};
+        {"\xC3\xA9t\xC3\xA9 a\xFF\xED\xA0\x80", u"\u00E9t\u00E9 a\uFFFD\uFFFD\uFFFD\uFFFD"}};
     for (const auto& [text, shown] : cases) {
         EXPECT_EQ(std::u16string(MakeTrayTip(text).data()), shown) << text;
     }
 }
 
-TEST(WindowBehaviour, MinimisingGoesToTheTrayOnlyWithTheOptionAndTheIconBringsItBack) {
+TEST(WindowBehaviour, MinimisingGoesToTheTrayOnlyWithTheOptionAndAClickOnTheIconBringsItBack) {
     Started without;
     without.w().chkMinimiseToTray.UserClick();
     without.Minimise();
-    EXPECT_TRUE(without.tray.calls.empty());
-    EXPECT_TRUE(without.w().wMain.Visible());
+    EXPECT_TRUE(without.tray.calls.empty() && without.w().wMain.Visible());
 
     Started rig;
-    rig.w().wMain.TaskbarCreated();  // a restarted shell gets the icon only while in the tray
+    // Restored or a restarted shell while not in the tray: no icon to remove or to add again.
+    rig.w().wMain.WindowStateChangedByUser(WindowState::Normal);
+    rig.w().wMain.TaskbarCreated();
     rig.socket.Connect("10.0.0.5");
     rig.Minimise();
     EXPECT_FALSE(rig.w().wMain.Visible());
     rig.w().wMain.TaskbarCreated();
     ASSERT_EQ(rig.tray.calls.size(), 2U);
     for (const auto& [message, record] : rig.tray.calls) {
-        EXPECT_EQ(message, TrayMessage::Add);
-        EXPECT_EQ(TipText(record), u"Sentrel v1.20 - [1 probes]");
+        // The icon calls back with WM_APP + 1, never with a message of its own, WM_MOUSEMOVE.
+        EXPECT_EQ(std::tuple(message, TipText(record), record.hIcon, record.uCallbackMessage),
+                  std::tuple(TrayMessage::Add, u"Sentrel v1.20 - [1 probes]", 0x5678U, 0x8001U));
     }
     rig.socket.Connect("10.0.0.5");  // the tip follows the count
-    EXPECT_EQ(rig.Last(), TrayMessage::Modify);
-    EXPECT_EQ(TipText(rig.tray.calls.back().second), u"Sentrel v1.20 - [2 probes]");
+    EXPECT_EQ(std::pair(rig.Last(), TipText(rig.tray.calls.back().second)),
+              std::pair(TrayMessage::Modify, std::u16string(u"Sentrel v1.20 - [2 probes]")));
     // Other mouse messages are ignored; a left click restores in front.
     for (int message : {0x200, 0x201, 0x203, 0x204, 0x206, 514 * 15}) {
         rig.w().wMain.TrayCallback(message);
@@ -87,44 +60,34 @@ TEST(WindowBehaviour, MinimisingGoesToTheTrayOnlyWithTheOptionAndTheIconBringsIt
     EXPECT_EQ(rig.tray.calls.size(), 3U);
     const unsigned raised = rig.w().wMain.ZOrderRequests();
     rig.w().wMain.TrayCallback(0x202);
-    EXPECT_EQ(rig.w().wMain.GetWindowState(), WindowState::Normal);
-    EXPECT_TRUE(rig.w().wMain.Visible());
     EXPECT_GT(rig.w().wMain.ZOrderRequests(), raised);
-    EXPECT_EQ(rig.Last(), TrayMessage::Delete);
-    EXPECT_EQ(rig.w().imgSystray.Tag(), "");
+    EXPECT_EQ(std::tuple(rig.w().wMain.GetWindowState(), rig.w().wMain.Visible(), rig.Last(),
+                         rig.w().imgSystray.Tag()),
+              std::tuple(WindowState::Normal, true, TrayMessage::Delete, ""));
     // A left click on the normal window sends it to the tray.
     rig.w().wMain.TrayCallback(0x202);
-    EXPECT_EQ(rig.w().wMain.GetWindowState(), WindowState::Minimised);
-    EXPECT_EQ(rig.Last(), TrayMessage::Add);
-}
-
-TEST(WindowBehaviour, RightClickShowsTheBoxThenRestores) {
-    Started rig;
-    rig.Minimise();
+    EXPECT_EQ(std::pair(rig.w().wMain.GetWindowState(), rig.Last()),
+              std::pair(WindowState::Minimised, TrayMessage::Add));
+    // A right click shows a box, the window still hidden, then restores.
     bool hiddenWhileOpen = false;
     rig.dialogs.whileOpen = [&] { hiddenWhileOpen = !rig.w().wMain.Visible(); };
     rig.w().wMain.TrayCallback(0x205);
-    EXPECT_EQ(
-        rig.dialogs.messages,
-        (std::vector<ShownMessage>{{"Context menu? Here? At this time of the day? Well I never..!",
-                                    kMsgExclamation, "Sentrel, Baby!"}}));
-    EXPECT_TRUE(hiddenWhileOpen);
-    EXPECT_TRUE(rig.w().wMain.Visible());
+    EXPECT_EQ(rig.dialogs.messages,
+              (Messages{{"Context menu? Here? At this time of the day? Well I never..!",
+                         kMsgExclamation, "Sentrel, Baby!"}}));
+    EXPECT_TRUE(hiddenWhileOpen && rig.w().wMain.Visible());
     EXPECT_EQ(rig.Last(), TrayMessage::Delete);
 }
 
 TEST(WindowBehaviour, AlwaysOnTopAtStartBeforeShowingAndAtEveryClick) {
     Rig rig;
-    rig.Store("Startup Notice", "1");
-    rig.Store("Always On Top", "1");
     bool topmostBeforeShown = false;
     rig.w().wMain.SetObserver([&] {
         topmostBeforeShown =
             topmostBeforeShown || (rig.w().wMain.Topmost() && !rig.w().wMain.Visible());
     });
-    rig.w().Form_Load();
-    EXPECT_TRUE(rig.w().wMain.Topmost());
-    EXPECT_FALSE(topmostBeforeShown);
+    rig.Start({{"Always On Top", "1"}});
+    EXPECT_TRUE(rig.w().wMain.Topmost() && !topmostBeforeShown);
     rig.w().chkAlwaysOnTop.UserClick();
     EXPECT_FALSE(rig.w().wMain.Topmost());
 }
@@ -162,37 +125,22 @@ TEST(WaveLength, IsTheDataChunkOverTheByteRatePastOtherChunks) {
     EXPECT_EQ(WaveLengthMs((riff + format).substr(0, 30)), std::nullopt);
 }
 
-TEST(SoundSwitch, IsLatchedAtStartFromPlaySfx) {
-    for (const auto& [stored, expected] : {std::pair{"1", true}, std::pair{"0", false}}) {
-        Rig rig;
-        rig.Store("Startup Notice", "1");
-        rig.Store("Play SFX", stored);
-        rig.w().Form_Load();
-        rig.w().chkPlaySFX.UserClick();
-        EXPECT_EQ(rig.w().state.soundEnabled, expected);
-        rig.socket.Connect("10.0.0.5");
-        EXPECT_EQ(rig.sound.played.size(), expected ? 1U : 0U) << stored;
-    }
-}
-
 TEST(ShellExe, PicturesAndLinksOpenTheirPagesAndAFailureShowsOneBox) {
     Rig rig;
     rig.w().imgDonate.RaiseClick();
     ASSERT_EQ(rig.shell.opened.size(), 1U);
     const ShellOpenRequest& donate = rig.shell.opened[0];
-    EXPECT_EQ(std::tie(donate.file, donate.parameters, donate.directory),
-              std::tuple(kDonationUrl, "", ""));
-    EXPECT_EQ(std::tuple(donate.ownerWindow, donate.showCommand), std::tuple(0U, 1));
+    EXPECT_EQ(std::tie(donate.file, donate.parameters, donate.directory, donate.ownerWindow,
+                       donate.showCommand),
+              std::tuple(kDonationUrl, "", "", 0U, 1));
     rig.w().lnkBlog.UserClick();
-    EXPECT_EQ(rig.shell.opened.back().file, kHomePageUrl);
-    EXPECT_TRUE(rig.dialogs.messages.empty());
+    EXPECT_TRUE(rig.shell.opened.back().file == kHomePageUrl && rig.dialogs.messages.empty());
     rig.shell.succeed = false;
     rig.w().lnkQel.UserClick();
     EXPECT_EQ(rig.shell.opened.back().file, kAuthorUrl);
-    EXPECT_EQ(
-        rig.dialogs.messages,
-        (std::vector<ShownMessage>{{"An unexpected error occured:\r\n    Maybe file doesn't exist?",
-                                    kMsgCritical, "ShellExe()"}}));
+    EXPECT_EQ(rig.dialogs.messages,
+              (Messages{{"An unexpected error occured:\r\n    Maybe file doesn't exist?",
+                         kMsgCritical, "ShellExe()"}}));
 }
 
 }  // namespace

@@ -6,28 +6,22 @@
 
 namespace sentrel::test {
 
-inline constexpr FakeFile kReadOnly{true, false, false};
-inline constexpr FakeFile kHidden{false, true, false};
-inline constexpr FakeFile kSystem{false, false, true};
+inline constexpr bool kReadOnly = true;
 
-inline std::string System32(const std::string& name) {
-    return "C:\\WINDOWS\\System32\\" + name;
-}
-inline std::string SysWow64(const std::string& name) {
-    return "C:\\WINDOWS\\SysWOW64\\" + name;
-}
+inline const std::string kSystem32 = "C:\\WINDOWS\\System32\\";
+inline const std::string kSysWow64 = "C:\\WINDOWS\\SysWOW64\\";
 
+// With the sounds on, under their bare names.
 struct WormRig : Rig {
     WormRig() {
+        state().soundEnabled = true;
         state().sounds.infected = "Infected.wav";
         state().sounds.notInfected = "NotInfected.wav";
         state().sounds.disinfected = "Disinfected.wav";
     }
     AppState& state() { return w().state; }
-    void Infect(const std::string& name, FakeFile file = {}) {
-        files.AddFile(System32(name), file);
-    }
-    std::vector<std::string> Played() const { return sound.played; }
+    void Infect(const std::string& name) { files.AddFile(kSystem32 + name); }
+    Texts Played() const { return sound.played; }
     std::optional<Colour> LogColour(std::size_t i) const {
         return window->lvwLog.Item(i).subItems.at(0).foreColour;
     }

@@ -131,6 +131,7 @@ TEST(Window, EveryChangeOfAControlReachesItsHost) {
         [&] {
             w.txtSocketPort.SetBounds({0, 0, 1605, 315}), w.txtSocketPort.ApplyLayout();
         },
+        [&] { w.txtSocketPort.SetDrawMode(7); },  // a look the host paints with
         [&] { ApplyMainLayout(w, SourceFile("tests/native/app/every_property.layout")); }};
     for (std::size_t i = 0; i < std::size(steps); ++i) {
         steps[i]();
@@ -155,6 +156,11 @@ TEST(Tabs, AClickBringsThePageWithTheButtonsTagForwardAndPressesOnlyThatButton) 
         EXPECT_EQ(std::pair(w.tbrMain.ButtonAfterPressed(1), w.tbrMain.ButtonAfterPressed(-1)),
                   std::pair(index % 4 + 1, (index + 2) % 4 + 1));
     }
+    // Without a button the page alone comes forward and the pressed button stays pressed.
+    SwitchTab(w.fraContainer, "_about", w.tbrMain, 0);
+    EXPECT_EQ(
+        std::tuple(w.fraContainer[w.fraContainer.FrontIndex()].Tag(), w.tbrMain.PressedIndex()),
+        std::tuple("_about", 1));
 }
 
 TEST(StatusBar, StatusTextGoesToTheGeneralPanelAndAClickShowsAPanelsText) {

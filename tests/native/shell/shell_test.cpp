@@ -13,7 +13,6 @@ std::u16string TipText(const TrayIconData& record) {
 }
 
 struct Started : StartedRig {
-    void Minimise() { w().wMain.WindowStateChangedByUser(WindowState::Minimised); }
     TrayMessage Last() const { return tray.calls.back().first; }
 };
 
@@ -33,7 +32,7 @@ TEST(TrayRecord, TipIsNulTerminatedBlankFilledAndCutInsideTheRecordOnACharacterB
 TEST(WindowBehaviour, MinimisingGoesToTheTrayOnlyWithTheOptionAndAClickOnTheIconBringsItBack) {
     Started without;
     without.w().chkMinimiseToTray.UserClick();
-    without.Minimise();
+    without.w().wMain.WindowStateChangedByUser(WindowState::Minimised);
     EXPECT_TRUE(without.tray.calls.empty() && without.w().wMain.Visible());
 
     Started rig;
@@ -41,7 +40,7 @@ TEST(WindowBehaviour, MinimisingGoesToTheTrayOnlyWithTheOptionAndAClickOnTheIcon
     rig.w().wMain.WindowStateChangedByUser(WindowState::Normal);
     rig.w().wMain.TaskbarCreated();
     rig.socket.Connect("10.0.0.5");
-    rig.Minimise();
+    rig.w().wMain.WindowStateChangedByUser(WindowState::Minimised);
     EXPECT_FALSE(rig.w().wMain.Visible());
     rig.w().wMain.TaskbarCreated();
     ASSERT_EQ(rig.tray.calls.size(), 2U);

@@ -22,6 +22,7 @@
 #include "controls/button_face.h"
 #include "controls/check_box_pictures.h"
 #include "controls/high_contrast.h"
+#include "controls/xp_host_base_win32.h"
 #include "live_window.h"
 #include "shell/tray.h"
 #include "shell/tray_icon_win32.h"
@@ -438,6 +439,25 @@ void Press(HWND main, WPARAM key, std::initializer_list<int> held = {}, UINT mes
         keys[k] = 0;
     }
     SetKeyboardState(keys);
+}
+
+// A caption takes exactly the width it was measured at: its last letter ends there, whatever
+// width this font's letters are drawn at by themselves.
+TEST(XpControls, ACaptionEndsWhereItsMeasureEnds) {
+    const UniqueMemoryDc dc(CreateCompatibleDC(nullptr));
+    const UniqueGdiObject bitmap(CreateCompatibleBitmap(dc.Get(), 200, 40));
+    SelectObject(dc.Get(), bitmap.Get());
+    SelectObject(dc.Get(), GetStockObject(DEFAULT_GUI_FONT));
+    PatBlt(dc.Get(), 0, 0, 200, 40, WHITENESS);
+    DrawMeasuredText(dc.Get(), "WWWW", 10, 10);
+    SIZE size{};
+    GetTextExtentPoint32W(dc.Get(), L"W", 1, &size);
+    int right = 0;
+    for (int i = 0; i < 200 * 40; ++i) {
+        right = GetPixel(dc.Get(), i % 200, i / 200) == 0 ? std::max(right, i % 200) : right;
+    }
+    EXPECT_LT(right, 10 + 4 * size.cx);
+    EXPECT_GE(right, 10 + 3 * size.cx);
 }
 
 // A control under the mouse looks hot, and is painted so, until its own timer finds the mouse

@@ -328,6 +328,16 @@ TEST(MainWindow, TheListTheStatusBarAndTheToolbarMirrorTheirModels) {
     EXPECT_EQ(SendMessageW(toolbar, TB_ISBUTTONCHECKED, 1, 0), 0);
 }
 
+// Where a window was last asked to go in the z-order, kept as its property "place".
+LRESULT CALLBACK KeepPlace(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    const auto* pos = reinterpret_cast<const WINDOWPOS*>(call->lParam);
+    if (call->message == WM_WINDOWPOSCHANGING && (pos->flags & SWP_NOZORDER) == 0) {
+        SetPropW(call->hwnd, L"place", pos->hwndInsertAfter);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
 void CALLBACK QuitLate(HWND, UINT, UINT_PTR, DWORD) {
     PostQuitMessage(99);
 }
@@ -353,6 +363,15 @@ TEST(MainWindow, FollowsItsFormTellsItOfTheUsersChangesAndEndsTheLoopOnUnload) {
         live.Shown();
         EXPECT_EQ(TipOf(live.window->ToolTipWindow(), live.Of(live.w().cmdScan)), tip);
     }
+    // Always on top and back. Wine links the window below a common control's own tool tip, which is
+    // not topmost, so the window never shows WS_EX_TOPMOST there: the place asked for is checked.
+    const HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, KeepPlace, nullptr, GetCurrentThreadId());
+    for (const bool top : {true, false}) {
+        form.SetTopmost(top);
+        live.Shown();
+        EXPECT_EQ(RemovePropW(main, L"place"), top ? HWND_TOPMOST : HWND_NOTOPMOST);
+    }
+    UnhookWindowsHookEx(hook);
     ShowWindow(main, SW_MINIMIZE);
     EXPECT_EQ(form.GetWindowState(), WindowState::Minimised);
     const std::size_t trayCalls = live.rig.tray.calls.size();

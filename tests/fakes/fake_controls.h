@@ -15,6 +15,7 @@
 #include "controls/qel_check_box_xp.h"
 #include "controls/qel_text_box_xp.h"
 #include "controls/xpcmdbutton.h"
+#include "fakes/fake_dialogs.h"
 #include "ui/form.h"
 #include "ui/list_view.h"
 #include "ui/status_bar.h"
@@ -22,8 +23,6 @@
 #include "ui/widgets.h"
 
 namespace sentrel::test {
-
-using Texts = std::vector<std::string>;
 
 class FakePointer : public PointerSource {
 public:

@@ -21,6 +21,7 @@ struct ShownMessage {
 };
 
 using Messages = std::vector<ShownMessage>;
+using Texts = std::vector<std::string>;
 
 class FakeDialogs : public Dialogs {
 public:
@@ -36,10 +37,11 @@ public:
     std::string ShowFileDialog(const FileDialogRequest& request) override {
         fileRequests.push_back(request);
         WhileOpen();
-        const std::string path = filePaths.empty() ? "" : filePaths.front();
-        if (!filePaths.empty()) {
-            filePaths.pop_front();
+        if (filePaths.empty()) {
+            return {};
         }
+        std::string path = filePaths.front();
+        filePaths.pop_front();
         return path;
     }
     std::string PopupMenu(const MenuItem& menu, std::optional<Point> /*at*/) override {

@@ -15,8 +15,6 @@
 
 namespace sentrel::test {
 
-using Texts = std::vector<std::string>;
-
 // The constructor and destructor are compiled once, in rig.cpp: a suite's files only call them.
 struct Rig {
     Rig();
